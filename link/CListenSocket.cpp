@@ -1,0 +1,44 @@
+#include "link/CListenSocket.h"
+
+#include <QTcpSocket>
+
+#include "link/CWorkSocket.h"
+#include "link/ReportLastError.h"
+
+namespace panel {
+
+CListenSocket::CListenSocket(PanelLink& link, QObject* parent) : QObject(parent), link_(link) {
+  connect(&server_, &QTcpServer::newConnection, this, &CListenSocket::onNewConnection);
+  connect(&server_, &QTcpServer::acceptError, this, &CListenSocket::onAcceptError);
+}
+
+bool CListenSocket::listen(quint16 port, const QHostAddress& address) {
+  return server_.listen(address, port);
+}
+
+void CListenSocket::onNewConnection() {
+  while (QTcpSocket* caller = server_.nextPendingConnection()) {
+    LinkConnection* current = link_.currentConnection();
+    // A connection its peer has already closed no longer holds the line;
+    // otherwise a module could not call in again until the user disconnects.
+    if (current && current->isOpen()) {
+      caller->abort();
+      caller->deleteLater();
+      continue;
+    }
+    auto* connection = new CWorkSocket(caller, link_);
+    link_.setCurrentConnection(connection);
+    peerAddress_ = caller->peerAddress();
+    peerPort_ = caller->peerPort();
+  }
+}
+
+void CListenSocket::onAcceptError(QAbstractSocket::SocketError) {
+  ReportLastError(link_.currentConnection() ? QStringLiteral("Tmp Accept ")
+                                            : QStringLiteral("Accept workSock in CListenSocket"),
+                  server_);
+}
+
+void CListenSocket::closeHandling() { link_.closeCurrentConnection(); }
+
+}  // namespace panel

@@ -1,0 +1,55 @@
+#include "tests/support/TestSeams.h"
+
+#include <cmath>
+
+namespace testseams {
+
+QMessageBox::StandardButton ScriptedMessageBoxes::show(QWidget*, Kind kind, const QString& caption,
+                                                       const QString& text,
+                                                       QMessageBox::StandardButtons buttons) {
+  shown.push_back({kind, caption, text, buttons});
+  if (!answers.empty()) {
+    const auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Yes;
+}
+
+int RecordingTiming::timerInterval(int requestedMs) {
+  timers.push_back(requestedMs);
+  return static_cast<int>(std::lround(requestedMs * scale));
+}
+
+RecordingBeeper& Beeps() {
+  static RecordingBeeper beeper;
+  return beeper;
+}
+
+ScriptedMessageBoxes& Boxes() {
+  static ScriptedMessageBoxes boxes;
+  return boxes;
+}
+
+RecordingTiming& Times() {
+  static RecordingTiming timing;
+  return timing;
+}
+
+void ResetSeams() {
+  Beeps() = RecordingBeeper{};
+  Boxes() = ScriptedMessageBoxes{};
+  Times() = RecordingTiming{};
+  platform::Beeper::install(&Beeps());
+  platform::MessageBoxes::install(&Boxes());
+  platform::Timing::install(&Times());
+  panel::PanelLink::instance().reset();
+}
+
+std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
+  std::vector<std::uint8_t> out;
+  for (int v : values) out.push_back(static_cast<std::uint8_t>(v));
+  return out;
+}
+
+}  // namespace testseams
