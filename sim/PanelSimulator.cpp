@@ -40,11 +40,12 @@ bool PanelSimulator::start() {
 void PanelSimulator::callIn() {
   auto* socket = new QTcpSocket;
   connect(socket, &QTcpSocket::connected, this, [this, socket] {
+    // From here on the link's own close handling takes over.
+    disconnect(socket, &QTcpSocket::errorOccurred, this, nullptr);
     print(QStringLiteral("called in to %1:%2").arg(options_.callInHost).arg(options_.callInPort));
     attach(socket, ModuleEndpoint::Role::CalledIn);
   });
   connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError) {
-    if (socket->state() == QAbstractSocket::ConnectedState) return;
     print(QStringLiteral("call in failed: %1").arg(socket->errorString()));
     socket->deleteLater();
     if (options_.exitWhenLinkCloses) QCoreApplication::exit(1);

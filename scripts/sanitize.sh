@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-asan and runs the whole test suite there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build-asan
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DTARNEL_SANITIZE=ON -DTARNEL_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+cd "$build"
+# Leak checks stay on; a leak fails the test like any other fault.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 600
