@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "sim/PanelSimulator.h"
+#include "sim/module/ModuleSimulator.h"
 
 namespace {
 
@@ -97,6 +98,8 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("tarnel-sim"));
   QStringList arguments = app.arguments();
+  if (arguments.size() > 1 && arguments[1] == QLatin1String("module"))
+    return sim::RunModuleSimulator(arguments.mid(2));
   if (arguments.size() > 1 && arguments[1] == QLatin1String("panel")) arguments.removeAt(1);
   return RunPanelSimulator(arguments);
 }
