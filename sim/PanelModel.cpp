@@ -6,7 +6,14 @@
 
 namespace sim {
 
-PanelModel::PanelModel(FrameSink sendFrame) : sendFrame_(std::move(sendFrame)) {
+namespace {
+// No frame the PC builds comes near this; a stream without a closing
+// delimiter must not grow the buffer for ever.
+constexpr std::size_t kMaxMessage = 300;
+}  // namespace
+
+PanelModel::PanelModel(FrameSink sendFrame, AlarmPanel::Codes codes)
+    : sendFrame_(std::move(sendFrame)), panel_(std::move(codes)) {
   const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
   localtime_r(&now, &clock_);
 }
@@ -21,14 +28,36 @@ void PanelModel::send(Bytes frame) {
 }
 
 void PanelModel::linkUp() {
+  for (auto& frame : lastSent_) frame.clear();
   sendVersion();
   sendClock();
+  publishChanges();
 }
 
 void PanelModel::tick() {
   ++clock_.tm_sec;
   std::mktime(&clock_);  // normalises minute, hour, day and month roll-over
   sendClock();
+  panel_.tick();
+  publishChanges();
+}
+
+void PanelModel::publishChanges() {
+  for (AlarmPanel::Answer answer : panel_.takeAnswers()) {
+    const AlarmPanel::Frame frame = panel_.answerFrame(answer);
+    send(frame);
+    if (answer == AlarmPanel::Answer::Bypassed)
+      lastSent_[static_cast<std::size_t>(AlarmPanel::Status::Bypassed)] = frame;
+    else if (answer == AlarmPanel::Answer::OutputControl)
+      lastSent_[static_cast<std::size_t>(AlarmPanel::Status::OutputControl)] = frame;
+  }
+  for (AlarmPanel::Status status : AlarmPanel::kAllStatus) {
+    AlarmPanel::Frame frame = panel_.statusFrame(status);
+    AlarmPanel::Frame& last = lastSent_[static_cast<std::size_t>(status)];
+    if (frame == last) continue;
+    send(frame);
+    last = std::move(frame);
+  }
 }
 
 void PanelModel::sendVersion() {
@@ -59,6 +88,10 @@ void PanelModel::receive(Bytes bytes) {
         break;
       case ParseState::InFrame:
         if (b == panel::kDelimiter && message_.size() == 1) break;  // doubled opener
+        if (message_.size() >= kMaxMessage) {
+          parse_ = ParseState::Idle;
+          break;
+        }
         message_.push_back(b);
         if (b == panel::kDelimiter) {
           parse_ = ParseState::Idle;
@@ -72,16 +105,17 @@ void PanelModel::receive(Bytes bytes) {
           parse_ = b == panel::kDelimiter ? ParseState::InFrame : ParseState::InKeys;
           message_.assign(1, b);
         } else {
-          message_.push_back(b);
+          if (message_.size() < kMaxMessage) message_.push_back(b);
           handleKey(b);
         }
         break;
     }
   }
-  // A key-stroke message has no end marker: it ends with the bytes sent in one go.
+  // A key-stroke message has no end marker, and TCP may split it anywhere:
+  // log what came, but keep taking keys until a frame or a new message starts.
   if (parse_ == ParseState::InKeys) {
     flushKeys();
-    parse_ = ParseState::Idle;
+    message_.clear();
   }
 }
 
@@ -89,7 +123,19 @@ void PanelModel::flushKeys() {
   if (onMessage && message_.size() > 0) onMessage(message_);
 }
 
-void PanelModel::handleFrame(Bytes) {}
-void PanelModel::handleKey(std::uint8_t) {}
+void PanelModel::handleFrame(Bytes frame) {
+  if (frame.empty()) return;
+  if (frame[0] == panel::kTypeLeaveProgram) {
+    panel_.leaveProgramMode();
+    publishChanges();
+  } else if (frame[0] == panel::kTypeKey && frame.size() >= 3 && frame[1] == panel::kPcMarker) {
+    handleKey(frame[2]);
+  }
+}
+
+void PanelModel::handleKey(std::uint8_t key) {
+  panel_.pressKey(key);
+  publishChanges();
+}
 
 }  // namespace sim

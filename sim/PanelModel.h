@@ -1,22 +1,26 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <ctime>
 #include <functional>
 #include <span>
 #include <vector>
 
+#include "sim/AlarmPanel.h"
+
 namespace sim {
 
 // The panel as the PC sees it through its IP module or modem: it takes the
-// PC's messages (delimited frames and undelimited key strokes) and answers
-// with panel frames. Transports around it carry the bytes.
+// PC's messages (delimited frames and undelimited key strokes), lets the
+// alarm panel act on them and sends every status frame whose bytes changed.
+// Transports around it carry the bytes.
 class PanelModel {
  public:
   using Bytes = std::span<const std::uint8_t>;
   using FrameSink = std::function<void(Bytes frame)>;
 
-  explicit PanelModel(FrameSink sendFrame);
+  explicit PanelModel(FrameSink sendFrame, AlarmPanel::Codes codes = {});
   virtual ~PanelModel() = default;
 
   // Every message the PC sends, as it was cut from the stream (frames with
@@ -25,14 +29,21 @@ class PanelModel {
 
   void setFrameSink(FrameSink sink) { sendFrame_ = std::move(sink); }
 
-  // The link to the PC stands: say who we are and what time it is.
+  // The link to the PC stands: version, clock and the whole status, changed or not.
   void linkUp();
   // One second passed.
   void tick();
   // Bytes from the PC, already de-scrambled; messages may be split anywhere.
   void receive(Bytes bytes);
 
+  // Change the panel from outside (zones, troubles...), then publishChanges().
+  AlarmPanel& panel() { return panel_; }
+  const AlarmPanel& panel() const { return panel_; }
+  // Sends the answers the panel owes and every status frame that changed.
+  void publishChanges();
+
   void setClock(const std::tm& time) { clock_ = time; }
+  void sendClock();
   const std::tm& clock() const { return clock_; }
   void setVersion(int version, std::uint8_t build) {
     version_ = version;
@@ -48,10 +59,9 @@ class PanelModel {
 
   // A complete frame from the PC, delimiters stripped: frame[0] is the type.
   virtual void handleFrame(Bytes frame);
-  // One key of a key-stroke message.
+  // One key, from a key-stroke message or a key frame.
   virtual void handleKey(std::uint8_t key);
 
-  void sendClock();
   void sendVersion();
 
  private:
@@ -59,6 +69,9 @@ class PanelModel {
   void flushKeys();
 
   FrameSink sendFrame_;
+  AlarmPanel panel_;
+  // What the PC was last sent of each status frame; empty = not sent on this link.
+  std::array<AlarmPanel::Frame, std::size(AlarmPanel::kAllStatus)> lastSent_;
   std::tm clock_{};
   int version_ = 210;
   std::uint8_t build_ = 5;

@@ -23,7 +23,20 @@ struct PanelSimulatorOptions {
 };
 
 // The panel behind its IP module, on TCP: one panel model, one link at a time.
-// Commands on standard input steer it (see README).
+// Commands on standard input steer it, one per line (zones 1-16, outputs 1-8,
+// areas A or B, both when left out):
+//   zone open N | zone close N        a detector opens or closes (alarm when armed)
+//   zone alarm N                       raise an alarm on the zone (bell on)
+//   zone tamper N [on|off]             tamper on (default) or off
+//   trouble battery|power|fuse|line on|off
+//   output on N | output off N         switch an output (output 1 is the bell)
+//   arm [A|B] | stay [A|B] | disarm [A|B]   as another keypad would, no code asked
+//   clock YYYY-MM-DD HH:MM:SS          set the panel clock and send it
+//   status                             print the panel's state
+//   drop                               close the link to the PC
+//   raw HEX...                         send bytes to the PC as they are (scrambled on a PC-opened link)
+//   quit                               end the simulator
+// A command it cannot take is answered with "unknown command: ...".
 class PanelSimulator : public QObject {
   Q_OBJECT
  public:

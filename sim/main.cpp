@@ -1,6 +1,7 @@
 // tarnel-sim: the alarm panel behind its IP module (and, as "module", the IP
 // module calling in to quilby), for demonstrations and end-to-end tests.
 #include <QCommandLineParser>
+#include <algorithm>
 #include <QCoreApplication>
 
 #include "sim/PanelSimulator.h"
@@ -25,6 +26,11 @@ std::optional<std::array<std::uint8_t, 6>> ParseVerdict(const QString& text, std
   }
   *ok = false;
   return std::nullopt;
+}
+
+bool IsCode(const QString& code, qsizetype maxDigits) {
+  if (code.isEmpty() || code.size() > maxDigits) return false;
+  return std::all_of(code.begin(), code.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 int RunPanelSimulator(const QStringList& arguments) {
@@ -53,7 +59,14 @@ int RunPanelSimulator(const QStringList& arguments) {
   const QCommandLineOption accessCode(QStringLiteral("access-code"),
                                       QStringLiteral("Four-character code of login-only connections."),
                                       QStringLiteral("code"));
-  parser.addOptions({callIn, listen, password, verdict, loginVerdict, split, once, constants, accessCode});
+  const QCommandLineOption userCode(QStringLiteral("user-code"),
+                                    QStringLiteral("A user code that arms and disarms (repeatable; default 1234)."),
+                                    QStringLiteral("digits"));
+  const QCommandLineOption installerCode(QStringLiteral("installer-code"),
+                                         QStringLiteral("The installer code that opens program mode (default 9999)."),
+                                         QStringLiteral("digits"), QStringLiteral("9999"));
+  parser.addOptions({callIn, listen, password, verdict, loginVerdict, split, once, constants, accessCode, userCode,
+                     installerCode});
   parser.process(arguments);
 
   sim::PanelSimulatorOptions options;
@@ -87,7 +100,17 @@ int RunPanelSimulator(const QStringList& arguments) {
     std::copy_n(code.constData(), 4, options.policy.secrets.accessCode.begin());
   }
 
-  sim::PanelSimulator simulator(options, std::make_unique<sim::PanelModel>(nullptr));
+  // The PC sends at most 14 digits of a user code and 13 of an installer code.
+  sim::AlarmPanel::Codes codes;
+  if (parser.isSet(userCode)) codes.user.clear();
+  for (const QString& code : parser.values(userCode)) {
+    if (!IsCode(code, 14)) parser.showHelp(2);
+    codes.user.push_back(code.toStdString());
+  }
+  if (!IsCode(parser.value(installerCode), 13)) parser.showHelp(2);
+  codes.installer = parser.value(installerCode).toStdString();
+
+  sim::PanelSimulator simulator(options, std::make_unique<sim::PanelModel>(nullptr, std::move(codes)));
   if (!simulator.start()) return 1;
   return QCoreApplication::exec();
 }

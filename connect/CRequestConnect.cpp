@@ -1,0 +1,345 @@
+#include "connect/CRequestConnect.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSettings>
+#include <QVBoxLayout>
+#include <cstdint>
+
+#include "connect/GsmRoute.h"
+#include "connect/PcPasswordCheck.h"
+#include "link/CClientSocket.h"
+#include "link/CWorkSocket.h"
+#include "link/PanelLink.h"
+#include "platform/Beeper.h"
+#include "platform/MessageBoxes.h"
+
+namespace connection {
+namespace {
+
+constexpr int kMinPasswordChars = 8;
+constexpr int kAddressChars = 15;
+constexpr int kAccountChars = 4;
+constexpr int kPhoneChars = 127;
+constexpr int kGsmPasswordChars = 15;
+// The change-password dialog takes up to 63 characters, so the search must
+// read as many or a long PC password could never be verified.
+constexpr int kPcPasswordChars = 63;
+
+QSettings AppSettings() { return QSettings(QStringLiteral("Vell"), QStringLiteral("tarnel")); }
+
+QString ReceiverKey(int index) { return QStringLiteral("Address/Reseiver%1").arg(index + 1); }
+
+QLineEdit* AddressField(QWidget* parent, const QString& name) {
+  static const QRegularExpression kIpv4(QStringLiteral(
+      "^((25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])\\.){3}(25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])$"));
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(name);
+  field->setMaxLength(kAddressChars);
+  field->setValidator(new QRegularExpressionValidator(kIpv4, field));
+  return field;
+}
+
+QLineEdit* TextField(QWidget* parent, const QString& name, int maxLength, bool masked) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(name);
+  field->setMaxLength(maxLength);
+  if (masked) field->setEchoMode(QLineEdit::Password);
+  return field;
+}
+
+QPushButton* Button(QWidget* parent, const QString& text, const QString& name) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+void FailedBeep() { platform::Beeper::current().beep(400, 50); }
+
+}  // namespace
+
+CRequestConnect::CRequestConnect(QWidget* parent) : QDialog(parent), timer_(this) {
+  setWindowTitle(QStringLiteral("Requect connect"));
+  buildLayout();
+  loadSettings();
+
+  connect(notAuthorised_, &QCheckBox::toggled, directPassword_, &QWidget::setEnabled);
+  connect(directConnect_, &QPushButton::clicked, this, &CRequestConnect::onDirectConnect);
+  connect(search_, &QPushButton::clicked, this, &CRequestConnect::onSearch);
+  connect(change_, &QPushButton::clicked, this, &CRequestConnect::onChange);
+  connect(gsmConnect_, &QPushButton::clicked, this, &CRequestConnect::onGsmConnect);
+  connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(&timer_, &platform::OneShotTimer::timeout, this, [this] { onVerdict(2, kTimeoutCode); });
+}
+
+CRequestConnect::~CRequestConnect() = default;
+
+void CRequestConnect::buildLayout() {
+  auto* direct = new QGroupBox(QStringLiteral("Direct connection:"), this);
+  notAuthorised_ = new QCheckBox(QStringLiteral("Not Autorized PC"), direct);
+  notAuthorised_->setObjectName(QStringLiteral("notAuthorised"));
+  unit_ = AddressField(direct, QStringLiteral("unit"));
+  directPassword_ = TextField(direct, QStringLiteral("directPassword"), static_cast<int>(panel::kMaxPasswordChars), true);
+  directPassword_->setEnabled(false);
+  directConnect_ = Button(direct, QStringLiteral("Connect"), QStringLiteral("directConnect"));
+  auto* directGrid = new QGridLayout(direct);
+  directGrid->addWidget(notAuthorised_, 0, 0, 1, 3);
+  directGrid->addWidget(new QLabel(QStringLiteral("Unit:"), direct), 1, 0);
+  directGrid->addWidget(unit_, 1, 1);
+  directGrid->addWidget(new QLabel(QStringLiteral("Password: "), direct), 2, 0);
+  directGrid->addWidget(directPassword_, 2, 1);
+  directGrid->addWidget(directConnect_, 2, 2);
+
+  auto* gsm = new QGroupBox(QStringLiteral("Direct to GSM unit:"), this);
+  phone_ = TextField(gsm, QStringLiteral("phone"), kPhoneChars, false);
+  gsmPassword_ = TextField(gsm, QStringLiteral("gsmPassword"), kGsmPasswordChars, true);
+  protocol_ = new QComboBox(gsm);
+  protocol_->setObjectName(QStringLiteral("protocol"));
+  protocol_->addItems({QStringLiteral("V.110 - 14400 bps"), QStringLiteral("V.110 - 9600 bsp"),
+                       QStringLiteral("V.32 - 14400 bps"), QStringLiteral("V.32 - 9600 bps")});
+  gsmConnect_ = Button(gsm, QStringLiteral("Connect"), QStringLiteral("gsmConnect"));
+  auto* gsmGrid = new QGridLayout(gsm);
+  gsmGrid->addWidget(new QLabel(QStringLiteral("Phone number:"), gsm), 0, 0);
+  gsmGrid->addWidget(phone_, 0, 1);
+  gsmGrid->addWidget(new QLabel(QStringLiteral("Password:"), gsm), 1, 0);
+  gsmGrid->addWidget(gsmPassword_, 1, 1);
+  gsmGrid->addWidget(new QLabel(QStringLiteral("Protocol:"), gsm), 2, 0);
+  gsmGrid->addWidget(protocol_, 2, 1);
+  gsmGrid->addWidget(gsmConnect_, 2, 2);
+
+  auto* receivers = new QGroupBox(QStringLiteral("Search on TCP Receivers:"), this);
+  account_ = TextField(receivers, QStringLiteral("account"), kAccountChars, false);
+  searchPassword_ = TextField(receivers, QStringLiteral("searchPassword"), kPcPasswordChars, true);
+  change_ = Button(receivers, QStringLiteral("Change"), QStringLiteral("change"));
+  search_ = Button(receivers, QStringLiteral("Search"), QStringLiteral("search"));
+  auto* searchGrid = new QGridLayout(receivers);
+  searchGrid->addWidget(new QLabel(QStringLiteral("Account: "), receivers), 0, 0);
+  searchGrid->addWidget(account_, 0, 1);
+  searchGrid->addWidget(new QLabel(QStringLiteral("Password: "), receivers), 1, 0);
+  searchGrid->addWidget(searchPassword_, 1, 1);
+  searchGrid->addWidget(change_, 1, 2);
+  for (int i = 0; i < kReceivers; ++i) {
+    receivers_[i] = AddressField(receivers, QStringLiteral("receiver%1").arg(i + 1));
+    searchGrid->addWidget(new QLabel(QStringLiteral("Reseiver%1:").arg(i + 1), receivers), 2 + i, 0);
+    searchGrid->addWidget(receivers_[i], 2 + i, 1);
+  }
+  searchGrid->addWidget(search_, 2 + kReceivers, 2);
+
+  exit_ = Button(this, QStringLiteral("Exit"), QStringLiteral("exit"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(direct);
+  layout->addWidget(gsm);
+  layout->addWidget(receivers);
+  layout->addWidget(exit_, 0, Qt::AlignRight);
+
+  // Both need a part of the program that is bound in at start-up.
+  change_->setEnabled(PcPasswordCheck::current() != nullptr);
+  gsmConnect_->setEnabled(GsmRoute::current() != nullptr);
+}
+
+void CRequestConnect::loadSettings() {
+  QSettings settings = AppSettings();
+  unit_->setText(settings.value(QStringLiteral("Address/Unit")).toString().left(kAddressChars));
+  for (int i = 0; i < kReceivers; ++i)
+    receivers_[i]->setText(settings.value(ReceiverKey(i)).toString().left(kAddressChars));
+  account_->setText(settings.value(QStringLiteral("Address/Account")).toString().left(kAccountChars));
+  phone_->setText(settings.value(QStringLiteral("Setting/phone")).toString().left(kPhoneChars));
+  const int protocol = settings.value(QStringLiteral("Setting/Protocol DSC"), 0).toInt();
+  protocol_->setCurrentIndex(protocol >= 0 && protocol < protocol_->count() ? protocol : 0);
+  if (PcPasswordCheck* check = PcPasswordCheck::current()) searchPassword_->setText(check->password());
+}
+
+void CRequestConnect::saveSettings() {
+  QSettings settings = AppSettings();
+  accountText_ = account_->text();
+  settings.setValue(QStringLiteral("Address/Account"), accountText_);
+  settings.setValue(QStringLiteral("Address/Unit"), unit_->text().left(kAddressChars));
+  for (int i = 0; i < kReceivers; ++i) settings.setValue(ReceiverKey(i), receivers_[i]->text().left(kAddressChars));
+}
+
+void CRequestConnect::done(int result) {
+  const bool underWay = timer_.isActive();
+  timer_.stop();
+  // Leaving while a call is still logging in gives it up, so no link comes
+  // up behind a window that says it is not connected. A module that called
+  // in meanwhile is left alone.
+  if (result == QDialog::Rejected && underWay) {
+    panel::PanelLink& link = panel::PanelLink::instance();
+    if (work_ && link.currentConnection() == work_.data()) link.closeCurrentConnection();
+    if (client_) client_->close();
+  }
+  saveSettings();
+  QDialog::done(result);
+}
+
+void CRequestConnect::setTcpButtonsEnabled(bool enabled) {
+  directConnect_->setEnabled(enabled);
+  search_->setEnabled(enabled);
+}
+
+void CRequestConnect::onDirectConnect() {
+  searching_ = false;
+  setTcpButtonsEnabled(false);
+  // An empty or unfinished address gives nothing to call.
+  if (!unit_->hasAcceptableInput()) {
+    setTcpButtonsEnabled(true);
+    return;
+  }
+  target_ = unit_->text();
+  if (!notAuthorised_->isChecked()) {
+    attempt(kDirectAuthorised);
+    return;
+  }
+  if (directPassword_->text().size() < kMinPasswordChars) {
+    platform::ShowMessage(this, QStringLiteral("Password"), QStringLiteral("A password must be more than 8 characters"),
+                          platform::MessageBoxes::Kind::Critical);
+    setTcpButtonsEnabled(true);
+    return;
+  }
+  attempt(kDirectWithPassword);
+}
+
+void CRequestConnect::onSearch() {
+  const QString password = searchPassword_->text().left(kPcPasswordChars);
+  PcPasswordCheck* check = PcPasswordCheck::current();
+  int verdict = -1;  // with no password store bound in, nothing can be verified
+  if (check) {
+    check->setPassword(password);
+    verdict = check->verify(password);
+  }
+  if (verdict == kNoPcPassword) {
+    onChange();
+    return;
+  }
+  if (verdict != 0) {
+    platform::ShowMessage(this, QStringLiteral("Password"), QStringLiteral("Access Denied"),
+                          platform::MessageBoxes::Kind::Critical);
+    return;
+  }
+  searching_ = true;
+  accountText_ = account_->text();
+  setTcpButtonsEnabled(false);
+  if (!tryReceiversFrom(0)) {
+    // No receiver filled in: nothing to try, so the buttons stay usable.
+    searching_ = false;
+    setTcpButtonsEnabled(true);
+  }
+}
+
+void CRequestConnect::onChange() {
+  PcPasswordCheck* check = PcPasswordCheck::current();
+  if (!check) return;
+  check->runChangeDialog(this);
+  searchPassword_->setText(check->password());
+}
+
+void CRequestConnect::onGsmConnect() {
+  QSettings settings = AppSettings();
+  settings.setValue(QStringLiteral("Setting/Protocol DSC"), protocol_->currentIndex());
+  settings.setValue(QStringLiteral("Setting/phone"), phone_->text().left(kPhoneChars));
+  settings.sync();
+  GsmRoute* route = GsmRoute::current();
+  if (!route) return;
+  const GsmCall call{phone_->text().left(kPhoneChars), gsmPassword_->text().left(kGsmPasswordChars),
+                     protocol_->currentIndex()};
+  switch (route->call(this, call)) {
+    case GsmRoute::Outcome::AlreadyRunning: break;
+    case GsmRoute::Outcome::Cancelled:
+      setWindowTitle(QStringLiteral("GSM Modem ( GT12-Port) not found."));
+      FailedBeep();
+      break;
+    case GsmRoute::Outcome::NoReceiver: FailedBeep(); break;
+    case GsmRoute::Outcome::LinkUp:
+      FailedBeep();  // the same short tone ends every dialling, also a successful one
+      panel::PanelLink::instance().setActiveLink(panel::LinkKind::Serial);
+      accept();
+      break;
+  }
+}
+
+bool CRequestConnect::tryReceiversFrom(int from) {
+  for (int i = from; i < kReceivers; ++i) {
+    if (!receivers_[i]->hasAcceptableInput()) continue;
+    receiverIndex_ = i;
+    target_ = receivers_[i]->text();
+    attempt(kThroughReceiver);
+    return true;
+  }
+  return false;
+}
+
+void CRequestConnect::dropAttempt() {
+  if (client_) {
+    client_->disconnect(this);
+    client_->close();
+    client_->deleteLater();
+    client_ = nullptr;
+  }
+  if (work_) work_->disconnect(this);
+  work_ = nullptr;
+  panel::PanelLink::instance().closeCurrentConnection();
+}
+
+void CRequestConnect::attempt(Mode mode) {
+  dropAttempt();
+  panel::PanelLink& link = panel::PanelLink::instance();
+  if (mode == kDirectWithPassword) {
+    auto* socket = new panel::CWorkSocket(link);
+    work_ = socket;
+    connect(socket, &panel::CWorkSocket::linkVerdict, this, &CRequestConnect::onVerdict);
+    socket->setPassword(directPassword_->text().toLatin1().toStdString());
+    link.setCurrentConnection(socket);
+    socket->connectToModule(target_, port_);
+  } else {
+    client_ = new panel::CClientSocket(link, mode, accountText_.toLatin1().toStdString(), this);
+    connect(client_, &panel::CClientSocket::linkVerdict, this, &CRequestConnect::onVerdict);
+    client_->connectToModule(target_, port_);
+  }
+  setWindowTitle(QStringLiteral("Connecting to %1:%2").arg(target_).arg(port_));
+  timer_.start(kAttemptTimeoutMs);
+}
+
+void CRequestConnect::onVerdict(int status, int code) {
+  if (status == 1) {
+    timer_.stop();
+    panel::PanelLink::instance().setActiveLink(panel::LinkKind::Tcp);
+    accept();
+  } else if (status == 2) {
+    attemptFailed(code);
+  }
+}
+
+void CRequestConnect::attemptFailed(int code) {
+  timer_.stop();
+  setWindowTitle(QStringLiteral("Error connect to %1:%2  %3").arg(target_).arg(port_).arg(resultText(code)));
+  FailedBeep();
+  platform::Pause(1000);
+  if (searching_) {
+    if (tryReceiversFrom(receiverIndex_ + 1)) return;
+    receiverIndex_ = kReceivers;
+  }
+  setTcpButtonsEnabled(true);
+}
+
+QString CRequestConnect::resultText(int code) {
+  switch (static_cast<std::int8_t>(code)) {
+    case -1: return QStringLiteral("Account fail");
+    case -2: return QStringLiteral("Unit off-line");
+    case -3: return QStringLiteral("Unit not answer");
+    case -4: return QStringLiteral("Account error");
+    case -5: return QStringLiteral("Reseiver not found");
+    case -6: return QStringLiteral("Password error");
+    case -7:
+    case -17: return QStringLiteral("Request from Not autorized PC");
+    default: return QStringLiteral("Reseiver not answer");
+  }
+}
+
+}  // namespace connection
