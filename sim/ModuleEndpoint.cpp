@@ -113,6 +113,8 @@ void ModuleEndpoint::takeLogin() {
                   .arg(account ? QStringLiteral("account") : QStringLiteral("access code"), Hex(verdict)));
     sendVerdict(verdict);
     stage_ = Stage::LoginOnlyDone;
+    if (verdict[1] == 0 && verdict[0] == (account ? panel::kAccountVerdictLead : panel::kVerdictLead))
+      emit loginOnlyAccepted();
   }
 }
 

@@ -41,6 +41,7 @@ class ModuleEndpoint : public QObject {
 
   Stage stage() const { return stage_; }
   bool scrambled() const { return scrambled_; }
+  QHostAddress peerAddress() const { return socket_->peerAddress(); }
 
  signals:
   // The link carries frames now (after an accepted login, or at once when called in).
@@ -48,6 +49,8 @@ class ModuleEndpoint : public QObject {
   // Plain bytes from the PC for the panel.
   void dataReceived(QByteArray bytes);
   void closed();
+  // A login-only connection was accepted: the module is to call the PC.
+  void loginOnlyAccepted();
   void note(QString line);
 
  private:

@@ -35,16 +35,16 @@ bool PanelSimulator::start() {
     }
     print(QStringLiteral("listening on %1").arg(server_.serverPort()));
   }
-  if (options_.callInPort != 0) callIn();
+  if (options_.callInPort != 0) callIn(options_.callInHost, options_.callInPort);
   return true;
 }
 
-void PanelSimulator::callIn() {
+void PanelSimulator::callIn(const QString& host, quint16 port) {
   auto* socket = new QTcpSocket;
-  connect(socket, &QTcpSocket::connected, this, [this, socket] {
+  connect(socket, &QTcpSocket::connected, this, [this, socket, host, port] {
     // From here on the link's own close handling takes over.
     disconnect(socket, &QTcpSocket::errorOccurred, this, nullptr);
-    print(QStringLiteral("called in to %1:%2").arg(options_.callInHost).arg(options_.callInPort));
+    print(QStringLiteral("called in to %1:%2").arg(host).arg(port));
     attach(socket, ModuleEndpoint::Role::CalledIn);
   });
   connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError) {
@@ -52,7 +52,7 @@ void PanelSimulator::callIn() {
     socket->deleteLater();
     if (options_.exitWhenLinkCloses) QCoreApplication::exit(1);
   });
-  socket->connectToHost(options_.callInHost, options_.callInPort);
+  socket->connectToHost(host, port);
 }
 
 void PanelSimulator::onNewConnection() {
@@ -91,6 +91,12 @@ void PanelSimulator::attach(QTcpSocket* socket, ModuleEndpoint::Role role) {
     if (link_ == endpoint) clock_.stop();
     endpoint->deleteLater();
     if (options_.exitWhenLinkCloses) QCoreApplication::quit();
+  });
+  connect(endpoint, &ModuleEndpoint::loginOnlyAccepted, this, [this, endpoint] {
+    // An authorised PC, or a receiver asking on its behalf: the module rings the PC back.
+    if (options_.callBackPort == 0) return;
+    const QString pc = endpoint->peerAddress().toString();
+    QTimer::singleShot(300, this, [this, pc] { callIn(pc, options_.callBackPort); });
   });
   endpoint->start();
   if (role == ModuleEndpoint::Role::CalledIn) emit endpoint->linkUp();

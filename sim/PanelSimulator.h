@@ -19,6 +19,7 @@ struct PanelSimulatorOptions {
   quint16 listenPort = 4700; // 0 picks a free port
   bool splitWrites = false;
   bool exitWhenLinkCloses = false;
+  quint16 callBackPort = 0;  // after an accepted login-only call, ring the PC back here (0: never)
   LoginPolicy policy;
 };
 
@@ -50,7 +51,7 @@ class PanelSimulator : public QObject {
 
  private:
   void attach(QTcpSocket* socket, ModuleEndpoint::Role role);
-  void callIn();
+  void callIn(const QString& host, quint16 port);
   void onNewConnection();
   void onStdin();
   void print(const QString& line);

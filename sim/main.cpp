@@ -52,6 +52,9 @@ int RunPanelSimulator(const QStringList& arguments) {
                                         QStringLiteral("Verdict for a login-only connection, as --verdict."),
                                         QStringLiteral("verdict"), QStringLiteral("judge"));
   const QCommandLineOption split(QStringLiteral("split-writes"), QStringLiteral("Send every byte in a write of its own."));
+  const QCommandLineOption callBack(QStringLiteral("call-back"),
+                                    QStringLiteral("After an accepted login-only call, call the PC back on port."),
+                                    QStringLiteral("port"));
   const QCommandLineOption once(QStringLiteral("once"), QStringLiteral("Exit when the link closes."));
   const QCommandLineOption constants(QStringLiteral("constants"),
                                      QStringLiteral("Derivation constants k1,k2,k3,k4 in hex."),
@@ -65,7 +68,7 @@ int RunPanelSimulator(const QStringList& arguments) {
   const QCommandLineOption installerCode(QStringLiteral("installer-code"),
                                          QStringLiteral("The installer code that opens program mode (default 9999)."),
                                          QStringLiteral("digits"), QStringLiteral("9999"));
-  parser.addOptions({callIn, listen, password, verdict, loginVerdict, split, once, constants, accessCode, userCode,
+  parser.addOptions({callIn, callBack, listen, password, verdict, loginVerdict, split, once, constants, accessCode, userCode,
                      installerCode});
   parser.process(arguments);
 
@@ -82,6 +85,7 @@ int RunPanelSimulator(const QStringList& arguments) {
   }
   if (!options.listen && options.callInPort == 0) parser.showHelp(2);
   options.splitWrites = parser.isSet(split);
+  options.callBackPort = static_cast<quint16>(parser.value(callBack).toUInt());
   options.exitWhenLinkCloses = parser.isSet(once);
   options.policy.password = parser.value(password).toStdString();
   bool ok = false;

@@ -169,6 +169,21 @@ TEST_F(PcCallingOut, LoginOnlyClientsInBothModes) {
   }
 }
 
+TEST_F(PcCallingOut, AcceptedLoginOnlyCallIsAnsweredByTheModuleCallingBack) {
+  CListenSocket listener(link);
+  ASSERT_TRUE(listener.listen(0, QHostAddress::LocalHost));
+  start({QStringLiteral("--call-back"), QString::number(listener.server().serverPort())});
+  CClientSocket client(link, 0, "");
+  QSignalSpy verdicts(&client, &CClientSocket::linkVerdict);
+  client.connectToModule(QStringLiteral("127.0.0.1"), port);
+  ASSERT_TRUE(WaitFor([&] { return verdicts.count() == 1; }));
+  client.close();
+  // The module's own call carries plain frames, the version first.
+  ASSERT_TRUE(WaitFor([&] { return !window.frames.empty(); }));
+  EXPECT_EQ(window.frames[0].front(), 0x23);
+  link.closeCurrentConnection();
+}
+
 TEST_F(PcCallingOut, ModuleWithOtherConstantsCannotReadTheLoginAndHangsUp) {
   start({QStringLiteral("--constants"), QStringLiteral("1,2,3,4")});
   CWorkSocket* work = callOut("pass1234");
