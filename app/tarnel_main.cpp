@@ -1,16 +1,74 @@
-// tarnel: reaches one alarm panel through its IP module.
+// tarnel: the virtual keypad and programmer of one alarm panel.
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSettings>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
+#include "connect/CRequestConnect.h"
+#include "connect/PcPasswordCheck.h"
+#include "console/AccessPasswordStore.h"
+#include "console/CChPassDlg.h"
+#include "console/CKeypadDlg.h"
+#include "console/CtarnelApp.h"
+#include "console/ProgramOptions.h"
 #include "link/CListenSocket.h"
 #include "link/LinkMonitor.h"
 #include "link/LinkSettings.h"
-#include "link/ReportLastError.h"
+
+namespace {
+
+// Headless: print every frame that arrives on the listening port.
+int RunMonitor(const console::ProgramOptions& options) {
+  QSettings settings;
+  panel::PanelLink& link = panel::PanelLink::instance();
+  link.setSecrets(panel::LoadLinkSecrets(settings));
+  panel::LinkMonitor printer(stdout);
+  link.setMainWindow(&printer);
+  panel::CListenSocket listener(link);
+  if (!listener.listen(options.listenPort)) {
+    std::fprintf(stderr, "Listen : %s\n", listener.server().errorString().toLocal8Bit().constData());
+    return 1;
+  }
+  std::printf("listening on %u\n", listener.server().serverPort());
+  std::fflush(stdout);
+  return QCoreApplication::exec();
+}
+
+// The connection dialog's view of the PC password: the console's store and dialog.
+class ConsolePcPassword : public connection::PcPasswordCheck {
+ public:
+  int verify(const QString& password) override {
+    return console::AccessPasswordStore::current().verify(password.toStdString());
+  }
+  void runChangeDialog(QWidget* parent) override { console::CChPassDlg(parent).exec(); }
+  QString password() const override { return console::g_strPcPassword; }
+  void setPassword(const QString& password) override { console::g_strPcPassword = password; }
+};
+
+void WireWindow(console::CKeypadDlg& window) {
+  window.setConnectDialogFactory([](QWidget* parent) -> std::unique_ptr<QDialog> {
+    auto dialog = std::make_unique<connection::CRequestConnect>(parent);
+    dialog->setCallPort(console::ProgramOptions::current().callPort);
+    return dialog;
+  });
+}
+
+bool WantsMonitor(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "--monitor") == 0) return true;
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  // The monitor needs no display.
+  const std::unique_ptr<QCoreApplication> app =
+      WantsMonitor(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
+                               : std::make_unique<QApplication>(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Vell"));
   QCoreApplication::setApplicationName(QStringLiteral("tarnel"));
 
@@ -20,23 +78,32 @@ int main(int argc, char** argv) {
   const QCommandLineOption listenPort(QStringLiteral("listen-port"),
                                       QStringLiteral("Port where the IP module calls in (default 4700)."),
                                       QStringLiteral("port"), QStringLiteral("4700"));
+  const QCommandLineOption callPort(QStringLiteral("call-port"),
+                                    QStringLiteral("Port that Connect calls on the IP module (default 4700)."),
+                                    QStringLiteral("port"), QStringLiteral("4700"));
   const QCommandLineOption monitor(QStringLiteral("monitor"),
                                    QStringLiteral("No window: print every frame received."));
-  parser.addOptions({listenPort, monitor});
-  parser.process(app);
+  parser.addOptions({listenPort, callPort, monitor});
+  parser.process(*app);
 
-  QSettings settings;
-  panel::PanelLink& link = panel::PanelLink::instance();
-  link.setSecrets(panel::LoadLinkSecrets(settings));
-
-  panel::LinkMonitor printer(stdout);
-  link.setMainWindow(&printer);
-  panel::CListenSocket listener(link);
-  if (!listener.listen(static_cast<quint16>(parser.value(listenPort).toUInt()))) {
-    std::fprintf(stderr, "Listen : %s\n", listener.server().errorString().toLocal8Bit().constData());
-    return 1;
+  console::ProgramOptions options;
+  bool listenOk = false;
+  bool callOk = false;
+  const uint listenValue = parser.value(listenPort).toUInt(&listenOk);
+  const uint callValue = parser.value(callPort).toUInt(&callOk);
+  if (!listenOk || !callOk || listenValue > 65535 || callValue == 0 || callValue > 65535) {
+    std::fprintf(stderr, "Ports are numbers from 1 to 65535 (0 listens on any free port).\n");
+    return 2;
   }
-  std::printf("listening on %u\n", listener.server().serverPort());
-  std::fflush(stdout);
-  return QCoreApplication::exec();
+  options.listenPort = static_cast<quint16>(listenValue);
+  options.callPort = static_cast<quint16>(callValue);
+  options.monitor = parser.isSet(monitor);
+  console::ProgramOptions::current() = options;
+
+  if (options.monitor) return RunMonitor(options);
+  ConsolePcPassword passwords;
+  connection::PcPasswordCheck::install(&passwords);
+  const int code = console::CtarnelApp(options, WireWindow).run();
+  connection::PcPasswordCheck::install(nullptr);
+  return code;
 }

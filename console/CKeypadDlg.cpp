@@ -1,0 +1,541 @@
+#include "console/CKeypadDlg.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "console/CChecker.h"
+#include "console/CDbgDlg.h"
+#include "console/CPassDlg.h"
+#include "console/CommandKeys.h"
+#include "console/EditorDialog.h"
+#include "console/PanelStatusText.h"
+#include "console/ProgramModeMenu.h"
+#include "link/CListenSocket.h"
+
+namespace console {
+
+namespace {
+
+constexpr std::uint8_t kCloseProgramByte = 0x15;
+constexpr int kCloseProgramResult = 21;
+const QColor kAreaResetLit(180, 20, 20);
+
+bool Bit(std::uint8_t byte, int bit) { return (byte >> bit) & 1u; }
+
+// Lowest frame length that holds byte `index`.
+constexpr std::size_t Holds(std::size_t index) { return index + 1; }
+
+const char* const kLampTexts[] = {"READY", "TROUBLE", "A R M E D", "STAY", "BYPASS",
+                                  "PROGRAM", "POWER", "BATTERY", "FUSE", "LINE"};
+
+}  // namespace
+
+CKeypadDlg::CKeypadDlg(const QString& title, QWidget* parent) : QDialog(parent), title_(title) {
+  buildScreen();
+  buildCommandMenu();
+  buildProgramMenu();
+  connect(&blinkTimer_, &platform::OneShotTimer::timeout, this, &CKeypadDlg::blinkStep);
+
+  // Opening: command mode, not connected, everything dark and unknown.
+  connected_ = 0;
+  enterCommandMode();
+  lamps_[Ready]->setLitColour(CStaticColor::kGreen);
+  lamps_[Program]->setLitColour(CStaticColor::kGreen);
+  lamps_[Ready]->setCurrentColour(CStaticColor::kGreen);
+  lamps_[Program]->setCurrentColour(CStaticColor::kGreen);
+  allLampsOff();
+  for (CLed* led : zones_) led->setState(LedState::Unknown);
+  for (CLed* led : outputs_) led->setState(LedState::Unknown);
+  for (CStaticColor* area : {areaA_, areaB_}) {
+    area->setLitFlag(false);
+    area->goDark();
+  }
+  setWindowTitle(title_);
+  blinkTimer_.start(1);
+}
+
+CKeypadDlg::~CKeypadDlg() {
+  panel::PanelLink& link = panel::PanelLink::instance();
+  if (debug_ && link.debugSink() == debug_.data()) link.setDebugSink(nullptr);
+  if (link.mainWindow() == this) link.setMainWindow(nullptr);
+}
+
+void CKeypadDlg::buildScreen() {
+  layout_ = new QVBoxLayout(this);
+
+  auto* top = new QHBoxLayout;
+  modeLine_ = new QLabel(this);
+  top->addWidget(modeLine_, 1);
+  auto* timeBox = new QGroupBox(QStringLiteral("Time:"), this);
+  clock_ = new QLabel(timeBox);
+  clock_->setMinimumWidth(170);
+  (new QHBoxLayout(timeBox))->addWidget(clock_);
+  top->addWidget(timeBox);
+  layout_->addLayout(top);
+
+  for (int i = 0; i < kLampCount; ++i) lamps_[static_cast<std::size_t>(i)] = new CStaticColor(QString::fromLatin1(kLampTexts[i]), this);
+  areaA_ = new CStaticColor(QStringLiteral("A"), this);
+  areaB_ = new CStaticColor(QStringLiteral("B"), this);
+
+  auto* middle = new QHBoxLayout;
+  auto* failure = new QGroupBox(QStringLiteral("Failure:"), this);
+  auto* failureRow = new QHBoxLayout(failure);
+  for (Lamp l : {Power, Battery, Fuse, Line}) failureRow->addWidget(lamps_[l]);
+  middle->addWidget(failure);
+  auto* versionBox = new QGroupBox(QStringLiteral("Version:"), this);
+  version_ = new QLabel(versionBox);
+  version_->setMinimumWidth(80);
+  (new QHBoxLayout(versionBox))->addWidget(version_);
+  middle->addWidget(versionBox);
+  layout_->addLayout(middle);
+
+  auto* lower = new QHBoxLayout;
+  // The "A R M E D" caption is itself a lamp.
+  auto* armedBox = new QGroupBox(this);
+  auto* armedColumn = new QVBoxLayout(armedBox);
+  armedColumn->addWidget(lamps_[Armed]);
+  auto* letters = new QHBoxLayout;
+  letters->addWidget(areaA_);
+  letters->addWidget(areaB_);
+  armedColumn->addLayout(letters);
+  lower->addWidget(armedBox);
+  auto* status = new QGroupBox(QStringLiteral("Status:"), this);
+  auto* statusRow = new QHBoxLayout(status);
+  for (Lamp l : {Ready, Trouble, Stay, Bypass, Program}) statusRow->addWidget(lamps_[l]);
+  lower->addWidget(status, 1);
+  layout_->addLayout(lower);
+
+  auto* zonesBox = new QGroupBox(QStringLiteral("Zones:"), this);
+  auto* zoneGrid = new QGridLayout(zonesBox);
+  for (int i = 0; i < 16; ++i) {
+    zoneGrid->addWidget(new QLabel(QString::number(i + 1), zonesBox), 0, i, Qt::AlignHCenter);
+    zones_[static_cast<std::size_t>(i)] = new CLed(zonesBox);
+    zoneGrid->addWidget(zones_[static_cast<std::size_t>(i)], 1, i, Qt::AlignHCenter);
+  }
+  layout_->addWidget(zonesBox);
+
+  auto* outputsBox = new QGroupBox(QStringLiteral("Output:"), this);
+  auto* outputGrid = new QGridLayout(outputsBox);
+  for (int i = 0; i < 8; ++i) {
+    outputGrid->addWidget(new QLabel(QString::number(i + 1), outputsBox), 0, i, Qt::AlignHCenter);
+    outputs_[static_cast<std::size_t>(i)] = new CLed(outputsBox);
+    outputGrid->addWidget(outputs_[static_cast<std::size_t>(i)], 1, i, Qt::AlignHCenter);
+  }
+  layout_->addWidget(outputsBox);
+
+  auto* legend = new QHBoxLayout;
+  const std::pair<LedState, const char*> legendItems[] = {
+      {LedState::Alarm, "- Alarm"}, {LedState::Tamper, "- Tamper"}, {LedState::Open, "- Open"},
+      {LedState::Close, "- Close"}, {LedState::Bypass, "- Bypass"}, {LedState::Unknown, "- Unknow"}};
+  for (const auto& [state, word] : legendItems) {
+    auto* icon = new QLabel(this);
+    icon->setPixmap(CLed::icon(state));
+    legend->addWidget(icon);
+    legend->addWidget(new QLabel(QString::fromLatin1(word), this));
+  }
+  legend->addStretch(1);
+  layout_->addLayout(legend);
+
+  layout_->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CKeypadDlg::buildCommandMenu() {
+  commandBar_ = new QMenuBar(this);
+  auto add = [this](QMenu* menu, const QString& text, void (CKeypadDlg::*slot)()) {
+    QAction* action = menu->addAction(text);
+    connect(action, &QAction::triggered, this, slot);
+    commandActions_.insert(text, action);
+  };
+  auto addKeys = [this](QMenu* menu, const QString& text, std::uint8_t key) {
+    QAction* action = menu->addAction(text);
+    connect(action, &QAction::triggered, this, [this, key] { sendKeys(panel::KeystrokeFrame({key})); });
+    commandActions_.insert(text, action);
+  };
+  auto addCall = [this](QMenu* menu, const QString& text, std::function<void()> call) {
+    QAction* action = menu->addAction(text);
+    connect(action, &QAction::triggered, this, std::move(call));
+    commandActions_.insert(text, action);
+  };
+
+  QMenu* communication = commandBar_->addMenu(QStringLiteral("Communication"));
+  add(communication, QStringLiteral("Debug"), &CKeypadDlg::onDebug);
+  add(communication, QStringLiteral("Connect"), &CKeypadDlg::onConnect);
+  add(communication, QStringLiteral("Disconnect"), &CKeypadDlg::onDisconnect);
+
+  QMenu* mode = commandBar_->addMenu(QStringLiteral("Mode"));
+  QMenu* program = mode->addMenu(QStringLiteral("Program Mode"));
+  addCall(program, QStringLiteral("Install code"), [this] { onCodeCommand(true); });
+  QMenu* command = mode->addMenu(QStringLiteral("Command Mode"));
+  addCall(command, QStringLiteral("Arm/Disarm"), [this] { onCodeCommand(false); });
+  addKeys(command, QStringLiteral("Stay"), panel::key::kStay);
+  addCall(command, QStringLiteral("Control"), [this] { onChecker(8); });
+  addCall(command, QStringLiteral("Bypass"), [this] { onChecker(16); });
+  QMenu* alarm = command->addMenu(QStringLiteral("Alarm"));
+  addKeys(alarm, QStringLiteral("Fire"), panel::key::kFire);
+  addKeys(alarm, QStringLiteral("Medical"), panel::key::kMedical);
+  addKeys(alarm, QStringLiteral("Panic"), panel::key::kPanic);
+  add(command, QStringLiteral("Memory"), &CKeypadDlg::onMemory);
+}
+
+void CKeypadDlg::buildProgramMenu() {
+  programBar_ = new QMenuBar(this);
+  programBar_->hide();
+  programActions_ = BuildProgramModeMenu(*programBar_);
+  for (auto it = programActions_.begin(); it != programActions_.end(); ++it) {
+    const QString path = it.key();
+    if (path == QLatin1String("Exit from Install")) {
+      connect(it.value(), &QAction::triggered, this, &CKeypadDlg::onExitFromInstall);
+      continue;
+    }
+    // "Help" shares its command with one parameter item.
+    const QString target = path == QLatin1String("Help") ? ProgramModeHelpTarget() : path;
+    it.value()->setEnabled(false);
+    connect(it.value(), &QAction::triggered, this, [this, target] {
+      if (const auto handler = programHandlers_.value(target)) handler();
+    });
+  }
+}
+
+void CKeypadDlg::setProgramItemHandler(const QString& path, std::function<void()> handler) {
+  const bool enabled = static_cast<bool>(handler);
+  programHandlers_.insert(path, std::move(handler));
+  if (QAction* action = programActions_.value(path)) action->setEnabled(enabled);
+  if (path == ProgramModeHelpTarget()) programActions_.value(QStringLiteral("Help"))->setEnabled(enabled);
+}
+
+void CKeypadDlg::setConnectDialogFactory(std::function<std::unique_ptr<QDialog>(QWidget*)> factory) {
+  connectFactory_ = std::move(factory);
+}
+
+void CKeypadDlg::setMemoryDialogFactory(std::function<std::unique_ptr<EditorDialog>(CKeypadDlg&)> factory) {
+  memoryFactory_ = std::move(factory);
+}
+
+QString CKeypadDlg::modeText() const { return modeLine_->text(); }
+QString CKeypadDlg::clockText() const { return clock_->text(); }
+QString CKeypadDlg::versionText() const { return version_->text(); }
+
+void CKeypadDlg::setModeText(const QString& text) { modeLine_->setText(text); }
+
+void CKeypadDlg::showMenuBar(QMenuBar* bar) {
+  QMenuBar* other = bar == commandBar_ ? programBar_ : commandBar_;
+  other->hide();
+  layout_->setMenuBar(bar);
+  bar->show();
+}
+
+// ---- modes
+
+void CKeypadDlg::enterCommandMode() {
+  if (EditorDialog* editor = EditorDialog::openEditor()) {
+    editor->closeRequest();
+    EditorDialog::setOpenEditor(nullptr);
+  }
+  showMenuBar(commandBar_);
+  programMode_ = false;
+  setModeText(QStringLiteral("Command mode"));
+  updateCommandMenu();
+}
+
+void CKeypadDlg::updateCommandMenu() {
+  const bool on = connected_ != 0;
+  if (!on) setModeText(QStringLiteral("Disconnect"));
+  commandActions_.value(QStringLiteral("Disconnect"))->setEnabled(on);
+  commandActions_.value(QStringLiteral("Connect"))->setEnabled(!on);
+  for (const char* item : {"Install code", "Arm/Disarm", "Stay", "Control", "Bypass", "Fire", "Medical", "Panic", "Memory"})
+    commandActions_.value(QString::fromLatin1(item))->setEnabled(on);
+  commandActions_.value(QStringLiteral("Debug"))->setEnabled(true);
+}
+
+void CKeypadDlg::enterProgramMode() {
+  showMenuBar(programBar_);
+  programMode_ = true;
+  setModeText(QStringLiteral("Program mode"));
+}
+
+// ---- editor protocol
+
+int CKeypadDlg::runEditor(EditorDialog& dialog, int editorFrameType) {
+  editorFrameType_ = editorFrameType;
+  const int result = dialog.exec();
+  editorFrameType_ = -1;
+  EditorDialog::setOpenEditor(nullptr);
+  return result;
+}
+
+// ---- lamps
+
+void CKeypadDlg::setBlinking(Lamp which, bool on) {
+  CStaticColor* lamp = lamps_[which];
+  lamp->setBlinking(on);
+  if (!on) lamp->goDark();
+}
+
+void CKeypadDlg::allLampsOff() {
+  for (CStaticColor* lamp : lamps_) {
+    lamp->setBlinking(false);
+    lamp->setLitFlag(false);
+    lamp->goDark();
+  }
+}
+
+void CKeypadDlg::blinkStep() {
+  blinkTimer_.stop();
+  const bool shown = blinkPhase_ != 0;
+  for (CStaticColor* lamp : lamps_) {
+    if (!lamp->isBlinking()) continue;
+    lamp->setLit(shown);
+  }
+  blinkPhase_ = shown ? 0 : 1;
+  blinkTimer_.start(shown ? 600 : 200);
+}
+
+// ---- received frames
+
+void CKeypadDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
+  if (length == 0) return;
+  if (length == 1) {
+    if (frame[0] != kCloseProgramByte) return;
+    if (EditorDialog* editor = EditorDialog::openEditor()) editor->closeRequest();
+    done(kCloseProgramResult);
+    return;
+  }
+  if (decodeStatus(frame, length)) logReceived(frame, length);
+  EditorDialog* editor = EditorDialog::openEditor();
+  if (editor && (editorFrameType_ == 0 || editorFrameType_ == frame[0])) editor->handlePanelFrame(frame, length);
+}
+
+void CKeypadDlg::logReceived(const std::uint8_t* frame, std::size_t length) {
+  if (!debug_) return;
+  std::vector<char> line(16 + length * 3 + 4);
+  const std::size_t n = panel::FormatReceivedLogLine(panel::LocalTimeNow(), {frame, length}, line);
+  debug_->appendLogLine(std::string_view(line.data(), n));
+}
+
+bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
+  // A frame too short for its type changes nothing on the display.
+  const auto needs = [length](std::size_t index) { return length >= Holds(index); };
+  const bool fromPanel = length >= Holds(1) && f[1] == panel::kPcMarker;
+  switch (f[0]) {
+    case 0x10: {
+      if (!needs(4)) return true;
+      setBlinking(Battery, Bit(f[2], 0));
+      setBlinking(Power, Bit(f[2], 1));
+      setBlinking(Fuse, Bit(f[2], 2));
+      setBlinking(Line, Bit(f[2], 3));
+      if (Bit(f[4], 1)) {
+        setBlinking(Trouble, true);
+      } else {
+        setBlinking(Trouble, false);
+        lamps_[Trouble]->setLit(Bit(f[3], 2));
+      }
+      lamps_[Program]->setLit(Bit(f[4], 4));
+      lamps_[Ready]->setLit(Bit(f[3], 0));
+      lamps_[Line]->setLit(Bit(f[3], 4));
+      return true;
+    }
+    case 0x11: {
+      if (!needs(4)) return true;
+      setBlinking(Stay, f[4] != 0);
+      lamps_[Stay]->setLit(f[3] != 0);
+      setBlinking(Armed, f[2] != 0);
+      lamps_[Armed]->setLit(f[1] != 0);
+      const std::uint8_t areas = f[1] | f[3];
+      for (int a = 0; a < 2; ++a) {
+        CStaticColor* letter = areaLetter(a);
+        letter->setLitFlag(Bit(areas, a));
+        letter->setCurrentColour(letter->isLit() ? letter->litColour() : letter->darkColour());
+      }
+      return true;
+    }
+    case 0x12: {
+      if (!needs(6)) return true;
+      const int first = f[1] == 0 ? 0 : 8;
+      for (int i = 0; i < 8; ++i) {
+        LedState state = Bit(f[2], i) ? LedState::Open : LedState::Close;
+        if (Bit(f[3], i)) state = LedState::Alarm;
+        if (Bit(f[5], i) || Bit(f[6], i)) state = LedState::Tamper;
+        if (Bit(f[4], i)) state = LedState::Bypass;
+        zones_[static_cast<std::size_t>(first + i)]->setState(state);
+      }
+      if (f[4] != 0) lamps_[Bypass]->showLit();
+      return true;
+    }
+    case 0x14:
+      if (!fromPanel) return false;
+      if (needs(6)) setBlinking(Bypass, Bit(f[6], 3));
+      return true;
+    case 0x15:
+      if (!fromPanel) return false;
+      if (!needs(5)) return true;
+      for (int a = 0; a < 2; ++a) {
+        CStaticColor* letter = areaLetter(a);
+        letter->setLitColour(CStaticColor::kRed);
+        letter->setDarkColour(Bit(f[5], a) ? CStaticColor::kGreen : CStaticColor::kGrey);
+        letter->setCurrentColour(CStaticColor::kRed);
+        if (!letter->isLit()) letter->setLit(false);
+      }
+      return true;
+    case 0x1B: {
+      if (!needs(3)) return true;
+      for (int i = 0; i < 8; ++i) {
+        if (Bit(f[2], i)) zones_[static_cast<std::size_t>(i)]->setState(LedState::Bypass);
+        if (Bit(f[3], i)) zones_[static_cast<std::size_t>(8 + i)]->setState(LedState::Bypass);
+      }
+      lamps_[Bypass]->setLit(f[2] != 0 || f[3] != 0);
+      return true;
+    }
+    case 0x1D:
+      if (!needs(3)) return true;
+      for (int i = 0; i < 8; ++i)
+        outputs_[static_cast<std::size_t>(i)]->setState(Bit(f[3], i) ? LedState::Open : LedState::Close);
+      return true;
+    case 0x1F:
+      if (!fromPanel) return false;
+      if (needs(3) && f[2] == 2) {
+        if (f[3] == 0)
+          enterProgramMode();
+        else
+          setModeText(QStringLiteral("Client mode - Not supported!"));
+      }
+      return true;
+    case 0x23:
+      if (!fromPanel) return false;
+      if (const auto text = PanelVersionText(f, length)) version_->setText(QString::fromStdString(*text));
+      return false;
+    case 0x50:
+      for (int i = 0; i < 8; ++i)
+        outputs_[static_cast<std::size_t>(i)]->setState(Bit(f[1], i) ? LedState::Open : LedState::Close);
+      return false;
+    case 0x54:
+      if (const auto text = PanelClockText(f, length)) clock_->setText(QString::fromStdString(*text));
+      return false;
+    default:
+      return true;
+  }
+}
+
+// ---- link events and menu commands
+
+void CKeypadDlg::handleLinkClosed() {
+  clock_->clear();
+  version_->clear();
+  for (CLed* led : zones_) led->setState(LedState::Unknown);
+  for (CLed* led : outputs_) led->setState(LedState::Unknown);
+  for (CStaticColor* area : {areaA_, areaB_}) {
+    area->setLitColour(kAreaResetLit);
+    area->setDarkColour(CStaticColor::kGrey);
+    area->setLitFlag(false);
+    area->goDark();
+  }
+  connected_ = 0;
+  enterCommandMode();
+  setWindowTitle(title_);
+  allLampsOff();
+}
+
+bool CKeypadDlg::linkStands() const {
+  const panel::PanelLink& link = panel::PanelLink::instance();
+  if (link.activeLink() == panel::LinkKind::Serial) return link.serialTransport() != nullptr;
+  return link.currentConnection() && link.currentConnection()->isOpen();
+}
+
+void CKeypadDlg::frameRequest(const panel::FrameBytes& frame) {
+  if (linkStands()) panel::SendPanelFrame(frame, this);
+}
+
+void CKeypadDlg::sendKeys(const panel::FrameBytes& frame) { panel::SendPanelFrame(frame, this); }
+
+void CKeypadDlg::onDebug() {
+  panel::PanelLink& link = panel::PanelLink::instance();
+  if (debug_) {
+    if (link.debugSink() == debug_.data()) link.setDebugSink(nullptr);
+    delete debug_.data();
+    return;
+  }
+  debug_ = new CDbgDlg([this](const panel::FrameBytes& frame) { frameRequest(frame); }, this);
+  link.setDebugSink(debug_.data());
+  debug_->show();
+}
+
+void CKeypadDlg::onConnect() {
+  bool ok = false;
+  if (connectFactory_) {
+    const std::unique_ptr<QDialog> dialog = connectFactory_(this);
+    ok = dialog && dialog->exec() == QDialog::Accepted;
+  }
+  connected_ = ok ? 1 : 0;
+  enterCommandMode();
+}
+
+void CKeypadDlg::onDisconnect() {
+  if (listenSocket_)
+    listenSocket_->closeHandling();
+  else
+    panel::PanelLink::instance().closeCurrentConnection();
+  connected_ = 0;
+  panel::PanelLink& link = panel::PanelLink::instance();
+  if (link.activeLink() == panel::LinkKind::Serial && serialHook_.workerExists && serialHook_.workerExists()) {
+    panel::SendPanelFrame(panel::EndOfCall(), this);
+    platform::Pause(500);
+    if (serialHook_.stopWorker) serialHook_.stopWorker(this);
+  }
+  handleLinkClosed();
+}
+
+void CKeypadDlg::onExitFromInstall() {
+  enterCommandMode();
+  panel::SendPanelFrame(panel::LeaveProgramMode(), this);
+}
+
+void CKeypadDlg::onCodeCommand(bool installer) {
+  CPassDlg dialog(installer ? QStringLiteral("Installer") : QStringLiteral("User"),
+                  installer ? kMaxInstallerCodeDigits : kMaxUserCodeDigits, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  sendKeys(CodeEntryKeys(dialog.code().toStdString(), installer));
+}
+
+void CKeypadDlg::onChecker(int count) {
+  const bool zones = count == 16;
+  sendKeys(panel::KeystrokeFrame({zones ? panel::key::kBypass : panel::key::kOutputControl}));
+  CChecker checker(count, this);
+  if (runEditor(checker, zones ? 0x1B : 0x1D) != QDialog::Accepted) {
+    sendKeys(panel::KeystrokeFrame({panel::key::kEnter}));
+    return;
+  }
+  if (checker.changes() == 0) return;
+  sendKeys(zones ? BypassKeys(checker.changes()) : OutputControlKeys(static_cast<std::uint8_t>(checker.changes())));
+}
+
+void CKeypadDlg::onMemory() {
+  if (!memoryFactory_) return;
+  const std::unique_ptr<EditorDialog> viewer = memoryFactory_(*this);
+  if (!viewer) return;
+  runEditor(*viewer, 0);
+  panel::SendPanelFrame(panel::KeyFrame(panel::key::kEnter), this);
+}
+
+void CKeypadDlg::closeEvent(QCloseEvent* event) {
+  onDisconnect();
+  QDialog::closeEvent(event);
+}
+
+void CKeypadDlg::keyPressEvent(QKeyEvent* event) {
+  // Escape must not end the program behind the user's back; the close box does.
+  if (event->key() == Qt::Key_Escape) {
+    event->ignore();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace console

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "console/CDbgDlg.h"
+#include "console/CLed.h"
+#include "console/CStaticColor.h"
+#include "link/PanelLink.h"
+#include "platform/Timing.h"
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QVBoxLayout;
+
+namespace panel {
+class CListenSocket;
+}
+
+namespace console {
+
+class EditorDialog;
+
+// What Disconnect needs from the serial side while a serial link is active.
+struct SerialLinkHook {
+  std::function<bool()> workerExists;
+  // Command 5 to the worker, then stop it (command 13, up to 3000 ms) and drop it.
+  std::function<void(QObject* owner)> stopWorker;
+};
+
+// The main window: a virtual keypad mirroring the panel's lamps, zones,
+// outputs, areas, clock and version; the command and program-mode menus;
+// the first stop of every received frame, which it forwards to the open editor.
+class CKeypadDlg : public QDialog, public panel::LinkListener {
+  Q_OBJECT
+ public:
+  // In blink order.
+  enum Lamp { Ready, Trouble, Armed, Stay, Bypass, Program, Power, Battery, Fuse, Line, kLampCount };
+
+  explicit CKeypadDlg(const QString& title, QWidget* parent = nullptr);
+  ~CKeypadDlg() override;
+
+  // Runs dialog modally as the open editor, forwarding frames of
+  // editorFrameType (0 = all) to it; returns its result.
+  int runEditor(EditorDialog& dialog, int editorFrameType = 0);
+
+  void handlePanelFrame(const std::uint8_t* frame, std::size_t length) override;
+  void handleLinkClosed() override;
+  // A frame typed in (or keyed from) the debug window; sent while a link stands.
+  void frameRequest(const panel::FrameBytes& frame);
+
+  // "Connect" runs the dialog this makes; OK means a link stands.
+  void setConnectDialogFactory(std::function<std::unique_ptr<QDialog>(QWidget*)> factory);
+  // "Memory" runs the event memory viewer this makes.
+  void setMemoryDialogFactory(std::function<std::unique_ptr<EditorDialog>(CKeypadDlg&)> factory);
+  void setSerialLinkHook(SerialLinkHook hook) { serialHook_ = std::move(hook); }
+  void setListenSocket(panel::CListenSocket* socket) { listenSocket_ = socket; }
+  // Gives a program-mode item (path as in ProgramModeItemPaths, or
+  // "Diagnostics") its command; items without one stay greyed.
+  void setProgramItemHandler(const QString& path, std::function<void()> handler);
+
+  // Window state, for the menu commands of other parts and for tests.
+  bool isConnected() const { return connected_ != 0; }
+  int editorFrameType() const { return editorFrameType_; }
+  bool isProgramMode() const { return programMode_; }
+  QString modeText() const;
+  QString clockText() const;
+  QString versionText() const;
+  CStaticColor* lamp(Lamp which) const { return lamps_[which]; }
+  CStaticColor* areaLetter(int area) const { return area == 0 ? areaA_ : areaB_; }
+  CLed* zone(int number) const { return zones_[static_cast<std::size_t>(number - 1)]; }
+  CLed* output(int number) const { return outputs_[static_cast<std::size_t>(number - 1)]; }
+  QMenuBar* commandMenuBar() const { return commandBar_; }
+  QMenuBar* programMenuBar() const { return programBar_; }
+  QAction* commandAction(const QString& text) const { return commandActions_.value(text); }
+  QAction* programAction(const QString& path) const { return programActions_.value(path); }
+  CDbgDlg* debugWindow() const { return debug_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void buildScreen();
+  void buildCommandMenu();
+  void buildProgramMenu();
+  void showMenuBar(QMenuBar* bar);
+  void enterCommandMode();
+  void enterProgramMode();
+  void updateCommandMenu();
+  void setModeText(const QString& text);
+  void blinkStep();
+  void setBlinking(Lamp which, bool on);
+  void allLampsOff();
+  // Applies a status frame to the display; false for frames that are not logged.
+  bool decodeStatus(const std::uint8_t* frame, std::size_t length);
+  void logReceived(const std::uint8_t* frame, std::size_t length);
+  bool linkStands() const;
+  void sendKeys(const panel::FrameBytes& frame);
+
+  void onDebug();
+  void onConnect();
+  void onDisconnect();
+  void onExitFromInstall();
+  void onCodeCommand(bool installer);
+  void onChecker(int count);
+  void onMemory();
+
+  QString title_;
+  int connected_ = 0;         // m_bConnected
+  int editorFrameType_ = -1;  // m_nEditorFrameType
+  bool programMode_ = false;
+  int blinkPhase_ = 0;
+
+  QVBoxLayout* layout_ = nullptr;
+  QLabel* modeLine_ = nullptr;
+  QLabel* clock_ = nullptr;
+  QLabel* version_ = nullptr;
+  std::array<CStaticColor*, kLampCount> lamps_{};
+  CStaticColor* areaA_ = nullptr;
+  CStaticColor* areaB_ = nullptr;
+  std::array<CLed*, 16> zones_{};
+  std::array<CLed*, 8> outputs_{};
+  platform::OneShotTimer blinkTimer_;
+
+  QMenuBar* commandBar_ = nullptr;
+  QMenuBar* programBar_ = nullptr;
+  QHash<QString, QAction*> commandActions_;
+  QHash<QString, QAction*> programActions_;
+  QHash<QString, std::function<void()>> programHandlers_;
+
+  QPointer<CDbgDlg> debug_;
+  std::function<std::unique_ptr<QDialog>(QWidget*)> connectFactory_;
+  std::function<std::unique_ptr<EditorDialog>(CKeypadDlg&)> memoryFactory_;
+  SerialLinkHook serialHook_;
+  panel::CListenSocket* listenSocket_ = nullptr;
+};
+
+}  // namespace console

@@ -1,0 +1,77 @@
+#include "console/CLed.h"
+
+#include <QPainter>
+#include <array>
+
+namespace console {
+
+namespace {
+
+constexpr int kSize = 16;
+
+QPixmap Draw(LedState state) {
+  QPixmap pixmap(kSize, kSize);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF disc(1.5, 1.5, kSize - 3, kSize - 3);
+  QFont font = p.font();
+  font.setPixelSize(10);
+  font.setBold(true);
+  p.setFont(font);
+  auto lettered = [&](const QColor& fill, const QString& letter) {
+    p.setPen(QPen(fill.darker(150), 1));
+    p.setBrush(fill);
+    p.drawEllipse(disc);
+    p.setPen(Qt::white);
+    p.drawText(disc, Qt::AlignCenter, letter);
+  };
+  switch (state) {
+    case LedState::Open:  // a ring: the circuit is open
+      p.setPen(QPen(QColor(230, 150, 0), 2.5));
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(disc.adjusted(1, 1, -1, -1));
+      break;
+    case LedState::Close:  // a solid green disc: sealed
+      p.setPen(QPen(QColor(20, 120, 10), 1));
+      p.setBrush(QColor(40, 190, 30));
+      p.drawEllipse(disc);
+      break;
+    case LedState::Unknown:
+      lettered(QColor(150, 150, 150), QStringLiteral("?"));
+      break;
+    case LedState::Tamper:
+      lettered(QColor(140, 40, 170), QStringLiteral("T"));
+      break;
+    case LedState::Alarm:
+      lettered(QColor(220, 20, 20), QStringLiteral("!"));
+      break;
+    case LedState::Bypass:
+      lettered(QColor(30, 90, 210), QStringLiteral("B"));
+      break;
+  }
+  return pixmap;
+}
+
+}  // namespace
+
+QPixmap CLed::icon(LedState state) {
+  static const std::array<QPixmap, 6> icons = [] {
+    std::array<QPixmap, 6> all;
+    for (int i = 0; i < 6; ++i) all[static_cast<std::size_t>(i)] = Draw(static_cast<LedState>(i));
+    return all;
+  }();
+  return icons[static_cast<std::size_t>(state)];
+}
+
+CLed::CLed(QWidget* parent) : QLabel(parent) {
+  setFixedSize(kSize, kSize);
+  setPixmap(icon(state_));
+}
+
+void CLed::setState(LedState state) {
+  state_ = state;
+  setPixmap(icon(state));
+}
+
+}  // namespace console

@@ -1,0 +1,44 @@
+#include "console/CPassDlg.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace console {
+
+namespace {
+QString RememberedKey(const QString& title) { return QStringLiteral("Passwords/") + title; }
+}  // namespace
+
+CPassDlg::CPassDlg(const QString& title, int maxDigits, QWidget* parent)
+    : QDialog(parent), title_(title), field_(new QLineEdit(this)), remember_(new QCheckBox(QStringLiteral("Remember"), this)) {
+  setWindowTitle(title);
+  field_->setEchoMode(QLineEdit::Password);
+  // Longer codes would not fit the one keystroke message that carries them.
+  field_->setMaxLength(maxDigits);
+  field_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field_));
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &CPassDlg::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &CPassDlg::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(field_);
+  layout->addWidget(remember_);
+  layout->addWidget(buttons);
+
+  const QString remembered = QSettings().value(RememberedKey(title_)).toString().left(maxDigits);
+  field_->setText(remembered);
+  remember_->setChecked(!remembered.isEmpty());
+}
+
+void CPassDlg::accept() {
+  code_ = field_->text();
+  QSettings().setValue(RememberedKey(title_), remember_->isChecked() ? code_ : QString());
+  QDialog::accept();
+}
+
+}  // namespace console

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace console {
+
+// Texts the keypad window shows for the panel's version (0x23) and clock
+// (0x54) frames; nullopt when the frame is too short to hold them.
+std::optional<std::string> PanelVersionText(const std::uint8_t* frame, std::size_t length);
+std::optional<std::string> PanelClockText(const std::uint8_t* frame, std::size_t length);
+
+}  // namespace console
