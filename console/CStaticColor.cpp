@@ -11,6 +11,10 @@ const QColor CStaticColor::kGrey(160, 160, 160);
 CStaticColor::CStaticColor(const QString& text, QWidget* parent)
     : QLabel(text, parent), current_(palette().color(QPalette::ButtonText)) {
   setAlignment(Qt::AlignCenter);
+  // Lamps paint their text bold; size them for it so nothing is clipped.
+  QFont bold = font();
+  bold.setBold(true);
+  setFont(bold);
 }
 
 void CStaticColor::setLit(bool v) {
@@ -29,9 +33,6 @@ void CStaticColor::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Button));
   painter.setPen(current_);
-  QFont bold = font();
-  bold.setBold(true);
-  painter.setFont(bold);
   painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }
 

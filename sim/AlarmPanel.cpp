@@ -237,7 +237,7 @@ AlarmPanel::Frame AlarmPanel::statusFrame(Status status) const {
     case Status::Lamps: {
       const bool ready = readyAreas() == kAllAreas;
       const auto lit = static_cast<std::uint8_t>((ready ? 0x01 : 0) | (troubles_ ? 0x04 : 0) |
-                                                 ((troubles_ & kLine) ? 0 : 0x10));
+                                                 ((troubles_ & kLine) ? 0x10 : 0));
       const auto blink = static_cast<std::uint8_t>((troubles_ ? 0x02 : 0) | (programMode_ ? 0x10 : 0));
       return {D, 0x10, 0x00, troubles_, lit, blink, D};
     }

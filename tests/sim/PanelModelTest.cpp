@@ -40,7 +40,7 @@ TEST_F(PanelModelTest, LinkUpSendsVersionClockAndTheWholeStatus) {
   ASSERT_EQ(sent.size(), 11u);
   EXPECT_EQ(sent[0][1], 0x23);
   EXPECT_EQ(sent[1][1], 0x54);
-  EXPECT_EQ(sent[2], (Frame{0x7E, 0x10, 0x00, 0x00, 0x11, 0x00, 0x7E}));  // READY and LINE lit
+  EXPECT_EQ(sent[2], (Frame{0x7E, 0x10, 0x00, 0x00, 0x01, 0x00, 0x7E}));  // READY lit, LINE dark: the line is fine
   EXPECT_EQ(sent[3], (Frame{0x7E, 0x11, 0x00, 0x00, 0x00, 0x00, 0x7E}));
   EXPECT_EQ(sent[4], (Frame{0x7E, 0x12, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x7E}));
   EXPECT_EQ(sent[5], (Frame{0x7E, 0x12, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x7E}));
@@ -67,7 +67,7 @@ TEST_F(PanelModelTest, StatusFramesGoOnlyWhenTheyChange) {
   model.publishChanges();
   const auto frames = take();
   ASSERT_EQ(frames.size(), 3u);  // READY off, zone 3 open, area A not ready
-  EXPECT_EQ(frames[0], (Frame{0x7E, 0x10, 0x00, 0x00, 0x10, 0x00, 0x7E}));
+  EXPECT_EQ(frames[0], (Frame{0x7E, 0x10, 0x00, 0x00, 0x00, 0x00, 0x7E}));
   EXPECT_EQ(frames[1], (Frame{0x7E, 0x12, 0x00, 0x04, 0x00, 0x00, 0x00, 0x00, 0x7E}));
   EXPECT_EQ(frames[2], (Frame{0x7E, 0x15, 0x07, 0, 0, 0, 0x02, 0x7E}));
 
@@ -231,13 +231,13 @@ TEST_F(PanelModelTest, InstallerCodeEntersProgramModeAndTheFrameLeavesIt) {
 
   pc({0x7A, 0x10, 9, 9, 9, 9, 0x11});
   EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x1F, 0x07, 0x02, 0x00, 0x7E},
-                                        {0x7E, 0x10, 0x00, 0x00, 0x11, 0x10, 0x7E}}));  // PROGRAM lit
+                                        {0x7E, 0x10, 0x00, 0x00, 0x01, 0x10, 0x7E}}));  // PROGRAM lit
 
   pc({0x7A, 1, 2, 3, 4, 0x11});  // command keys mean nothing in program mode
   EXPECT_EQ(model.panel().armedAreas(), 0);
 
   pc({0x7E, 0xA0, 0x07, 0x00, 0x7E});
-  EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x10, 0x00, 0x00, 0x11, 0x00, 0x7E}}));
+  EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x10, 0x00, 0x00, 0x01, 0x00, 0x7E}}));
 }
 
 TEST_F(PanelModelTest, InstallerCodeIsRefusedWhileArmed) {
@@ -274,12 +274,12 @@ TEST_F(PanelModelTest, TroublesLightTheirLamps) {
   model.panel().setTrouble(AlarmPanel::kBattery, true);
   model.panel().setTrouble(AlarmPanel::kLine, true);
   model.publishChanges();
-  // BATTERY and LINE blink, TROUBLE blinks, LINE no longer lit steadily.
-  EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x10, 0x00, 0x09, 0x05, 0x02, 0x7E}}));
+  // BATTERY and LINE blink, TROUBLE blinks; LINE stays lit while the line is down.
+  EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x10, 0x00, 0x09, 0x15, 0x02, 0x7E}}));
   model.panel().setTrouble(AlarmPanel::kBattery, false);
   model.panel().setTrouble(AlarmPanel::kLine, false);
   model.publishChanges();
-  EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x10, 0x00, 0x00, 0x11, 0x00, 0x7E}}));
+  EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x10, 0x00, 0x00, 0x01, 0x00, 0x7E}}));
 }
 
 TEST_F(PanelModelTest, TamperMakesTheAreaUnreadyAndShowsInTheZoneFrame) {
