@@ -316,9 +316,8 @@ void CKeypadDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length)
 
 void CKeypadDlg::logReceived(const std::uint8_t* frame, std::size_t length) {
   if (!debug_) return;
-  std::vector<char> line(16 + length * 3 + 4);
-  const std::size_t n = panel::FormatReceivedLogLine(panel::LocalTimeNow(), {frame, length}, line);
-  debug_->appendLogLine(std::string_view(line.data(), n));
+  const std::size_t n = panel::FormatReceivedLogLine(panel::LocalTimeNow(), {frame, length}, logLine_);
+  debug_->appendLogLine(std::string_view(logLine_.data(), n));
 }
 
 bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {

@@ -10,6 +10,7 @@
 #include "console/CDbgDlg.h"
 #include "console/CLed.h"
 #include "console/CStaticColor.h"
+#include "link/DebugLogLine.h"
 #include "link/PanelLink.h"
 #include "platform/Timing.h"
 
@@ -139,6 +140,8 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   std::function<std::unique_ptr<EditorDialog>(CKeypadDlg&)> memoryFactory_;
   SerialLinkHook serialHook_;
   panel::CListenSocket* listenSocket_ = nullptr;
+  // Received frames are logged without allocating, like sent ones.
+  std::array<char, panel::kLogLineCapacity> logLine_{};
 };
 
 }  // namespace console
