@@ -14,6 +14,7 @@
 #include "console/CKeypadDlg.h"
 #include "console/CtarnelApp.h"
 #include "console/ProgramOptions.h"
+#include "events/EventDialogs.h"
 #include "link/CListenSocket.h"
 #include "link/LinkMonitor.h"
 #include "link/LinkSettings.h"
@@ -54,6 +55,7 @@ void WireWindow(console::CKeypadDlg& window) {
     dialog->setCallPort(console::ProgramOptions::current().callPort);
     return dialog;
   });
+  events::WireEventDialogs(window);
 }
 
 bool WantsMonitor(int argc, char** argv) {

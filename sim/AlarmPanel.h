@@ -69,6 +69,9 @@ class AlarmPanel {
   void arm(std::uint8_t areas);
   void stayArm(std::uint8_t areas);
   void disarm(std::uint8_t areas);
+  // The codes the panel left the factory with.
+  void restoreFactoryCodes() { codes_ = Codes{}; }
+  const Codes& codes() const { return codes_; }
 
   Frame statusFrame(Status status) const;
   Frame answerFrame(Answer answer) const;

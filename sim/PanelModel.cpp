@@ -10,12 +10,16 @@ namespace {
 // No frame the PC builds comes near this; a stream without a closing
 // delimiter must not grow the buffer for ever.
 constexpr std::size_t kMaxMessage = 300;
+// A full memory, as on a panel that has been in use for a while.
+constexpr std::size_t kSeededEvents = EventMemory::kCapacity;
 }  // namespace
 
 PanelModel::PanelModel(FrameSink sendFrame, AlarmPanel::Codes codes)
     : sendFrame_(std::move(sendFrame)), panel_(std::move(codes)) {
   const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
   localtime_r(&now, &clock_);
+  events_.seed(clock_, kSeededEvents);
+  events_.observe(panel_, clock_);
 }
 
 void PanelModel::send(std::initializer_list<std::uint8_t> frame) {
@@ -43,6 +47,7 @@ void PanelModel::tick() {
 }
 
 void PanelModel::publishChanges() {
+  events_.observe(panel_, clock_);
   for (AlarmPanel::Answer answer : panel_.takeAnswers()) {
     const AlarmPanel::Frame frame = panel_.answerFrame(answer);
     send(frame);
@@ -130,10 +135,21 @@ void PanelModel::handleFrame(Bytes frame) {
     publishChanges();
   } else if (frame[0] == panel::kTypeKey && frame.size() >= 3 && frame[1] == panel::kPcMarker) {
     handleKey(frame[2]);
+  } else if (frame[0] == panel::kTypeNextEvent && frame.size() >= 3 && frame[1] == panel::kPcMarker) {
+    if (const auto record = events_.nextAfter(frame[2])) send(*record);
+  } else if (frame[0] == panel::kTypeParamRead && frame.size() >= 6 && frame[1] == panel::kPcMarker &&
+             panel_.programMode()) {
+    if (const auto answer = diagnostics_.read(frame[3], frame[5], panel_, version_, clock_)) send(*answer);
   }
 }
 
 void PanelModel::handleKey(std::uint8_t key) {
+  if (panel_.programMode()) {
+    if (const auto action = diagnostics_.key(key)) PanelDiagnostics::CarryOut(*action, panel_, events_, clock_);
+  }
+  if (key == panel::key::kEventReview) {
+    if (const auto record = events_.startReview()) send(*record);
+  }
   panel_.pressKey(key);
   publishChanges();
 }

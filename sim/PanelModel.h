@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "sim/AlarmPanel.h"
+#include "sim/EventMemory.h"
+#include "sim/PanelDiagnostics.h"
 
 namespace sim {
 
@@ -39,6 +41,8 @@ class PanelModel {
   // Change the panel from outside (zones, troubles...), then publishChanges().
   AlarmPanel& panel() { return panel_; }
   const AlarmPanel& panel() const { return panel_; }
+  // The event memory, seeded with a history and kept up as the panel changes.
+  EventMemory& events() { return events_; }
   // Sends the answers the panel owes and every status frame that changed.
   void publishChanges();
 
@@ -70,6 +74,8 @@ class PanelModel {
 
   FrameSink sendFrame_;
   AlarmPanel panel_;
+  EventMemory events_;
+  PanelDiagnostics diagnostics_;
   // What the PC was last sent of each status frame; empty = not sent on this link.
   std::array<AlarmPanel::Frame, std::size(AlarmPanel::kAllStatus)> lastSent_;
   std::tm clock_{};

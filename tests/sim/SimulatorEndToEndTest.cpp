@@ -47,7 +47,7 @@ TEST_F(SimulatorEndToEndTest, CommandsReachThePcAsStatusFrames) {
   command("zone open 5");
   EXPECT_TRUE(received({0x12, 0x00, 0x10, 0x00, 0x00, 0x00, 0x00, 0x7E}));
   command("trouble power on");
-  EXPECT_TRUE(received({0x10, 0x00, 0x02, 0x14, 0x02, 0x7E}));
+  EXPECT_TRUE(received({0x10, 0x00, 0x02, 0x04, 0x02, 0x7E}));
   command("status");
   EXPECT_TRUE(sim.waitForOutput(QStringLiteral("zones open: 5;")));
   EXPECT_TRUE(sim.waitForOutput(QStringLiteral("troubles: power")));

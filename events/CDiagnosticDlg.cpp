@@ -1,0 +1,86 @@
+#include "events/CDiagnosticDlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "events/CTabbedText.h"
+#include "link/PanelLink.h"
+#include "platform/MessageBoxes.h"
+
+namespace events {
+
+namespace {
+constexpr MaintenanceAction kActions[] = {MaintenanceAction::RestoreCodesAndPhones, MaintenanceAction::RestoreAll,
+                                          MaintenanceAction::ClearMemory, MaintenanceAction::CallBack};
+
+std::size_t Slot(MaintenanceAction action) {
+  return static_cast<std::size_t>(static_cast<int>(action) - static_cast<int>(MaintenanceAction::RestoreCodesAndPhones));
+}
+}  // namespace
+
+CDiagnosticDlg::CDiagnosticDlg(QWidget* parent)
+    : EditorDialog(parent), exit_(new QPushButton(QStringLiteral("Exit"), this)) {
+  setWindowTitle(QStringLiteral("Diagnostic"));
+  auto* layout = new QVBoxLayout(this);
+  for (CTabbedText*& line : lines_) {
+    line = new CTabbedText(this);
+    layout->addWidget(line);
+  }
+
+  actions_[Slot(MaintenanceAction::RestoreCodesAndPhones)] =
+      new QPushButton(QStringLiteral("Codes and  telephones"), this);
+  actions_[Slot(MaintenanceAction::RestoreAll)] = new QPushButton(QStringLiteral("A L L"), this);
+  actions_[Slot(MaintenanceAction::ClearMemory)] = new QPushButton(QStringLiteral("Clear Memory"), this);
+  actions_[Slot(MaintenanceAction::CallBack)] = new QPushButton(QStringLiteral("CallBack"), this);
+
+  auto* restore = new QGroupBox(QStringLiteral("Restore:"), this);
+  auto* restoreRow = new QHBoxLayout(restore);
+  restoreRow->addWidget(actionButton(MaintenanceAction::RestoreCodesAndPhones));
+  restoreRow->addWidget(actionButton(MaintenanceAction::RestoreAll));
+  auto* row = new QHBoxLayout;
+  row->addWidget(restore);
+  row->addWidget(actionButton(MaintenanceAction::ClearMemory));
+  row->addWidget(actionButton(MaintenanceAction::CallBack));
+  row->addStretch();
+  row->addWidget(exit_);
+  layout->addLayout(row);
+
+  for (MaintenanceAction action : kActions) {
+    QPushButton* button = actionButton(action);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, action] { runAction(action); });
+  }
+  exit_->setAutoDefault(false);
+  connect(exit_, &QPushButton::clicked, this, &CDiagnosticDlg::accept);
+  connect(&readTimer_, &platform::OneShotTimer::timeout, this, &CDiagnosticDlg::readItems);
+}
+
+QString CDiagnosticDlg::lineText(int line) const { return lines_.at(static_cast<std::size_t>(line))->text(); }
+
+QPushButton* CDiagnosticDlg::actionButton(MaintenanceAction action) const { return actions_.at(Slot(action)); }
+
+void CDiagnosticDlg::showEvent(QShowEvent* event) {
+  EditorDialog::showEvent(event);
+  if (started_) return;
+  started_ = true;
+  readTimer_.start(1);
+}
+
+void CDiagnosticDlg::readItems() { panel::SendPanelFrame(DiagnosticReadRequests(), this); }
+
+void CDiagnosticDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
+  const std::optional<DiagnosticLine> answer = DecodeDiagnosticReply(frame, length);
+  if (!answer) return;
+  lines_[static_cast<std::size_t>(answer->line)]->setText(QString::fromStdString(answer->text));
+}
+
+void CDiagnosticDlg::runAction(MaintenanceAction action) {
+  panel::SendPanelFrame(MaintenanceRequest(action), this);
+  const bool yes = platform::AskYesNo(this, QStringLiteral("Attention"), QStringLiteral("Are you sure?"));
+  panel::SendPanelFrame(panel::KeystrokeFrame({yes ? panel::key::kEnter : panel::key::kNo}), this);
+}
+
+}  // namespace events

@@ -1,0 +1,96 @@
+#include "events/CEventMemoryDlg.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "events/EventRecord.h"
+#include "link/PanelLink.h"
+
+namespace events {
+
+CEventMemoryDlg::CEventMemoryDlg(QWidget* parent)
+    : EditorDialog(parent),
+      text_(new QPlainTextEdit(this)),
+      more_(new QPushButton(QStringLiteral("+10"), this)),
+      exit_(new QPushButton(QStringLiteral("Exit"), this)) {
+  setWindowTitle(QStringLiteral("Event memory"));
+  text_->setReadOnly(true);
+  text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setMinimumSize(460, 220);
+  // Enter belongs to the window, not to whichever button has the focus.
+  for (QPushButton* button : {more_, exit_}) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(more_);
+  buttons->addWidget(exit_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text_);
+  layout->addLayout(buttons);
+
+  connect(more_, &QPushButton::clicked, this, &CEventMemoryDlg::nextPage);
+  connect(exit_, &QPushButton::clicked, this, &CEventMemoryDlg::reject);
+  connect(&startTimer_, &platform::OneShotTimer::timeout, this, &CEventMemoryDlg::startReview);
+}
+
+void CEventMemoryDlg::showEvent(QShowEvent* event) {
+  EditorDialog::showEvent(event);
+  if (started_) return;
+  started_ = true;
+  startTimer_.start(1);
+}
+
+void CEventMemoryDlg::startReview() {
+  panel::SendPanelFrame(panel::KeyFrame(panel::key::kEventReview), this);
+}
+
+void CEventMemoryDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
+  if (counter_ == 0) return;
+  const std::optional<EventRecord> record = DecodeEventRecord(frame, length);
+  if (!record) return;
+  // "+10" pressed while the answer to the last request was still on its way
+  // asks for the same event twice; taking both answers would run two chains
+  // of requests and show every later event twice.
+  if (haveLast_ && record->index == lastIndex_) return;
+  if (record->code != kHiddenEventCode) {
+    std::string line = FormatEventLine(*record);
+    line.resize(line.size() - 2);  // the text area breaks lines itself
+    text_->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    --counter_;
+  }
+  lastIndex_ = record->index;
+  haveLast_ = true;
+  panel::SendPanelFrame(panel::NextEventRequest(lastIndex_), this);
+}
+
+void CEventMemoryDlg::nextPage() {
+  counter_ = kPageSize;
+  panel::SendPanelFrame(panel::NextEventRequest(lastIndex_), this);
+}
+
+void CEventMemoryDlg::reject() {
+  if (isVisible()) panel::SendPanelFrame(panel::KeyFrame(panel::key::kEnter), this);
+  EditorDialog::reject();
+}
+
+void CEventMemoryDlg::done(int result) {
+  // A window closed within its first millisecond must not start a review.
+  startTimer_.stop();
+  EditorDialog::done(result);
+}
+
+void CEventMemoryDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  EditorDialog::keyPressEvent(event);
+}
+
+}  // namespace events

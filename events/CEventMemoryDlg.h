@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+
+#include "console/EditorDialog.h"
+#include "platform/Timing.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace events {
+
+// Pages through the panel's event memory ten shown events at a time, in the
+// order the panel hands them out. Opening starts the panel's event review,
+// each accepted record asks for the next one, and closing ends the review.
+class CEventMemoryDlg : public console::EditorDialog {
+  Q_OBJECT
+ public:
+  static constexpr int kPageSize = 10;
+
+  explicit CEventMemoryDlg(QWidget* parent = nullptr);
+
+  void handlePanelFrame(const std::uint8_t* frame, std::size_t length) override;
+  // "Exit", the close box, Escape and the keypad window's close request all
+  // end the review on the panel before the window goes.
+  void reject() override;
+  void done(int result) override;
+
+  QPlainTextEdit* textArea() const { return text_; }
+  QPushButton* moreButton() const { return more_; }
+  QPushButton* exitButton() const { return exit_; }
+  int remainingOnPage() const { return counter_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  // Enter ends the window without ending the review; the command that
+  // opened it does that.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void startReview();
+  void nextPage();
+
+  QPlainTextEdit* text_;
+  QPushButton* more_;
+  QPushButton* exit_;
+  platform::OneShotTimer startTimer_;
+  bool started_ = false;
+  int counter_ = kPageSize;
+  std::uint8_t lastIndex_ = 0;
+  bool haveLast_ = false;
+};
+
+}  // namespace events

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "events/EventRecord.h"
+
+namespace {
+
+using namespace events;
+
+std::string LineOf(std::vector<std::uint8_t> frame) {
+  const auto record = DecodeEventRecord(frame.data(), frame.size());
+  return record ? FormatEventLine(*record) : std::string("(none)");
+}
+
+TEST(EventRecord, DecodesTheFieldsOfARecord) {
+  const std::vector<std::uint8_t> frame{0x20, 0x07, 0x35, 0x01, 0x80, 0x00, 0x1A, 0x21, 0x01, 0x05, 0x7E};
+  const auto record = DecodeEventRecord(frame.data(), frame.size());
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->index, 0x35);
+  EXPECT_EQ(record->code, 1);
+  EXPECT_EQ(record->time, 0x8000);
+  EXPECT_EQ(record->date, 0x1A21);
+  EXPECT_EQ(record->area, 1);
+  EXPECT_EQ(record->number, 5);
+  EXPECT_EQ(FormatEventLine(*record), "01/01/2013 17:04:00\tArea A Zone 5 Activated\r\n");
+}
+
+TEST(EventRecord, AreaAndUserNumbersFillTheirTexts) {
+  EXPECT_EQ(LineOf({0x20, 0x07, 0x01, 39, 0x80, 0x00, 0x1A, 0x21, 2, 7}),
+            "01/01/2013 17:04:00\tArea B Armed by User 7\r\n");
+  EXPECT_EQ(LineOf({0x20, 0x07, 0x01, 126, 0x80, 0x00, 0x1A, 0x21, 1, 3}),
+            "01/01/2013 17:04:00\tOutput 3 ON by user 3\r\n");
+}
+
+TEST(EventRecord, DateAndTimeAreShownUncheckedAsThePanelSendsThem) {
+  EXPECT_EQ(FormatEventDate(0), "00/00/2000");
+  EXPECT_EQ(FormatEventTime(0), "00:00:00");
+  // Day 31, month 15, year 2127: no field is validated.
+  EXPECT_EQ(FormatEventDate(0xFFFF), "31/15/2127");
+  // One step of t is 1.875 s; every sixteenth step falls on a repeat.
+  EXPECT_EQ(FormatEventTime(1), "00:00:02");
+  EXPECT_EQ(FormatEventTime(15), "00:00:30");
+  EXPECT_EQ(FormatEventTime(16), "00:00:30");
+  EXPECT_EQ(FormatEventTime(46078), "23:59:58");
+}
+
+TEST(EventRecord, CodesBeyondTheTableShowTheirNumber) {
+  EXPECT_EQ(LineOf({0x20, 0x07, 0x01, 153, 0, 0, 0, 0, 1, 1}), "00/00/2000 00:00:00\t153\r\n");
+  EXPECT_EQ(LineOf({0x20, 0x07, 0x01, 0xFF, 0, 0, 0, 0, 1, 1}), "00/00/2000 00:00:00\t255\r\n");
+  // Entries without a text show an empty text after the tab.
+  EXPECT_EQ(LineOf({0x20, 0x07, 0x01, 150, 0, 0, 0, 0, 1, 1}), "00/00/2000 00:00:00\t\r\n");
+}
+
+TEST(EventRecord, ShortOrForeignFramesAreNoRecords) {
+  const std::vector<std::uint8_t> full{0x20, 0x07, 0x35, 0x01, 0x80, 0x00, 0x1A, 0x21, 0x01, 0x05};
+  for (std::size_t length = 0; length < full.size(); ++length) {
+    // A copy of exactly `length` bytes, so a read past it is caught by the sanitizers.
+    const std::vector<std::uint8_t> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
+    EXPECT_FALSE(DecodeEventRecord(cut.data(), cut.size())) << length;
+  }
+  EXPECT_TRUE(DecodeEventRecord(full.data(), full.size()));
+  std::vector<std::uint8_t> wrongMarker = full;
+  wrongMarker[1] = 0x00;
+  EXPECT_FALSE(DecodeEventRecord(wrongMarker.data(), wrongMarker.size()));
+  std::vector<std::uint8_t> wrongType = full;
+  wrongType[0] = 0x21;
+  EXPECT_FALSE(DecodeEventRecord(wrongType.data(), wrongType.size()));
+  EXPECT_FALSE(DecodeEventRecord(nullptr, 10));
+}
+
+}  // namespace
