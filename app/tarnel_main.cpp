@@ -9,6 +9,7 @@
 
 #include "connect/CRequestConnect.h"
 #include "connect/PcPasswordCheck.h"
+#include "connect/SerialGsmRoute.h"
 #include "console/AccessPasswordStore.h"
 #include "console/CChPassDlg.h"
 #include "console/CKeypadDlg.h"
@@ -18,6 +19,8 @@
 #include "link/CListenSocket.h"
 #include "link/LinkMonitor.h"
 #include "link/LinkSettings.h"
+#include "link/serial/ModemPortList.h"
+#include "link/serial/SerialWorkerRecord.h"
 
 namespace {
 
@@ -55,6 +58,8 @@ void WireWindow(console::CKeypadDlg& window) {
     dialog->setCallPort(console::ProgramOptions::current().callPort);
     return dialog;
   });
+  window.setSerialLinkHook({[] { return serial::CurrentSerialWorker() != nullptr; },
+                            [](QObject* owner) { serial::StopSerialWorker(owner); }});
   events::WireEventDialogs(window);
 }
 
@@ -85,7 +90,12 @@ int main(int argc, char** argv) {
                                     QStringLiteral("port"), QStringLiteral("4700"));
   const QCommandLineOption monitor(QStringLiteral("monitor"),
                                    QStringLiteral("No window: print every frame received."));
-  parser.addOptions({listenPort, callPort, monitor});
+  const QCommandLineOption serialPorts(
+      QStringLiteral("serial-ports"),
+      QStringLiteral("Devices of port numbers 1 to 19, comma-separated (default: the system's serial ports in "
+                     "natural order)."),
+      QStringLiteral("paths"));
+  parser.addOptions({listenPort, callPort, monitor, serialPorts});
   parser.process(*app);
 
   console::ProgramOptions options;
@@ -101,11 +111,18 @@ int main(int argc, char** argv) {
   options.callPort = static_cast<quint16>(callValue);
   options.monitor = parser.isSet(monitor);
   console::ProgramOptions::current() = options;
+  if (parser.isSet(serialPorts))
+    serial::SetModemPortPaths(parser.value(serialPorts).split(QLatin1Char(','), Qt::SkipEmptyParts));
 
   if (options.monitor) return RunMonitor(options);
   ConsolePcPassword passwords;
   connection::PcPasswordCheck::install(&passwords);
+  connection::SerialGsmRoute gsmRoute;
+  connection::GsmRoute::install(&gsmRoute);
   const int code = console::CtarnelApp(options, WireWindow).run();
+  // The panel's 0x15 ends the program without Disconnect: hang up cleanly.
+  serial::StopSerialWorker(nullptr);
+  connection::GsmRoute::install(nullptr);
   connection::PcPasswordCheck::install(nullptr);
   return code;
 }

@@ -1,10 +1,12 @@
 // tarnel-sim: the alarm panel behind its IP module (and, as "module", the IP
-// module calling in to quilby), for demonstrations and end-to-end tests.
+// module calling in to quilby; as "modem", a GSM modem on a pseudo-terminal),
+// for demonstrations and end-to-end tests.
 #include <QCommandLineParser>
 #include <algorithm>
 #include <QCoreApplication>
 
 #include "sim/PanelSimulator.h"
+#include "sim/modem/GsmModemSimulator.h"
 #include "sim/module/ModuleSimulator.h"
 
 namespace {
@@ -127,6 +129,7 @@ int main(int argc, char** argv) {
   QStringList arguments = app.arguments();
   if (arguments.size() > 1 && arguments[1] == QLatin1String("module"))
     return sim::RunModuleSimulator(arguments.mid(2));
+  if (arguments.size() > 1 && arguments[1] == QLatin1String("modem")) return sim::RunModemSimulator(arguments.mid(2));
   if (arguments.size() > 1 && arguments[1] == QLatin1String("panel")) arguments.removeAt(1);
   return RunPanelSimulator(arguments);
 }

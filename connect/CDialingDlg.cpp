@@ -1,0 +1,151 @@
+#include "connect/CDialingDlg.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace connection {
+namespace {
+
+constexpr int kProgressMax = 100;
+
+// Progress codes of the modem during a call.
+enum CallStatus : int {
+  kNothingYet = 0,
+  kDialling = 8,
+  kCheckPassword = 9,
+  kDownloadParameters = 10,
+  kDownloadInfoStruct = 11,
+  kDownloadEvents = 12,
+  kDownloadFinished = 13,
+  kPasswordError = 15,
+  kCallReady = 16,
+  kNoCarrier = 17,
+  kNoCarrierToo = 18,
+  kUnknownNumber = 19,
+  kStartAgain = 20,
+  kCommunicationError = 21,
+};
+
+}  // namespace
+
+CDialingDlg::CDialingDlg(serial::SerialCommandSink& worker, QWidget* parent)
+    : QDialog(parent), worker_(worker), start_(this) {
+  setWindowTitle(QStringLiteral("Dialog"));
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("status"));
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName(QStringLiteral("progress"));
+  progressBar_->setRange(0, kProgressMax);
+  progressBar_->setValue(0);
+  log_ = new QPlainTextEdit(this);
+  log_->setObjectName(QStringLiteral("log"));
+  log_->setReadOnly(true);
+  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel_->setObjectName(QStringLiteral("cancel"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(status_);
+  layout->addWidget(progressBar_);
+  layout->addWidget(log_);
+  layout->addWidget(cancel_, 0, Qt::AlignRight);
+
+  statusText_ = QStringLiteral("Dialing");
+  status_->setText(statusText_);
+  connect(cancel_, &QPushButton::clicked, this, &CDialingDlg::requestCancel);
+  connect(&start_, &platform::OneShotTimer::timeout, this, [this] { post(serial::kFindModem); });
+  start_.start(1);
+}
+
+QString CDialingDlg::statusText() const { return statusText_; }
+QString CDialingDlg::logText() const { return log_->toPlainText(); }
+int CDialingDlg::progress() const { return progressBar_->value(); }
+
+void CDialingDlg::post(int command) {
+  if (worker_.running()) worker_.post(command, this);
+}
+
+void CDialingDlg::requestCancel() { post(serial::kCancelCall); }
+
+void CDialingDlg::advanceProgress() {
+  progressBar_->setValue(std::min(counter_, kProgressMax));
+  ++counter_;
+}
+
+void CDialingDlg::appendLog(const QString& text) {
+  // The log keeps the lines' CR LF as line breaks.
+  QString plain = text;
+  plain.remove(QLatin1Char('\r'));
+  log_->moveCursor(QTextCursor::End);
+  log_->insertPlainText(plain);
+}
+
+void CDialingDlg::handleSerialResult(int code, int value) {
+  // A report that was under way when the dialog ended changes nothing.
+  if (finished_) return;
+  if (code == serial::kCallEnded) {
+    reject();
+    return;
+  }
+  if (code == serial::kModemSearched) {
+    if (value == 0) reject();
+    appendLog(QString::asprintf("\r\nFind modem on port %d", value));
+    advanceProgress();
+    post(serial::kDial);
+  }
+  appendLog(QString::asprintf("\r\nCommand %d %d", code, value));
+  advanceProgress();
+  if (code == serial::kCallStatus) callStatus(value);
+  status_->setText(statusText_);
+}
+
+void CDialingDlg::callStatus(int status) {
+  switch (status) {
+    case kNothingYet: statusText_ += QLatin1Char('.'); break;
+    case kDialling: statusText_ = QStringLiteral("Dailing!"); break;
+    case kCheckPassword: statusText_ = QStringLiteral("Check password"); break;
+    case kDownloadParameters: statusText_ = QStringLiteral("Download parameters"); break;
+    case kDownloadInfoStruct: statusText_ = QStringLiteral("Download InfoStruct"); break;
+    case kDownloadEvents: statusText_ = QStringLiteral("Download Events"); break;
+    case kDownloadFinished: statusText_ = QStringLiteral("Download finished"); break;
+    case kPasswordError: statusText_ = QStringLiteral("Password error!"); break;
+    case kCallReady: accept(); return;
+    case kNoCarrier:
+    case kNoCarrierToo: statusText_ = QStringLiteral("No carrier"); return;
+    case kUnknownNumber: statusText_ = QStringLiteral("I don't know your phone number!"); return;
+    case kStartAgain:
+      statusText_.clear();
+      counter_ = 0;
+      progressBar_->setValue(0);
+      log_->clear();
+      return;
+    case kCommunicationError: statusText_ += QStringLiteral("  Error communication. Try again"); return;
+    default: return;
+  }
+  post(serial::kNextStep);
+}
+
+void CDialingDlg::done(int result) {
+  finished_ = true;
+  start_.stop();
+  QDialog::done(result);
+}
+
+void CDialingDlg::keyPressEvent(QKeyEvent* event) {
+  // Escape asks the worker to hang up, as Cancel does; the dialog waits for it.
+  if (event->key() == Qt::Key_Escape) {
+    requestCancel();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void CDialingDlg::closeEvent(QCloseEvent* event) {
+  requestCancel();
+  event->ignore();
+}
+
+}  // namespace connection

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+#include "link/serial/SerialCommands.h"
+#include "platform/Timing.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace connection {
+
+// The progress window of a GSM call: tells the serial worker to find the
+// modem and dial, shows every step it reports, and ends with OK when the
+// call is ready, or with Cancel when there is no modem or the worker
+// confirmed the user's cancel.
+class CDialingDlg : public QDialog, public serial::SerialResultHandler {
+  Q_OBJECT
+ public:
+  explicit CDialingDlg(serial::SerialCommandSink& worker, QWidget* parent = nullptr);
+
+  void handleSerialResult(int code, int value) override;
+
+  QString statusText() const;
+  QString logText() const;
+  int progress() const;
+
+ protected:
+  void done(int result) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void post(int command);
+  void requestCancel();
+  void advanceProgress();
+  void appendLog(const QString& text);
+  void callStatus(int status);
+
+  serial::SerialCommandSink& worker_;
+  platform::OneShotTimer start_;
+  QLabel* status_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+  QPlainTextEdit* log_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QString statusText_;
+  int counter_ = 0;
+  bool finished_ = false;
+};
+
+}  // namespace connection
