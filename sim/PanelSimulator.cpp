@@ -1,14 +1,11 @@
 #include "sim/PanelSimulator.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QTextStream>
-#include <unistd.h>
 
 #include <cstdio>
-#include <optional>
 
 #include "link/DebugLogLine.h"
+#include "sim/SimConsole.h"
 
 namespace sim {
 
@@ -26,8 +23,7 @@ PanelSimulator::PanelSimulator(PanelSimulatorOptions options, std::unique_ptr<Pa
 }
 
 bool PanelSimulator::start() {
-  stdin_ = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
-  connect(stdin_.get(), &QSocketNotifier::activated, this, &PanelSimulator::onStdin);
+  stdin_ = std::make_unique<StdinCommands>([this](const QString& line) { return command(line); }, this);
   if (options_.listen) {
     if (!server_.listen(QHostAddress::Any, options_.listenPort)) {
       print(QStringLiteral("cannot listen on %1: %2").arg(options_.listenPort).arg(server_.errorString()));
@@ -102,134 +98,27 @@ void PanelSimulator::attach(QTcpSocket* socket, ModuleEndpoint::Role role) {
   if (role == ModuleEndpoint::Role::CalledIn) emit endpoint->linkUp();
 }
 
-namespace {
-
-// "A", "B" or nothing (both areas); 0 for anything else.
-std::uint8_t ParseAreas(const QStringList& words, qsizetype at) {
-  if (words.size() <= at) return AlarmPanel::kAllAreas;
-  if (words.size() > at + 1) return 0;
-  const QString area = words[at].toUpper();
-  if (area == QLatin1String("A")) return AlarmPanel::kAreaA;
-  if (area == QLatin1String("B")) return AlarmPanel::kAreaB;
-  if (area == QLatin1String("AB")) return AlarmPanel::kAllAreas;
-  return 0;
-}
-
-// "on" / "off" at words[at], or `fallback` when the word is missing.
-std::optional<bool> ParseSwitch(const QStringList& words, qsizetype at, std::optional<bool> fallback) {
-  if (words.size() <= at) return fallback;
-  if (words.size() > at + 1) return std::nullopt;
-  if (words[at].compare(QLatin1String("on"), Qt::CaseInsensitive) == 0) return true;
-  if (words[at].compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) return false;
-  return std::nullopt;
-}
-
-int ParseNumber(const QStringList& words, qsizetype at) {
-  bool ok = false;
-  const int n = words.size() > at ? words[at].toInt(&ok) : 0;
-  return ok ? n : 0;
-}
-
-}  // namespace
-
 bool PanelSimulator::command(const QString& line) {
   const QStringList words = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
   if (words.isEmpty()) return true;
   const QString verb = words.first().toLower();
-  const QString what = words.size() > 1 ? words[1].toLower() : QString();
-  AlarmPanel& panel = model_->panel();
-  bool done = false;
-
-  if (verb == QLatin1String("zone") && words.size() >= 3) {
-    const int zone = ParseNumber(words, 2);
-    if (what == QLatin1String("open") && words.size() == 3) done = panel.setZoneOpen(zone, true);
-    else if (what == QLatin1String("close") && words.size() == 3) done = panel.setZoneOpen(zone, false);
-    else if (what == QLatin1String("alarm") && words.size() == 3) done = panel.raiseZoneAlarm(zone);
-    else if (what == QLatin1String("tamper")) {
-      const std::optional<bool> on = ParseSwitch(words, 3, true);
-      done = on && panel.setZoneTamper(zone, *on);
-    }
-  } else if (verb == QLatin1String("trouble") && words.size() == 3) {
-    const std::optional<bool> on = ParseSwitch(words, 2, std::nullopt);
-    static const std::pair<const char*, AlarmPanel::Trouble> kTroubles[] = {
-        {"battery", AlarmPanel::kBattery}, {"power", AlarmPanel::kPower},
-        {"fuse", AlarmPanel::kFuse},       {"line", AlarmPanel::kLine}};
-    for (const auto& [name, trouble] : kTroubles) {
-      if (on && what == QLatin1String(name)) {
-        panel.setTrouble(trouble, *on);
-        done = true;
-      }
-    }
-  } else if (verb == QLatin1String("output") && words.size() == 3) {
-    if (what == QLatin1String("on") || what == QLatin1String("off"))
-      done = panel.setOutput(ParseNumber(words, 2), what == QLatin1String("on"));
-  } else if (verb == QLatin1String("arm") || verb == QLatin1String("stay") || verb == QLatin1String("disarm")) {
-    const std::uint8_t areas = ParseAreas(words, 1);
-    if (areas != 0) {
-      if (verb == QLatin1String("arm")) panel.arm(areas);
-      else if (verb == QLatin1String("stay")) panel.stayArm(areas);
-      else panel.disarm(areas);
-      done = true;
-    }
-  } else if (verb == QLatin1String("clock") && words.size() == 3) {
-    const QDateTime when = QDateTime::fromString(words[1] + QLatin1Char(' ') + words[2],
-                                                 QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (when.isValid() && when.date().year() >= 2000 && when.date().year() <= 2255) {
-      std::tm tm{};
-      tm.tm_year = when.date().year() - 1900;
-      tm.tm_mon = when.date().month() - 1;
-      tm.tm_mday = when.date().day();
-      tm.tm_hour = when.time().hour();
-      tm.tm_min = when.time().minute();
-      tm.tm_sec = when.time().second();
-      tm.tm_isdst = -1;
-      model_->setClock(tm);
-      model_->sendClock();
-      return true;
-    }
-  } else if (verb == QLatin1String("status") && words.size() == 1) {
-    for (const std::string& text : panel.describe()) print(QString::fromStdString(text));
-    return true;
-  } else if (verb == QLatin1String("drop") && words.size() == 1) {
+  if (verb == QLatin1String("drop") && words.size() == 1) {
     if (link_) link_->close();
     return true;
-  } else if (verb == QLatin1String("raw")) {
+  }
+  if (verb == QLatin1String("raw")) {
     std::vector<std::uint8_t> bytes;
-    for (qsizetype i = 1; i < words.size(); ++i) {
-      bool ok = false;
-      const uint value = words[i].toUInt(&ok, 16);
-      if (!ok || value > 0xFF) return false;
-      bytes.push_back(static_cast<std::uint8_t>(value));
-    }
+    if (!ParseRawBytes(words, bytes)) return false;
     if (link_) link_->sendData(bytes);
     return true;
-  } else if (verb == QLatin1String("quit") && words.size() == 1) {
+  }
+  if (verb == QLatin1String("quit") && words.size() == 1) {
     QCoreApplication::quit();
     return true;
   }
-  if (done) model_->publishChanges();
-  return done;
+  return RunPanelCommand(*model_, words);
 }
 
-void PanelSimulator::onStdin() {
-  char buffer[4096];
-  const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-  if (n <= 0) {
-    stdin_->setEnabled(false);  // no more commands; keep running
-    return;
-  }
-  stdinPending_.append(buffer, n);
-  qsizetype newline;
-  while ((newline = stdinPending_.indexOf('\n')) >= 0) {
-    const QString line = QString::fromUtf8(stdinPending_.left(newline));
-    stdinPending_.remove(0, newline + 1);
-    if (!command(line)) print(QStringLiteral("unknown command: %1").arg(line));
-  }
-}
-
-void PanelSimulator::print(const QString& line) {
-  std::fprintf(stdout, "sim: %s\n", line.toLocal8Bit().constData());
-  std::fflush(stdout);
-}
+void PanelSimulator::print(const QString& line) { PrintSimLine(line); }
 
 }  // namespace sim

@@ -2,13 +2,13 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTimer>
 #include <memory>
 
 #include "sim/ModuleEndpoint.h"
 #include "sim/PanelModel.h"
+#include "sim/SimConsole.h"
 
 namespace sim {
 
@@ -53,7 +53,6 @@ class PanelSimulator : public QObject {
   void attach(QTcpSocket* socket, ModuleEndpoint::Role role);
   void callIn(const QString& host, quint16 port);
   void onNewConnection();
-  void onStdin();
   void print(const QString& line);
 
   PanelSimulatorOptions options_;
@@ -61,8 +60,7 @@ class PanelSimulator : public QObject {
   QTcpServer server_;
   QPointer<ModuleEndpoint> link_;
   QTimer clock_;
-  std::unique_ptr<QSocketNotifier> stdin_;
-  QByteArray stdinPending_;
+  std::unique_ptr<StdinCommands> stdin_;
 };
 
 }  // namespace sim

@@ -86,8 +86,7 @@ bool GsmModemSimulator::open() {
 }
 
 void GsmModemSimulator::watchStdin() {
-  stdin_ = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
-  connect(stdin_.get(), &QSocketNotifier::activated, this, &GsmModemSimulator::onStdin);
+  stdin_ = std::make_unique<StdinCommands>([this](const QString& line) { return command(line); }, this);
 }
 
 void GsmModemSimulator::onReadable() {
@@ -269,43 +268,15 @@ bool GsmModemSimulator::command(const QString& line) {
     return true;
   }
   if (verb == QLatin1String("raw") && words.size() > 1) {
-    const QByteArray bytes = QByteArray::fromHex(words.mid(1).join(QString()).toLatin1());
-    writeRaw(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                           static_cast<std::size_t>(bytes.size())));
+    std::vector<std::uint8_t> bytes;
+    if (!ParseRawBytes(words, bytes)) return false;
+    writeRaw(bytes);
     print(QStringLiteral("sent %1 bytes").arg(bytes.size()));
     return true;
   }
-  if (verb == QLatin1String("zone") && words.size() == 3 &&
-      (words[1] == QLatin1String("open") || words[1] == QLatin1String("close"))) {
-    bool ok = false;
-    const int zone = words[2].toInt(&ok);
-    if (!ok || !model_->panel().setZoneOpen(zone, words[1] == QLatin1String("open"))) return false;
-    model_->publishChanges();
-    print(QStringLiteral("zone %1 %2").arg(zone).arg(words[1]));
-    return true;
-  }
-  return false;
+  return RunPanelCommand(*model_, words);
 }
 
-void GsmModemSimulator::onStdin() {
-  char buffer[4096];
-  const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-  if (n <= 0) {
-    stdin_->setEnabled(false);  // no more commands; keep running
-    return;
-  }
-  stdinPending_.append(buffer, n);
-  qsizetype newline;
-  while ((newline = stdinPending_.indexOf('\n')) >= 0) {
-    const QString line = QString::fromUtf8(stdinPending_.left(newline));
-    stdinPending_.remove(0, newline + 1);
-    if (!command(line)) print(QStringLiteral("unknown command: %1").arg(line));
-  }
-}
-
-void GsmModemSimulator::print(const QString& line) {
-  std::fprintf(stdout, "sim: %s\n", line.toLocal8Bit().constData());
-  std::fflush(stdout);
-}
+void GsmModemSimulator::print(const QString& line) { PrintSimLine(line); }
 
 }  // namespace sim

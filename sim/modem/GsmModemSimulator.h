@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/PanelModel.h"
+#include "sim/SimConsole.h"
 
 namespace sim {
 
@@ -55,7 +56,6 @@ class GsmModemSimulator : public QObject {
   enum class State { Idle, Dialling, AwaitingOnline, InCall };
 
   void onReadable();
-  void onStdin();
   void handlePayload(const std::vector<std::uint8_t>& payload);
   void dial(const std::vector<std::uint8_t>& request);
   void nextStep();
@@ -72,8 +72,7 @@ class GsmModemSimulator : public QObject {
   int slave_ = -1;  // held so the master never sees a hang-up while the PC has the port closed
   QString devicePath_;
   std::unique_ptr<QSocketNotifier> readable_;
-  std::unique_ptr<QSocketNotifier> stdin_;
-  QByteArray stdinPending_;
+  std::unique_ptr<StdinCommands> stdin_;
   std::vector<std::uint8_t> pending_;
   State state_ = State::Idle;
   std::deque<std::uint8_t> script_;
