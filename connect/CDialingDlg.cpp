@@ -8,28 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "link/ModemProgress.h"
+
 namespace connection {
 namespace {
 
 constexpr int kProgressMax = 100;
 
-// Progress codes of the modem during a call.
-enum CallStatus : int {
-  kNothingYet = 0,
-  kDialling = 8,
-  kCheckPassword = 9,
-  kDownloadParameters = 10,
-  kDownloadInfoStruct = 11,
-  kDownloadEvents = 12,
-  kDownloadFinished = 13,
-  kPasswordError = 15,
-  kCallReady = 16,
-  kNoCarrier = 17,
-  kNoCarrierToo = 18,
-  kUnknownNumber = 19,
-  kStartAgain = 20,
-  kCommunicationError = 21,
-};
+using namespace panel::modem;
 
 }  // namespace
 
@@ -114,7 +100,7 @@ void CDialingDlg::callStatus(int status) {
     case kPasswordError: statusText_ = QStringLiteral("Password error!"); break;
     case kCallReady: accept(); return;
     case kNoCarrier:
-    case kNoCarrierToo: statusText_ = QStringLiteral("No carrier"); return;
+    case kHungUp: statusText_ = QStringLiteral("No carrier"); return;
     case kUnknownNumber: statusText_ = QStringLiteral("I don't know your phone number!"); return;
     case kStartAgain:
       statusText_.clear();

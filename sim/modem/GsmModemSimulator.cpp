@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "link/ModemProgress.h"
 #include "link/PanelFrames.h"
 #include "link/SerialEnvelope.h"
 
@@ -26,20 +27,7 @@ constexpr std::uint8_t kGoOnline = 0x11;
 // Longer than anything the PC sends; a longer length field is noise.
 constexpr std::size_t kMaxPayload = 1024;
 
-// Progress codes as the dialling dialog knows them.
-enum Progress : std::uint8_t {
-  kCheckPassword = 9,
-  kDownloadParameters = 10,
-  kDownloadInfoStruct = 11,
-  kDownloadEvents = 12,
-  kDownloadFinished = 13,
-  kPasswordError = 15,
-  kCallReady = 16,
-  kNoCarrier = 17,
-  kHungUp = 18,
-  kUnknownNumber = 19,
-  kCommunicationError = 21,
-};
+using namespace panel::modem;
 
 QString Hex(std::span<const std::uint8_t> bytes) {
   QString text;
