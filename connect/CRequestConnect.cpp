@@ -318,6 +318,11 @@ void CRequestConnect::onVerdict(int status, int code) {
 
 void CRequestConnect::attemptFailed(int code) {
   timer_.stop();
+  // A refused or timed-out login carries nothing: close it now, so it neither
+  // holds the module's line against the next attempt nor turns away a module
+  // that calls in.
+  panel::PanelLink& link = panel::PanelLink::instance();
+  if (work_ && link.currentConnection() == work_.data()) link.closeCurrentConnection();
   setWindowTitle(QStringLiteral("Error connect to %1:%2  %3").arg(target_).arg(port_).arg(resultText(code)));
   FailedBeep();
   platform::Pause(1000);

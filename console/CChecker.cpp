@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "console/PanelStatusText.h"
+
 namespace console {
 
 CChecker::CChecker(int count, QWidget* parent)
@@ -36,7 +38,7 @@ void CChecker::showEvent(QShowEvent* event) {
 }
 
 void CChecker::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
-  if (length < 4) return;
+  if (FrameDataLength(frame, length) < 4) return;
   if (frame[0] == 0x1B) {
     panelState_ = static_cast<std::uint16_t>(frame[3] << 8 | frame[2]);
     setWindowTitle(QStringLiteral("Bypass"));

@@ -321,9 +321,11 @@ void CKeypadDlg::logReceived(const std::uint8_t* frame, std::size_t length) {
 }
 
 bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
-  // A frame too short for its type changes nothing on the display.
-  const auto needs = [length](std::size_t index) { return length >= Holds(index); };
-  const bool fromPanel = length >= Holds(1) && f[1] == panel::kPcMarker;
+  // A frame too short for its type changes nothing on the display; its
+  // closing delimiter never stands in for a missing data byte.
+  const std::size_t bytes = FrameDataLength(f, length);
+  const auto needs = [bytes](std::size_t index) { return bytes >= Holds(index); };
+  const bool fromPanel = needs(1) && f[1] == panel::kPcMarker;
   switch (f[0]) {
     case 0x10: {
       if (!needs(4)) return true;
@@ -409,14 +411,15 @@ bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
       return true;
     case 0x23:
       if (!fromPanel) return false;
-      if (const auto text = PanelVersionText(f, length)) version_->setText(QString::fromStdString(*text));
+      if (const auto text = PanelVersionText(f, bytes)) version_->setText(QString::fromStdString(*text));
       return false;
     case 0x50:
+      if (!needs(1)) return false;
       for (int i = 0; i < 8; ++i)
         outputs_[static_cast<std::size_t>(i)]->setState(Bit(f[1], i) ? LedState::Open : LedState::Close);
       return false;
     case 0x54:
-      if (const auto text = PanelClockText(f, length)) clock_->setText(QString::fromStdString(*text));
+      if (const auto text = PanelClockText(f, bytes)) clock_->setText(QString::fromStdString(*text));
       return false;
     default:
       return true;

@@ -1,8 +1,13 @@
 #include "console/CtarnelApp.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
 #include <QSettings>
 #include <QTcpServer>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
 
 #include "Version.h"
 #include "console/AccessPasswordStore.h"
@@ -28,6 +33,33 @@ bool IsCreateError(QAbstractSocket::SocketError error) {
       return false;
   }
 }
+// With TARNEL_EXIT_AFTER_SHOWN set (the start-up benchmark), the window's
+// first paint prints the wall clock and the memory in use, and ends the run.
+class FirstPaintReport : public QObject {
+ public:
+  explicit FirstPaintReport(QDialog& window) : QObject(&window), window_(window) { window.installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != &window_ || event->type() != QEvent::Paint || reported_) return false;
+    reported_ = true;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::printf("shown_at_us=%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+      for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:") || line.startsWith("VmHWM:")) std::printf("%s\n", line.simplified().constData());
+    }
+    std::fflush(stdout);
+    QTimer::singleShot(0, &window_, [this] { window_.done(0); });
+    return false;
+  }
+
+ private:
+  QDialog& window_;
+  bool reported_ = false;
+};
+
 }  // namespace
 
 CtarnelApp::CtarnelApp(ProgramOptions options, WindowSetup setup)
@@ -66,6 +98,7 @@ int CtarnelApp::run() {
     window.setListenSocket(&listener);
     link.setMainWindow(&window);
     if (setup_) setup_(window);
+    if (qEnvironmentVariableIsSet("TARNEL_EXIT_AFTER_SHOWN")) new FirstPaintReport(window);
     window.exec();
     link.setMainWindow(nullptr);
     // The window goes first; its link must not outlive it pointing at it.

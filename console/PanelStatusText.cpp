@@ -10,6 +10,10 @@ int SignedWord(std::uint8_t high, std::uint8_t low) {
 }
 }  // namespace
 
+std::size_t FrameDataLength(const std::uint8_t* frame, std::size_t length) {
+  return length > 0 && frame[length - 1] == 0x7E ? length - 1 : length;
+}
+
 std::optional<std::string> PanelVersionText(const std::uint8_t* frame, std::size_t length) {
   if (length < 4) return std::nullopt;
   std::string text = std::to_string(SignedWord(frame[2], frame[3]));
