@@ -11,6 +11,9 @@
 #include "console/DebugFrameText.h"
 
 namespace console {
+namespace {
+constexpr int kMaxLogLines = 50000;
+}
 
 CDbgDlg::CDbgDlg(FrameRequest frameRequest, QWidget* parent)
     : QDialog(parent),
@@ -22,6 +25,8 @@ CDbgDlg::CDbgDlg(FrameRequest frameRequest, QWidget* parent)
   log_->setReadOnly(true);
   log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   log_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // A session can run for days; the oldest lines go first.
+  log_->setMaximumBlockCount(kMaxLogLines);
 
   frameBox_->setEditable(true);
   frameBox_->setInsertPolicy(QComboBox::NoInsert);  // history is kept by sendTyped
@@ -55,10 +60,24 @@ CDbgDlg::CDbgDlg(FrameRequest frameRequest, QWidget* parent)
 }
 
 void CDbgDlg::appendLogLine(std::string_view line) {
-  QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
-  // The block structure of the log supplies the line break.
-  if (text.endsWith(QLatin1String("\r\n"))) text.chop(2);
-  log_->appendPlainText(text);
+  if (line.ends_with("\r\n")) line.remove_suffix(2);  // the log's own line breaks stand in for them
+  if (!pending_.isEmpty()) pending_ += QLatin1Char('\n');
+  pending_ += QLatin1String(line.data(), static_cast<qsizetype>(line.size()));
+  if (flushQueued_) return;
+  flushQueued_ = true;
+  QMetaObject::invokeMethod(this, &CDbgDlg::flushPending, Qt::QueuedConnection);
+}
+
+void CDbgDlg::flushPending() {
+  flushQueued_ = false;
+  if (pending_.isEmpty()) return;
+  log_->appendPlainText(pending_);
+  pending_.clear();
+}
+
+QPlainTextEdit* CDbgDlg::log() {
+  flushPending();
+  return log_;
 }
 
 void CDbgDlg::sendTyped() {

@@ -22,7 +22,8 @@ class CDbgDlg : public QDialog, public panel::DebugLogSink {
 
   void appendLogLine(std::string_view line) override;
 
-  QPlainTextEdit* log() const { return log_; }
+  // The log, with every line handed over so far in it.
+  QPlainTextEdit* log();
   QComboBox* frameBox() const { return frameBox_; }
   QPushButton* sendButton() const { return send_; }
 
@@ -34,11 +35,16 @@ class CDbgDlg : public QDialog, public panel::DebugLogSink {
 
  private:
   void sendTyped();
+  void flushPending();
 
   FrameRequest frameRequest_;
   QPlainTextEdit* log_;
   QComboBox* frameBox_;
   QPushButton* send_;
+  // Lines wait here until the event loop turns, so a flood of frames costs
+  // one append per turn instead of one per frame.
+  QString pending_;
+  bool flushQueued_ = false;
 };
 
 }  // namespace console
