@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "console/CKeypadDlg.h"
+#include "tests/support/ModalDialogs.h"
 #include "tests/support/TestSeams.h"
 
 namespace consoletest {
@@ -32,20 +33,7 @@ class PrivateConfigEnvironment : public testing::Environment {
   std::unique_ptr<QTemporaryDir> dir_;
 };
 
-// Runs fn on the next modal dialog of type D once it is up (drive it like a person).
-template <typename D>
-void WhenModal(std::function<void(D*)> fn) {
-  auto* poll = new QTimer;
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, fn] {
-    if (auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget())) {
-      poll->stop();
-      poll->deleteLater();
-      fn(dialog);
-    }
-  });
-  poll->start();
-}
+using testseams::WhenModal;
 
 // A connection dialog that ends at once with the given result.
 class InstantDialog : public QDialog {

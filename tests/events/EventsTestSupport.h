@@ -11,26 +11,14 @@
 
 #include "console/CKeypadDlg.h"
 #include "events/EventDialogs.h"
+#include "tests/support/ModalDialogs.h"
 #include "tests/support/TestSeams.h"
 
 namespace eventstest {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Runs fn on the next modal dialog of type D once it is up.
-template <typename D>
-void WhenModal(std::function<void(D*)> fn) {
-  auto* poll = new QTimer;
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, fn] {
-    if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
-      poll->stop();
-      poll->deleteLater();
-      fn(dialog);
-    }
-  });
-  poll->start();
-}
+using testseams::WhenModal;
 
 // A connection dialog that ends at once with OK.
 class ConnectedDialog : public QDialog {
