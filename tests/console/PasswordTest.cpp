@@ -91,12 +91,15 @@ class ChangePassword : public testing::Test {
   // Fills the three fields as a person would and presses OK.
   int submit(console::CChPassDlg& dialog, const QString& oldPw, const QString& newPw, const QString& confirm) {
     int result = -1;
-    QObject::connect(&dialog, &QDialog::finished, [&](int r) { result = r; });
+    // Each call listens only for its own press of OK: result lives on this frame.
+    const QMetaObject::Connection listening =
+        QObject::connect(&dialog, &QDialog::finished, [&](int r) { result = r; });
     dialog.show();
     if (dialog.oldField()->isEnabled()) QTest::keyClicks(dialog.oldField(), oldPw);
     QTest::keyClicks(dialog.newField(), newPw);
     QTest::keyClicks(dialog.confirmField(), confirm);
     dialog.accept();
+    QObject::disconnect(listening);
     return result;
   }
   QTemporaryDir dir;
