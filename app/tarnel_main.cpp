@@ -63,19 +63,21 @@ void WireWindow(console::CKeypadDlg& window) {
   events::WireEventDialogs(window);
 }
 
-bool WantsMonitor(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], "--monitor") == 0) return true;
+// The monitor and the help text need no display.
+bool NeedsNoWindow(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    for (const char* option : {"--monitor", "--help", "-h", "--help-all"})
+      if (std::strcmp(argv[i], option) == 0) return true;
+  }
   return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The monitor needs no display.
   const std::unique_ptr<QCoreApplication> app =
-      WantsMonitor(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
-                               : std::make_unique<QApplication>(argc, argv);
+      NeedsNoWindow(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
+                                : std::make_unique<QApplication>(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Vell"));
   QCoreApplication::setApplicationName(QStringLiteral("tarnel"));
 
