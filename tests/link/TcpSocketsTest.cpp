@@ -224,6 +224,20 @@ TEST_F(CallIn, ModuleCanCallAgainAfterItHungUp) {
   EXPECT_EQ(window.frames[0], Bytes({0x17, 0x01, 0x7E}));
 }
 
+TEST_F(CallIn, AReceiveErrorIsReportedAndResetsTheWindowLikeALostLink) {
+  auto module = call();
+  ASSERT_TRUE(WaitFor([&] { return link.currentConnection() != nullptr; }));
+  auto* work = dynamic_cast<CWorkSocket*>(link.currentConnection());
+  ASSERT_NE(work, nullptr);
+  emit work->socket().errorOccurred(QAbstractSocket::NetworkError);
+  ASSERT_EQ(testseams::Boxes().shown.size(), 1u);
+  EXPECT_EQ(testseams::Boxes().shown[0].caption, QStringLiteral("CWorkSocket Data reseive"));
+  EXPECT_EQ(window.linkClosed, 1);
+  EXPECT_FALSE(work->isOpen());
+  QTest::qWait(50);
+  EXPECT_EQ(window.linkClosed, 1);  // told once, not again by the close that followed
+}
+
 TEST_F(CallIn, CloseHandlingClosesTheCurrentConnection) {
   auto module = call();
   ASSERT_TRUE(WaitFor([&] { return link.currentConnection() != nullptr; }));
