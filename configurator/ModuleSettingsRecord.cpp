@@ -6,6 +6,13 @@
 
 namespace quilby {
 
+std::optional<ModuleSettingsRecord> ModuleSettingsRecord::FromBytes(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() != kSize) return std::nullopt;
+  ModuleSettingsRecord record;
+  std::copy(bytes.begin(), bytes.end(), record.bytes_.begin());
+  return record;
+}
+
 std::string ModuleSettingsRecord::text(Text which) const {
   const Field f = field(which);
   const auto* begin = bytes_.data() + f.offset;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ class ModuleSettingsRecord {
  public:
   static constexpr std::size_t kSize = 341;
   using Bytes = std::array<std::uint8_t, kSize>;
+
+  // A record from stored bytes; none unless there are exactly kSize of them.
+  static std::optional<ModuleSettingsRecord> FromBytes(std::span<const std::uint8_t> bytes);
 
   // Zero-ended 8-bit texts, each inside a field of fixed size.
   enum class Text {

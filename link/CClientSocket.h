@@ -24,7 +24,6 @@ class CClientSocket : public QObject {
   void close() { socket_.abort(); }
 
   int mode() const { return mode_; }
-  std::uint8_t expectedVerdictByte() const { return expected_; }
   int lastResult() const { return lastResult_; }
   bool awaitingChallenge() const { return awaitingChallenge_; }
   QTcpSocket& socket() { return socket_; }

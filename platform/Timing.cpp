@@ -22,7 +22,6 @@ OneShotTimer::OneShotTimer(QObject* parent) : QObject(parent) {
 }
 
 void OneShotTimer::start(int requestedMs) {
-  requestedMs_ = requestedMs;
   timer_.start(Timing::current().timerInterval(requestedMs));
 }
 

@@ -32,14 +32,12 @@ class OneShotTimer : public QObject {
   void start(int requestedMs);
   void stop() { timer_.stop(); }
   bool isActive() const { return timer_.isActive(); }
-  int requestedInterval() const { return requestedMs_; }
 
  signals:
   void timeout();
 
  private:
   QTimer timer_;
-  int requestedMs_ = 0;
 };
 
 }  // namespace platform

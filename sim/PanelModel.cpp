@@ -27,7 +27,6 @@ void PanelModel::send(std::initializer_list<std::uint8_t> frame) {
 }
 
 void PanelModel::send(Bytes frame) {
-  ++framesSent_;
   if (sendFrame_) sendFrame_(frame);
 }
 

@@ -54,8 +54,6 @@ class PanelModel {
     build_ = build;
   }
 
-  // Frames sent so far by the model (for tests that run it without a link).
-  std::size_t framesSent() const { return framesSent_; }
 
  protected:
   void send(std::initializer_list<std::uint8_t> frame);
@@ -81,7 +79,6 @@ class PanelModel {
   std::tm clock_{};
   int version_ = 210;
   std::uint8_t build_ = 5;
-  std::size_t framesSent_ = 0;
 
   ParseState parse_ = ParseState::Idle;
   std::vector<std::uint8_t> message_;

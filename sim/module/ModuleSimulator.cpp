@@ -296,10 +296,9 @@ std::optional<ModuleSettingsRecord> LoadRecord(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray bytes = file.readAll();
-  if (bytes.size() != qsizetype(ModuleSettingsRecord::kSize)) return std::nullopt;
-  ModuleSettingsRecord record;
-  std::copy(bytes.begin(), bytes.end(), record.bytes().begin());
-  return record;
+  return ModuleSettingsRecord::FromBytes(
+      std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                    static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace
