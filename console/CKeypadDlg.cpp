@@ -20,6 +20,7 @@
 #include "console/PanelStatusText.h"
 #include "console/ProgramModeMenu.h"
 #include "link/CListenSocket.h"
+#include "platform/MessageBoxes.h"
 
 namespace console {
 
@@ -196,11 +197,15 @@ void CKeypadDlg::buildProgramMenu() {
       connect(it.value(), &QAction::triggered, this, &CKeypadDlg::onExitFromInstall);
       continue;
     }
-    // "Help" shares its command with one parameter item.
-    const QString target = path == QLatin1String("Help") ? ProgramModeHelpTarget() : path;
+    if (path == QLatin1String("Help")) {
+      connect(it.value(), &QAction::triggered, this, [this] {
+        platform::ShowMessage(this, tr("Help"), ProgramModeHelpText(), platform::MessageBoxes::Kind::Information);
+      });
+      continue;
+    }
     it.value()->setEnabled(false);
-    connect(it.value(), &QAction::triggered, this, [this, target] {
-      if (const auto handler = programHandlers_.value(target)) handler();
+    connect(it.value(), &QAction::triggered, this, [this, path] {
+      if (const auto handler = programHandlers_.value(path)) handler();
     });
   }
 }
@@ -209,7 +214,6 @@ void CKeypadDlg::setProgramItemHandler(const QString& path, std::function<void()
   const bool enabled = static_cast<bool>(handler);
   programHandlers_.insert(path, std::move(handler));
   if (QAction* action = programActions_.value(path)) action->setEnabled(enabled);
-  if (path == ProgramModeHelpTarget()) programActions_.value(QStringLiteral("Help"))->setEnabled(enabled);
 }
 
 void CKeypadDlg::setConnectDialogFactory(std::function<std::unique_ptr<QDialog>(QWidget*)> factory) {
@@ -311,7 +315,7 @@ void CKeypadDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length)
   }
   if (decodeStatus(frame, length)) logReceived(frame, length);
   EditorDialog* editor = EditorDialog::openEditor();
-  if (editor && (editorFrameType_ == 0 || editorFrameType_ == frame[0])) editor->handlePanelFrame(frame, length);
+  if (editor && (editorFrameType_ == 0 || editorFrameType_ == frame[0])) editor->receiveFrame(frame, length);
 }
 
 void CKeypadDlg::logReceived(const std::uint8_t* frame, std::size_t length) {

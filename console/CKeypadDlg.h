@@ -61,8 +61,8 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   void setMemoryDialogFactory(std::function<std::unique_ptr<EditorDialog>(CKeypadDlg&)> factory);
   void setSerialLinkHook(SerialLinkHook hook) { serialHook_ = std::move(hook); }
   void setListenSocket(panel::CListenSocket* socket) { listenSocket_ = socket; }
-  // Gives a program-mode item (path as in ProgramModeItemPaths, or
-  // "Diagnostics") its command; items without one stay greyed.
+  // Gives a program-mode item (its menu path in the parameter map) its
+  // command; items without one stay greyed.
   void setProgramItemHandler(const QString& path, std::function<void()> handler);
 
   // Window state, for the menu commands of other parts and for tests.

@@ -1,5 +1,12 @@
 #include "console/EditorDialog.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <vector>
+
+#include "link/PanelLink.h"
+#include "platform/Timing.h"
+
 namespace console {
 
 namespace {
@@ -8,11 +15,29 @@ QPointer<EditorDialog>& OpenEditorSlot() {
   static QPointer<EditorDialog> open;
   return open;
 }
+
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+      return true;
+    default:
+      return false;
+  }
+}
 }  // namespace
 
-EditorDialog::EditorDialog(QWidget* parent) : QDialog(parent) {}
+EditorDialog::EditorDialog(QWidget* parent) : QDialog(parent) {
+  pauseTimer_.setSingleShot(true);
+  connect(&pauseTimer_, &QTimer::timeout, this, &EditorDialog::endPause);
+}
 
 EditorDialog::~EditorDialog() {
+  dropHeldWork();
   if (OpenEditorSlot() == this) OpenEditorSlot() = nullptr;
 }
 
@@ -25,6 +50,70 @@ void EditorDialog::setOpenEditor(EditorDialog* editor) { OpenEditorSlot() = edit
 void EditorDialog::showEvent(QShowEvent* event) {
   setOpenEditor(this);
   QDialog::showEvent(event);
+}
+
+void EditorDialog::receiveFrame(const std::uint8_t* frame, std::size_t length) {
+  if (!isPaused()) {
+    handlePanelFrame(frame, length);
+    return;
+  }
+  hold([this, copy = std::vector<std::uint8_t>(frame, frame + length)] { handlePanelFrame(copy.data(), copy.size()); });
+}
+
+void EditorDialog::send(const panel::FrameBytes& frame) {
+  if (!isPaused()) {
+    panel::SendPanelFrame(frame, this);
+    return;
+  }
+  hold([this, frame] { panel::SendPanelFrame(frame, this); });
+}
+
+void EditorDialog::pauseAfterWrite(int ms) {
+  if (!isPaused()) qApp->installEventFilter(this);
+  pauseTimer_.start(platform::Timing::current().pauseInterval(ms));
+}
+
+void EditorDialog::hold(std::function<void()> work) { held_.push_back(std::move(work)); }
+
+void EditorDialog::endPause() {
+  qApp->removeEventFilter(this);
+  // Held work may pause again; what is left then waits for that pause.
+  while (!held_.empty() && !isPaused()) {
+    std::function<void()> work = std::move(held_.front());
+    held_.pop_front();
+    work();
+  }
+}
+
+void EditorDialog::dropHeldWork() {
+  pauseTimer_.stop();
+  held_.clear();
+  if (qApp) qApp->removeEventFilter(this);
+}
+
+bool EditorDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (!isPaused() || !IsUserInput(event->type())) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return false;
+  hold([target = QPointer<QWidget>(widget), copy = std::shared_ptr<QEvent>(event->clone())] {
+    if (target) QCoreApplication::sendEvent(target, copy.get());
+  });
+  return true;
+}
+
+void EditorDialog::closeEvent(QCloseEvent* event) {
+  // The close box waits for the pause like any other input.
+  if (isPaused() && event->spontaneous()) {
+    event->ignore();
+    hold([this] { close(); });
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+void EditorDialog::done(int result) {
+  dropHeldWork();
+  QDialog::done(result);
 }
 
 }  // namespace console

@@ -1,16 +1,26 @@
 #pragma once
 
 // Usage: derive from console::EditorDialog, implement handlePanelFrame() for
-// the frames the keypad window forwards, and send with panel::SendPanelFrame.
-// Run it with keypad.runEditor(dialog, 0) (0 = every frame, or one type byte
-// such as 0x1B for only that type). While it is shown it is the open editor;
+// the frames the keypad window forwards, and send with send(). Run it with
+// keypad.runEditor(dialog, 0) (0 = every frame, or one type byte such as
+// 0x1B for only that type). While it is shown it is the open editor;
 // closeRequest() (command mode, every link reset, the panel's 0x15) rejects
 // it. Override closeRequest() only to stop work first, then call the base.
+//
+// After writing keys, pauseAfterWrite(ms) gives the panel time to act on
+// them: for ms the editor sends nothing, and its input and forwarded frames
+// wait and are handled afterwards in the order they came, while the keypad
+// window keeps painting and receiving. What reaches the wire, and when, is
+// the same as if the editor had slept.
 
 #include <QDialog>
 #include <QPointer>
+#include <QTimer>
+#include <deque>
+#include <functional>
 
 #include "link/PanelFrameHandler.h"
+#include "link/PanelFrames.h"
 
 namespace console {
 
@@ -20,16 +30,39 @@ class EditorDialog : public QDialog, public panel::PanelFrameHandler {
   explicit EditorDialog(QWidget* parent = nullptr);
   ~EditorDialog() override;
 
-  // The keypad window asks the dialog to go away; it ends with Rejected.
+  // The keypad window asks the dialog to go away; it ends with Rejected and
+  // drops whatever a pause held back.
   virtual void closeRequest();
+
+  // The keypad window's way in: the frame is handled now, or copied and
+  // handled once the running pause is over.
+  void receiveFrame(const std::uint8_t* frame, std::size_t length);
+
+  bool isPaused() const { return pauseTimer_.isActive(); }
 
   // The editor that receives forwarded frames now, or null.
   static EditorDialog* openEditor();
   static void setOpenEditor(EditorDialog* editor);
 
+  void done(int result) override;
+
  protected:
+  // SendPanelFrame with this dialog as owner, at once or after the pause.
+  void send(const panel::FrameBytes& frame);
+  void pauseAfterWrite(int ms);
+
   // Registers the dialog as the open editor as soon as it appears.
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void hold(std::function<void()> work);
+  void endPause();
+  void dropHeldWork();
+
+  QTimer pauseTimer_;
+  std::deque<std::function<void()>> held_;
 };
 
 }  // namespace console

@@ -15,6 +15,8 @@ class Timing {
   // Blocks the calling thread; data that arrives meanwhile waits in the
   // socket or port and is handled afterwards, in order.
   virtual void pause(int ms);
+  // How long a pause that holds an editor back (without blocking) really lasts.
+  virtual int pauseInterval(int requestedMs) { return requestedMs; }
 
   static Timing& current();
   // Installs timing (not owned) for the whole process; nullptr restores real time.

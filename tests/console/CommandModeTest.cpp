@@ -13,7 +13,7 @@
 #include "console/CDbgDlg.h"
 #include "console/CPassDlg.h"
 #include "console/EditorDialog.h"
-#include "console/ProgramModeMenu.h"
+#include "editors/ParameterMap.h"
 #include "tests/console/ConsoleTestSupport.h"
 
 using consoletest::KeypadFixture;
@@ -228,7 +228,7 @@ TEST_F(CommandMode, ExitFromInstallReturnsToCommandModeAndTellsThePanel) {
 }
 
 TEST_F(CommandMode, ProgramMenuHasEveryItemAndGreysThoseWithoutEditor) {
-  EXPECT_EQ(console::ProgramModeItemPaths().size(), 136);
+  EXPECT_EQ(params::ParameterMap().size(), 138u);
   QMenu* main = window->programMenuBar()->actions().front()->menu();
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(main->title(), QStringLiteral("Main"));
@@ -244,10 +244,12 @@ TEST_F(CommandMode, ProgramMenuHasEveryItemAndGreysThoseWithoutEditor) {
   EXPECT_TRUE(zoneA->isEnabled());
   zoneA->trigger();
   EXPECT_EQ(calls, 1);
-  // "Help" carries the fire SIA item's command.
-  window->setProgramItemHandler(console::ProgramModeHelpTarget(), [&] { calls += 10; });
+  // "Help" explains program mode instead of opening an editor.
   window->programAction(QStringLiteral("Help"))->trigger();
-  EXPECT_EQ(calls, 11);
+  EXPECT_EQ(calls, 1);
+  ASSERT_EQ(testseams::Boxes().shown.size(), 1u);
+  EXPECT_EQ(testseams::Boxes().shown[0].caption, QStringLiteral("Help"));
+  EXPECT_TRUE(testseams::Boxes().shown[0].text.contains(QStringLiteral("Exit from Install")));
 }
 
 TEST_F(CommandMode, DisconnectClosesTheLinkAndResets) {

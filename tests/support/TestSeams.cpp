@@ -21,6 +21,11 @@ int RecordingTiming::timerInterval(int requestedMs) {
   return static_cast<int>(std::lround(requestedMs * scale));
 }
 
+int RecordingTiming::pauseInterval(int requestedMs) {
+  pauses.push_back(requestedMs);
+  return static_cast<int>(std::lround(requestedMs * scale));
+}
+
 RecordingBeeper& Beeps() {
   static RecordingBeeper beeper;
   return beeper;

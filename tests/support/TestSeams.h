@@ -46,12 +46,13 @@ class ScriptedMessageBoxes : public platform::MessageBoxes {
   std::deque<QMessageBox::StandardButton> answers;
 };
 
-// Records what was asked for; timers run at `scale` of their time and
-// pauses return at once.
+// Records what was asked for; timers and editor pauses run at `scale` of
+// their time, blocking pauses return at once.
 class RecordingTiming : public platform::Timing {
  public:
   int timerInterval(int requestedMs) override;
   void pause(int ms) override { pauses.push_back(ms); }
+  int pauseInterval(int requestedMs) override;
   std::vector<int> timers;
   std::vector<int> pauses;
   double scale = 0.01;
