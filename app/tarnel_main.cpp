@@ -15,6 +15,7 @@
 #include "console/CKeypadDlg.h"
 #include "console/CtarnelApp.h"
 #include "console/ProgramOptions.h"
+#include "editors/ProgramEditors.h"
 #include "events/EventDialogs.h"
 #include "link/CListenSocket.h"
 #include "link/LinkMonitor.h"
@@ -61,6 +62,7 @@ void WireWindow(console::CKeypadDlg& window) {
   window.setSerialLinkHook({[] { return serial::CurrentSerialWorker() != nullptr; },
                             [](QObject* owner) { serial::StopSerialWorker(owner); }});
   events::WireEventDialogs(window);
+  editors::WireProgramModeEditors(window);
 }
 
 // The monitor and the help text need no display.

@@ -1,0 +1,35 @@
+#include "editors/ProgramEditors.h"
+
+#include <QString>
+
+#include "console/CKeypadDlg.h"
+
+namespace editors {
+
+namespace {
+// Builds the dialog when the item is chosen and runs it as the open editor.
+template <typename Dialog, typename... Args>
+std::function<void()> Run(console::CKeypadDlg& window, Args... args) {
+  return [&window, args...] {
+    Dialog dialog(args..., &window);
+    window.runEditor(dialog, 0);
+  };
+}
+}  // namespace
+
+std::function<void()> EditorCommand([[maybe_unused]] console::CKeypadDlg& window, const params::MapRow& row) {
+  switch (row.editor) {
+    default:
+      return {};
+  }
+}
+
+void WireProgramModeEditors(console::CKeypadDlg& window) {
+  for (const params::MapRow& row : params::ParameterMap()) {
+    if (std::function<void()> command = EditorCommand(window, row))
+      window.setProgramItemHandler(QString::fromUtf8(row.menuPath.data(), static_cast<qsizetype>(row.menuPath.size())),
+                                   std::move(command));
+  }
+}
+
+}  // namespace editors
