@@ -19,9 +19,10 @@ bool CListenSocket::listen(quint16 port, const QHostAddress& address) {
 void CListenSocket::onNewConnection() {
   while (QTcpSocket* caller = server_.nextPendingConnection()) {
     LinkConnection* current = link_.currentConnection();
-    // A connection its peer has already closed no longer holds the line;
-    // otherwise a module could not call in again until the user disconnects.
-    if (current && current->isOpen()) {
+    // A call-out still connecting holds the line as much as a connected one;
+    // one whose peer has closed does not, or a module could not call again
+    // until the user disconnects.
+    if (current && current->holdsLine()) {
       caller->abort();
       caller->deleteLater();
       continue;

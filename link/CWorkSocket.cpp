@@ -99,6 +99,8 @@ void CWorkSocket::closeConnection() {
 
 bool CWorkSocket::isOpen() const { return socket_->state() == QAbstractSocket::ConnectedState; }
 
+bool CWorkSocket::holdsLine() const { return socket_->state() != QAbstractSocket::UnconnectedState; }
+
 void CWorkSocket::onDisconnected() { notifyLinkClosed(); }
 
 void CWorkSocket::onError(QAbstractSocket::SocketError error) {

@@ -37,6 +37,7 @@ class CWorkSocket : public QObject, public LinkConnection {
   void transmit(std::uint8_t* bytes, std::uint16_t length, QObject* owner) override;
   void closeConnection() override;
   bool isOpen() const override;
+  bool holdsLine() const override;
 
  signals:
   // The login's outcome, once per handshake (status 1 accepted, 2 refused).

@@ -30,6 +30,8 @@ class LinkConnection : public FrameTransport {
   virtual ~LinkConnection() = default;
   virtual void closeConnection() = 0;
   virtual bool isOpen() const = 0;
+  // Connecting or connected: while it does, no caller may take its place.
+  virtual bool holdsLine() const = 0;
 };
 
 // The main window's side of the link: frames, and the news that the link closed.

@@ -19,13 +19,18 @@ constexpr int kHuntGraceMs = 1000;
 
 enum class RunResult { Complete, Short, Failed };
 
-// Reads bytes.size() bytes, each within the interval and all within the total.
+// Reads bytes.size() bytes within the total. As with the port's time-outs,
+// the interval bounds only the gaps once the first byte has come: that one
+// may take the whole total.
 RunResult ReadRun(ModemPort& port, std::span<std::uint8_t> bytes) {
   QDeadlineTimer total(kTotalBaseMs + kTotalPerByteMs * static_cast<qint64>(bytes.size()));
+  bool first = true;
   for (std::uint8_t& slot : bytes) {
     const qint64 left = total.remainingTime();
     if (left <= 0) return RunResult::Short;
-    const int byte = port.readByte(static_cast<int>(std::min<qint64>(left, kByteIntervalMs)));
+    const qint64 wait = first ? left : std::min<qint64>(left, kByteIntervalMs);
+    first = false;
+    const int byte = port.readByte(static_cast<int>(wait));
     if (byte == ModemPort::kFailed) return RunResult::Failed;
     if (byte < 0) return RunResult::Short;
     slot = static_cast<std::uint8_t>(byte);
@@ -46,9 +51,11 @@ int ReadSerialEnvelope(ModemPort& port, int firstByteMs, std::span<std::uint8_t>
   if (buffer.empty()) return kLengthTooLarge;
   const std::size_t maxPayload = buffer.size() - 1;
 
-  QDeadlineTimer huntLimit(firstByteMs + kHuntGraceMs);
+  // Each one-byte read of the hunt has the total T + 100 ms.
+  const int delimiterMs = firstByteMs + kTotalPerByteMs;
+  QDeadlineTimer huntLimit(delimiterMs + kHuntGraceMs);
   for (;;) {
-    const int byte = port.readByte(firstByteMs, interrupted);
+    const int byte = port.readByte(delimiterMs, interrupted);
     if (byte < 0) return kNoEnvelope;
     if (byte == panel::kDelimiter) break;
     if (huntLimit.hasExpired()) return kNoEnvelope;

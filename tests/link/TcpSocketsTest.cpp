@@ -224,6 +224,38 @@ TEST_F(CallIn, ModuleCanCallAgainAfterItHungUp) {
   EXPECT_EQ(window.frames[0], Bytes({0x17, 0x01, 0x7E}));
 }
 
+TEST_F(CallIn, CallerIsTurnedAwayWhileOurCallOutConnectsAndTakenOnceItClosed) {
+  testseams::RecordingConnection callOut;
+  callOut.open = false;
+  callOut.connecting = true;
+  link.setCurrentConnection(&callOut);
+  auto early = call();
+  ASSERT_TRUE(WaitFor([&] { return early->state() == QAbstractSocket::UnconnectedState; }));
+  EXPECT_EQ(link.currentConnection(), &callOut);
+
+  callOut.connecting = false;  // the call-out failed or hung up
+  auto later = call();
+  ASSERT_TRUE(WaitFor([&] { return link.currentConnection() != &callOut; }));
+  later->write(QByteArray::fromHex("7e17027e"));
+  ASSERT_TRUE(WaitFor([&] { return window.frames.size() == 1; }));
+  EXPECT_EQ(window.frames[0], Bytes({0x17, 0x02, 0x7E}));
+}
+
+TEST(WorkSocket, HoldsTheLineFromTheCallOutOnAndLetsGoWhenClosed) {
+  PanelLink link;
+  QTcpServer module;
+  ASSERT_TRUE(module.listen(QHostAddress::LocalHost, 0));
+  CWorkSocket work(link);
+  EXPECT_FALSE(work.holdsLine());
+  work.connectToModule(QStringLiteral("127.0.0.1"), module.serverPort());
+  EXPECT_TRUE(work.holdsLine());
+  EXPECT_FALSE(work.isOpen());
+  ASSERT_TRUE(WaitFor([&] { return work.isOpen(); }));
+  EXPECT_TRUE(work.holdsLine());
+  work.closeConnection();
+  EXPECT_FALSE(work.holdsLine());
+}
+
 TEST_F(CallIn, AReceiveErrorIsReportedAndResetsTheWindowLikeALostLink) {
   auto module = call();
   ASSERT_TRUE(WaitFor([&] { return link.currentConnection() != nullptr; }));

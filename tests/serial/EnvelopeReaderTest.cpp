@@ -136,3 +136,45 @@ TEST_F(EnvelopeReaderTest, NoisyPortCannotHoldTheReaderForEver) {
 }
 
 }  // namespace
+
+// The port's time-outs: the delimiter's one-byte read has T + 100 ms; the two
+// length bytes 300 ms and the payload 100 ms + 100 ms per byte, the first byte
+// of each read up to the read's whole total, later bytes within 100 ms of the
+// one before.
+TEST(EnvelopeReaderTimingTest, FirstBytesMayTakeTheReadsTotalGapsOnlyTheInterval) {
+  struct Step {
+    int afterMs;
+    ByteVector bytes;
+  };
+  struct Case {
+    const char* what;
+    std::vector<Step> steps;
+    int expected;
+  };
+  const ByteVector tail{0x01, 0x00, 0x15, 0x94};  // length 1, payload 15, checksum
+  const std::vector<Case> cases = {
+      {"delimiter 240 ms late", {{240, {0x7E, 0x01, 0x00, 0x15, 0x94}}}, 1},
+      {"delimiter 420 ms late", {{420, {0x7E, 0x01, 0x00, 0x15, 0x94}}}, serial::kNoEnvelope},
+      {"first length byte 240 ms after the delimiter", {{0, {0x7E}}, {240, tail}}, 1},
+      {"250 ms between the length bytes", {{0, {0x7E, 0x01}}, {250, {0x00, 0x15, 0x94}}}, serial::kShortLength},
+      {"payload 240 ms after the length", {{0, {0x7E, 0x01, 0x00}}, {240, {0x15, 0x94}}}, 1},
+      {"250 ms between payload and checksum", {{0, {0x7E, 0x01, 0x00, 0x15}}, {250, {0x94}}},
+       serial::kShortPayload},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PtyPeer peer;
+    serial::ModemPort port;
+    ASSERT_TRUE(peer.ok());
+    ASSERT_TRUE(port.open(peer.path()));
+    std::thread writer([&] {
+      for (const Step& step : c.steps) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(step.afterMs));
+        peer.write(step.bytes);
+      }
+    });
+    std::array<std::uint8_t, 65> buffer{};
+    EXPECT_EQ(serial::ReadSerialEnvelope(port, 200, buffer), c.expected);
+    writer.join();
+  }
+}
