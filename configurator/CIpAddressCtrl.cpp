@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
-#include "configurator/ModuleSettingsRecord.h"
+#include "link/ModuleSettingsRecord.h"
 
 namespace quilby {
 

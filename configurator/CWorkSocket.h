@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
-#include "configurator/ModuleProtocol.h"
-#include "configurator/ModuleSettingsRecord.h"
+#include "link/ModuleProtocol.h"
+#include "link/ModuleSettingsRecord.h"
 #include "configurator/ModuleView.h"
 #include "link/LinkCipher.h"
 #include "link/LinkKeyDerivation.h"

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "configurator/ModuleSettingsRecord.h"
+#include "link/ModuleSettingsRecord.h"
 
 namespace quilby {
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "configurator/QuilbyDefaults.h"
+#include "link/ModuleLinkDefaults.h"
 #include "link/LinkKeyDerivation.h"
 
 class QSettings;

@@ -12,8 +12,8 @@
 #include <deque>
 #include <optional>
 
-#include "configurator/ModuleProtocol.h"
-#include "configurator/QuilbyDefaults.h"
+#include "link/ModuleProtocol.h"
+#include "link/ModuleLinkDefaults.h"
 #include "link/LinkCipher.h"
 #include "link/LinkKeyDerivation.h"
 

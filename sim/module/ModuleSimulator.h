@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "configurator/ModuleSettingsRecord.h"
+#include "link/ModuleSettingsRecord.h"
 
 namespace sim {
 

@@ -20,7 +20,7 @@ TEST(QuilbyOptions, DefaultsArePort4700AndQuilbysOwnConstants) {
   const auto options = LoadQuilbyOptions(Args({}), nullptr, &error);
   ASSERT_TRUE(options) << error.toStdString();
   EXPECT_EQ(options->port, 4700);
-  EXPECT_EQ(options->constants, quilby::kDefaultDerivationConstants);
+  EXPECT_EQ(options->constants, (panel::DerivationConstants{0xA833982B, 0x32583499, 0xF4ACFB13, 0x5D6DCB55}));
 }
 
 TEST(QuilbyOptions, CommandLineWinsOverSettings) {
@@ -36,7 +36,7 @@ TEST(QuilbyOptions, CommandLineWinsOverSettings) {
   EXPECT_EQ(options->port, 4800);
   EXPECT_EQ(options->constants.k1, 0x11111111u);
   EXPECT_EQ(options->constants.k2, 0x11111111u);
-  EXPECT_EQ(options->constants.k3, quilby::kDefaultDerivationConstants.k3);
+  EXPECT_EQ(options->constants.k3, 0xF4ACFB13u);
 
   options = LoadQuilbyOptions(Args({"--port", "5000", "--k1", "0x22", "--k4", "0xFFFFFFFF"}),
                               &settings, &error);

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "configurator/ModuleSettingsRecord.h"
+#include "link/ModuleSettingsRecord.h"
 
 namespace quilbytest {
 

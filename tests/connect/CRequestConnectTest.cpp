@@ -92,7 +92,7 @@ TEST_F(RequestConnectTest, DirectPasswordNeedsEightCharacters) {
   EXPECT_EQ(titles.value(0), QStringLiteral("Connecting to 127.0.0.1:%1").arg(dialog->callPort()));
   EXPECT_NE(dynamic_cast<panel::CWorkSocket*>(panel::PanelLink::instance().currentConnection()), nullptr);
   EXPECT_TRUE(tcpButtonsDisabled());
-  EXPECT_EQ(Times().timers, std::vector<int>{CRequestConnect::kAttemptTimeoutMs});
+  EXPECT_EQ(Times().timers, std::vector<int>{6000});
 }
 
 TEST_F(RequestConnectTest, AnUnansweredAttemptFailsAfterItsTimer) {

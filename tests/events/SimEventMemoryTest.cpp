@@ -268,10 +268,22 @@ TEST_F(SimPanelEvents, RestoresGoBackToTheFactoryCodesAndCallBackIsLogged) {
   EXPECT_EQ(Text(custom.events().events().back()), "Callback requested");
 }
 
-TEST(SimDiagnostics, TimeZonesFollowTheClock) {
-  EXPECT_EQ(sim::PanelDiagnostics::ActiveTimeZones(At(2024, 5, 14, 10, 0, 0)), 0x01);  // Tuesday
-  EXPECT_EQ(sim::PanelDiagnostics::ActiveTimeZones(At(2024, 5, 18, 10, 0, 0)), 0x00);  // Saturday
-  EXPECT_EQ(sim::PanelDiagnostics::ActiveTimeZones(At(2024, 5, 18, 23, 0, 0)), 0x02);
+// Time zone 1: weekdays 08:00 to 17:59; time zone 2: every night 22:00 to 05:59.
+TEST(SimDiagnostics, TimeZonesFollowTheClockOnBothSidesOfEachBoundary) {
+  struct Case {
+    int day, hour, minute;
+    std::uint8_t zones;
+  };
+  // 2024-05-13 is a Monday, 2024-05-17 a Friday, 2024-05-18 a Saturday.
+  const Case cases[] = {
+      {13, 7, 59, 0x00}, {13, 8, 0, 0x01},  {13, 17, 59, 0x01}, {13, 18, 0, 0x00},
+      {17, 17, 59, 0x01}, {18, 10, 0, 0x00}, {13, 21, 59, 0x00}, {13, 22, 0, 0x02},
+      {18, 23, 59, 0x02}, {18, 0, 0, 0x02},  {14, 5, 59, 0x02},  {14, 6, 0, 0x00},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "2024-05-" << c.day << " " << c.hour << ":" << c.minute);
+    EXPECT_EQ(sim::PanelDiagnostics::ActiveTimeZones(At(2024, 5, c.day, c.hour, c.minute, 0)), c.zones);
+  }
 }
 
 }  // namespace

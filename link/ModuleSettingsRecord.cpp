@@ -1,4 +1,4 @@
-#include "configurator/ModuleSettingsRecord.h"
+#include "link/ModuleSettingsRecord.h"
 
 #include <algorithm>
 #include <cstdio>

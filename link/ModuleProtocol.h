@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "configurator/ModuleSettingsRecord.h"
+#include "link/ModuleSettingsRecord.h"
 
 // What quilby and a module say to each other, in order: challenge (plain),
 // answer, header and record (scrambled by the module), acknowledgement

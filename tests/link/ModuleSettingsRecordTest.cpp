@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "configurator/ModuleSettingsRecord.h"
+#include "link/ModuleSettingsRecord.h"
 
 namespace {
 
