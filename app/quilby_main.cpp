@@ -1,10 +1,22 @@
+// quilby: the configurator of the panel's IP module.
 #include <QApplication>
+#include <QSettings>
 
 #include "configurator/CquilbyApp.h"
+#include "configurator/QuilbyOptions.h"
+#include "platform/CommandLine.h"
 
 int main(int argc, char** argv) {
+  // Answered before any window system is asked for, so that help, version
+  // and bad arguments work without a display.
+  const QSettings settings(QStringLiteral("Vell"), QStringLiteral("quilby"));
+  const auto parsed = quilby::ParseQuilbyCommandLine(
+      platform::WithoutQtGuiOptions(platform::ArgumentsAfterProgram(argc, argv)), &settings);
+  if (const int* end = std::get_if<int>(&parsed)) return *end;
+
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Vell"));
   QApplication::setApplicationName(QStringLiteral("quilby"));
-  return quilby::CquilbyApp().run(QApplication::arguments());
+  QApplication::setApplicationVersion(platform::ProgramVersion());
+  return quilby::CquilbyApp().run(std::get<quilby::QuilbyOptions>(parsed));
 }

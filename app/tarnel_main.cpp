@@ -1,11 +1,10 @@
 // tarnel: the virtual keypad and programmer of one alarm panel.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSettings>
 #include <cstdio>
-#include <cstring>
 #include <memory>
+#include <variant>
 
 #include "connect/CRequestConnect.h"
 #include "connect/PcPasswordCheck.h"
@@ -22,6 +21,7 @@
 #include "link/LinkSettings.h"
 #include "link/serial/ModemPortList.h"
 #include "link/serial/SerialWorkerRecord.h"
+#include "platform/CommandLine.h"
 
 namespace {
 
@@ -65,58 +65,63 @@ void WireWindow(console::CKeypadDlg& window) {
   editors::WireProgramModeEditors(window);
 }
 
-// The monitor and the help text need no display.
-bool NeedsNoWindow(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    for (const char* option : {"--monitor", "--help", "-h", "--help-all"})
-      if (std::strcmp(argv[i], option) == 0) return true;
+// Options from the command line, or the exit code when it is answered
+// without running (help, version, a bad argument).
+std::variant<console::ProgramOptions, int> ParseCommandLine(const QStringList& arguments) {
+  platform::CommandLine commandLine(QStringLiteral("tarnel"),
+                                    QCoreApplication::translate("tarnel", "Remote keypad and programmer for the alarm panel"));
+  const QCommandLineOption listenPort(QStringLiteral("listen-port"),
+                                      QCoreApplication::translate("tarnel", "Port where the IP module calls in (default 4700; 0: any free port)."),
+                                      QStringLiteral("port"), QStringLiteral("4700"));
+  const QCommandLineOption callPort(QStringLiteral("call-port"),
+                                    QCoreApplication::translate("tarnel", "Port that Connect calls on the IP module (default 4700)."),
+                                    QStringLiteral("port"), QStringLiteral("4700"));
+  const QCommandLineOption monitor(QStringLiteral("monitor"),
+                                   QCoreApplication::translate("tarnel", "No window: print every frame received."));
+  const QCommandLineOption serialPorts(
+      QStringLiteral("serial-ports"),
+      QCoreApplication::translate("tarnel", "Devices of port numbers 1 to 19, comma-separated (default: the system's serial ports in "
+                                  "natural order)."),
+      QStringLiteral("paths"));
+  commandLine.addOptions({listenPort, callPort, monitor, serialPorts});
+  if (const auto end = commandLine.parse(arguments)) return *end;
+
+  console::ProgramOptions options;
+  const auto listen = platform::ParsePort(commandLine.value(listenPort), 0);
+  if (!listen)
+    return commandLine.fail(QCoreApplication::translate("tarnel", "--listen-port: '%1' is not a port number from 0 to 65535")
+                                .arg(commandLine.value(listenPort)));
+  const auto call = platform::ParsePort(commandLine.value(callPort), 1);
+  if (!call)
+    return commandLine.fail(QCoreApplication::translate("tarnel", "--call-port: '%1' is not a port number from 1 to 65535")
+                                .arg(commandLine.value(callPort)));
+  options.listenPort = *listen;
+  options.callPort = *call;
+  options.monitor = commandLine.isSet(monitor);
+  if (commandLine.isSet(serialPorts)) {
+    options.serialPorts = commandLine.value(serialPorts).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (options.serialPorts.isEmpty())
+      return commandLine.fail(QCoreApplication::translate("tarnel", "--serial-ports: no device path given"));
   }
-  return false;
+  return options;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before any window system is asked for, so that help, version
+  // and bad arguments work without a display.
+  const auto parsed = ParseCommandLine(platform::WithoutQtGuiOptions(platform::ArgumentsAfterProgram(argc, argv)));
+  if (const int* end = std::get_if<int>(&parsed)) return *end;
+  const console::ProgramOptions options = std::get<console::ProgramOptions>(parsed);
+
   const std::unique_ptr<QCoreApplication> app =
-      NeedsNoWindow(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
-                                : std::make_unique<QApplication>(argc, argv);
+      options.monitor ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Vell"));
   QCoreApplication::setApplicationName(QStringLiteral("tarnel"));
-
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Remote keypad and programmer for the alarm panel"));
-  parser.addHelpOption();
-  const QCommandLineOption listenPort(QStringLiteral("listen-port"),
-                                      QStringLiteral("Port where the IP module calls in (default 4700)."),
-                                      QStringLiteral("port"), QStringLiteral("4700"));
-  const QCommandLineOption callPort(QStringLiteral("call-port"),
-                                    QStringLiteral("Port that Connect calls on the IP module (default 4700)."),
-                                    QStringLiteral("port"), QStringLiteral("4700"));
-  const QCommandLineOption monitor(QStringLiteral("monitor"),
-                                   QStringLiteral("No window: print every frame received."));
-  const QCommandLineOption serialPorts(
-      QStringLiteral("serial-ports"),
-      QStringLiteral("Devices of port numbers 1 to 19, comma-separated (default: the system's serial ports in "
-                     "natural order)."),
-      QStringLiteral("paths"));
-  parser.addOptions({listenPort, callPort, monitor, serialPorts});
-  parser.process(*app);
-
-  console::ProgramOptions options;
-  bool listenOk = false;
-  bool callOk = false;
-  const uint listenValue = parser.value(listenPort).toUInt(&listenOk);
-  const uint callValue = parser.value(callPort).toUInt(&callOk);
-  if (!listenOk || !callOk || listenValue > 65535 || callValue == 0 || callValue > 65535) {
-    std::fprintf(stderr, "Ports are numbers from 1 to 65535 (0 listens on any free port).\n");
-    return 2;
-  }
-  options.listenPort = static_cast<quint16>(listenValue);
-  options.callPort = static_cast<quint16>(callValue);
-  options.monitor = parser.isSet(monitor);
+  QCoreApplication::setApplicationVersion(platform::ProgramVersion());
   console::ProgramOptions::current() = options;
-  if (parser.isSet(serialPorts))
-    serial::SetModemPortPaths(parser.value(serialPorts).split(QLatin1Char(','), Qt::SkipEmptyParts));
+  if (!options.serialPorts.isEmpty()) serial::SetModemPortPaths(options.serialPorts);
 
   if (options.monitor) return RunMonitor(options);
   ConsolePcPassword passwords;

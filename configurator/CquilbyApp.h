@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QStringList>
+#include "configurator/QuilbyOptions.h"
 
 namespace quilby {
 
-// Start-up: options from the settings and the command line, then the one
-// dialog, run modally; its end is the program's end.
+// Start-up once the options are known: the one dialog, run modally; its end
+// is the program's end.
 class CquilbyApp {
  public:
-  // arguments[0] is the program. Returns the exit code.
-  int run(const QStringList& arguments);
+  // Returns the exit code.
+  int run(const QuilbyOptions& options);
 };
 
 }  // namespace quilby

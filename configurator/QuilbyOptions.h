@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <variant>
 
 #include "link/ModuleLinkDefaults.h"
 #include "link/LinkKeyDerivation.h"
@@ -27,6 +28,9 @@ struct QuilbyOptions {
 // program. On a bad value, error says why and nothing is returned.
 std::optional<QuilbyOptions> LoadQuilbyOptions(const QStringList& arguments,
                                                const QSettings* settings, QString* error);
+// The same for main(), arguments without the program: the options, or the
+// exit code once --help, --version or a bad argument has been answered.
+std::variant<QuilbyOptions, int> ParseQuilbyCommandLine(const QStringList& arguments, const QSettings* settings);
 
 // 32-bit number, decimal or 0x-hexadecimal.
 std::optional<quint32> ParseConstant(const QString& text);

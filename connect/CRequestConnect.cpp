@@ -17,6 +17,7 @@
 #include "link/CClientSocket.h"
 #include "link/CWorkSocket.h"
 #include "link/PanelLink.h"
+#include "platform/PrivateSettings.h"
 #include "platform/Beeper.h"
 #include "platform/MessageBoxes.h"
 
@@ -158,10 +159,11 @@ void CRequestConnect::loadSettings() {
 
 void CRequestConnect::saveSettings() {
   QSettings settings = AppSettings();
+  platform::PrivateSettingsWriter writer(settings);
   accountText_ = account_->text();
-  settings.setValue(QStringLiteral("Address/Account"), accountText_);
-  settings.setValue(QStringLiteral("Address/Unit"), unit_->text().left(kAddressChars));
-  for (int i = 0; i < kReceivers; ++i) settings.setValue(ReceiverKey(i), receivers_[i]->text().left(kAddressChars));
+  writer.setValue(QStringLiteral("Address/Account"), accountText_);
+  writer.setValue(QStringLiteral("Address/Unit"), unit_->text().left(kAddressChars));
+  for (int i = 0; i < kReceivers; ++i) writer.setValue(ReceiverKey(i), receivers_[i]->text().left(kAddressChars));
 }
 
 void CRequestConnect::done(int result) {
@@ -241,10 +243,12 @@ void CRequestConnect::onChange() {
 }
 
 void CRequestConnect::onGsmConnect() {
-  QSettings settings = AppSettings();
-  settings.setValue(QStringLiteral("Setting/Protocol DSC"), protocol_->currentIndex());
-  settings.setValue(QStringLiteral("Setting/phone"), phone_->text().left(kPhoneChars));
-  settings.sync();
+  {
+    QSettings settings = AppSettings();
+    platform::PrivateSettingsWriter writer(settings);
+    writer.setValue(QStringLiteral("Setting/Protocol DSC"), protocol_->currentIndex());
+    writer.setValue(QStringLiteral("Setting/phone"), phone_->text().left(kPhoneChars));
+  }
   GsmRoute* route = GsmRoute::current();
   if (!route) return;
   const GsmCall call{phone_->text().left(kPhoneChars), gsmPassword_->text().left(kGsmPasswordChars),

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QSettings>
+
+#include "platform/PrivateSettings.h"
 #include <QVBoxLayout>
 
 namespace console {
@@ -37,7 +39,8 @@ CPassDlg::CPassDlg(const QString& title, int maxDigits, QWidget* parent)
 
 void CPassDlg::accept() {
   code_ = field_->text();
-  QSettings().setValue(RememberedKey(title_), remember_->isChecked() ? code_ : QString());
+  QSettings settings;
+  platform::PrivateSettingsWriter(settings).setValue(RememberedKey(title_), remember_->isChecked() ? code_ : QString());
   QDialog::accept();
 }
 

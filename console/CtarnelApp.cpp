@@ -16,6 +16,7 @@
 #include "link/LinkSettings.h"
 #include "link/ReportLastError.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PrivateSettings.h"
 
 namespace console {
 
@@ -84,6 +85,8 @@ int CtarnelApp::run() {
   QCoreApplication::setOrganizationName(QStringLiteral("Vell"));
   QCoreApplication::setApplicationName(QStringLiteral("tarnel"));
   QSettings settings;
+  // A file written by an older version may still be readable by everyone.
+  platform::MakeSettingsFilePrivate(settings);
   link.setSecrets(panel::LoadLinkSecrets(settings));
 
   AccessPasswordStore passwords;

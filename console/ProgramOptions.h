@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QtGlobal>
 
 namespace console {
@@ -9,6 +10,7 @@ struct ProgramOptions {
   quint16 listenPort = 4700;  // where the IP module calls in
   quint16 callPort = 4700;    // where Connect calls the module
   bool monitor = false;       // no window: print every frame received
+  QStringList serialPorts;    // devices of port numbers 1 to 19; empty: the system's
 
   static ProgramOptions& current() {
     static ProgramOptions options;

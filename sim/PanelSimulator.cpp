@@ -14,6 +14,12 @@ PanelSimulator::PanelSimulator(PanelSimulatorOptions options, std::unique_ptr<Pa
   clock_.setInterval(1000);
   connect(&clock_, &QTimer::timeout, this, [this] { model_->tick(); });
   connect(&server_, &QTcpServer::newConnection, this, &PanelSimulator::onNewConnection);
+  // A real module keeps calling until the PC takes the call, and calls again
+  // when the link drops.
+  redial_.setSingleShot(true);
+  redial_.setInterval(options_.redialMs);
+  connect(&redial_, &QTimer::timeout, this,
+          [this] { callIn(options_.callInHost, options_.callInPort, Redial::Yes); });
   model_->onMessage = [this](PanelModel::Bytes message) {
     std::array<char, panel::kLogLineCapacity> line;
     const std::size_t n = panel::FormatReceivedLogLine(panel::LocalTimeNow(), message, line);
@@ -31,24 +37,32 @@ bool PanelSimulator::start() {
     }
     print(QStringLiteral("listening on %1").arg(server_.serverPort()));
   }
-  if (options_.callInPort != 0) callIn(options_.callInHost, options_.callInPort);
+  if (options_.callInPort != 0) callIn(options_.callInHost, options_.callInPort, Redial::Yes);
   return true;
 }
 
-void PanelSimulator::callIn(const QString& host, quint16 port) {
+void PanelSimulator::callIn(const QString& host, quint16 port, Redial redial) {
   auto* socket = new QTcpSocket;
-  connect(socket, &QTcpSocket::connected, this, [this, socket, host, port] {
+  connect(socket, &QTcpSocket::connected, this, [this, socket, host, port, redial] {
     // From here on the link's own close handling takes over.
     disconnect(socket, &QTcpSocket::errorOccurred, this, nullptr);
     print(QStringLiteral("called in to %1:%2").arg(host).arg(port));
     attach(socket, ModuleEndpoint::Role::CalledIn);
+    if (redial == Redial::Yes) connect(link_, &ModuleEndpoint::closed, this, &PanelSimulator::redialLater);
   });
-  connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError) {
+  connect(socket, &QTcpSocket::errorOccurred, this, [this, socket, redial](QAbstractSocket::SocketError) {
     print(QStringLiteral("call in failed: %1").arg(socket->errorString()));
     socket->deleteLater();
     if (options_.exitWhenLinkCloses) QCoreApplication::exit(1);
+    if (redial == Redial::Yes) redialLater();
   });
   socket->connectToHost(host, port);
+}
+
+void PanelSimulator::redialLater() {
+  if (options_.exitWhenLinkCloses) return;
+  print(QStringLiteral("calling again in %1 ms").arg(options_.redialMs));
+  redial_.start();
 }
 
 void PanelSimulator::onNewConnection() {
@@ -92,7 +106,7 @@ void PanelSimulator::attach(QTcpSocket* socket, ModuleEndpoint::Role role) {
     // An authorised PC, or a receiver asking on its behalf: the module rings the PC back.
     if (options_.callBackPort == 0) return;
     const QString pc = endpoint->peerAddress().toString();
-    QTimer::singleShot(300, this, [this, pc] { callIn(pc, options_.callBackPort); });
+    QTimer::singleShot(300, this, [this, pc] { callIn(pc, options_.callBackPort, Redial::No); });
   });
   endpoint->start();
   if (role == ModuleEndpoint::Role::CalledIn) emit endpoint->linkUp();

@@ -15,10 +15,11 @@ namespace sim {
 struct PanelSimulatorOptions {
   QString callInHost;        // call in to the PC at this host...
   quint16 callInPort = 0;    // ...and port (0: do not call in)
+  int redialMs = 3000;       // calling in again after a failed call or a dropped link
   bool listen = false;       // wait for the PC to call out
   quint16 listenPort = 4700; // 0 picks a free port
   bool splitWrites = false;
-  bool exitWhenLinkCloses = false;
+  bool exitWhenLinkCloses = false;  // and when a call in fails; nor is it made again
   quint16 callBackPort = 0;  // after an accepted login-only call, ring the PC back here (0: never)
   LoginPolicy policy;
 };
@@ -51,7 +52,9 @@ class PanelSimulator : public QObject {
 
  private:
   void attach(QTcpSocket* socket, ModuleEndpoint::Role role);
-  void callIn(const QString& host, quint16 port);
+  enum class Redial { No, Yes };
+  void callIn(const QString& host, quint16 port, Redial redial);
+  void redialLater();
   void onNewConnection();
   void print(const QString& line);
 
@@ -60,6 +63,7 @@ class PanelSimulator : public QObject {
   QTcpServer server_;
   QPointer<ModuleEndpoint> link_;
   QTimer clock_;
+  QTimer redial_;
   std::unique_ptr<StdinCommands> stdin_;
 };
 

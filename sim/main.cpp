@@ -1,9 +1,10 @@
 // tarnel-sim: the alarm panel behind its IP module (and, as "module", the IP
 // module calling in to quilby; as "modem", a GSM modem on a pseudo-terminal),
 // for demonstrations and end-to-end tests.
-#include <QCommandLineParser>
-#include <algorithm>
 #include <QCoreApplication>
+#include <algorithm>
+
+#include "platform/CommandLine.h"
 
 #include "sim/PanelSimulator.h"
 #include "sim/modem/GsmModemSimulator.h"
@@ -36,11 +37,19 @@ bool IsCode(const QString& code, qsizetype maxDigits) {
 }
 
 int RunPanelSimulator(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Simulated alarm panel behind its IP module"));
-  parser.addHelpOption();
-  const QCommandLineOption callIn(QStringLiteral("connect"), QStringLiteral("Call in to the PC at host:port."),
+  platform::CommandLine line(QStringLiteral("tarnel-sim"), QStringLiteral("Simulated alarm panel behind its IP module"));
+  line.setEpilogue(QStringLiteral(
+      "Commands (each takes --help):\n"
+      "  tarnel-sim [panel] ...   the panel behind its IP module (this one)\n"
+      "  tarnel-sim module ...    the IP module calling in to quilby\n"
+      "  tarnel-sim modem ...     a GSM modem with the panel behind it, on a pseudo-terminal"));
+  const QCommandLineOption callIn(QStringLiteral("connect"),
+                                  QStringLiteral("Call in to the PC at host:port; call again every few seconds until the "
+                                                 "call is taken, and after the link drops (unless --once)."),
                                   QStringLiteral("host:port"));
+  const QCommandLineOption redial(QStringLiteral("redial-ms"),
+                                  QStringLiteral("Milliseconds between calls with --connect (default 3000)."),
+                                  QStringLiteral("ms"), QStringLiteral("3000"));
   const QCommandLineOption listen(QStringLiteral("listen"),
                                   QStringLiteral("Wait for the PC to call out on port (0: any free port)."),
                                   QStringLiteral("port"));
@@ -57,7 +66,7 @@ int RunPanelSimulator(const QStringList& arguments) {
   const QCommandLineOption callBack(QStringLiteral("call-back"),
                                     QStringLiteral("After an accepted login-only call, call the PC back on port."),
                                     QStringLiteral("port"));
-  const QCommandLineOption once(QStringLiteral("once"), QStringLiteral("Exit when the link closes."));
+  const QCommandLineOption once(QStringLiteral("once"), QStringLiteral("Exit when the link closes or a call fails."));
   const QCommandLineOption constants(QStringLiteral("constants"),
                                      QStringLiteral("Derivation constants k1,k2,k3,k4 in hex."),
                                      QStringLiteral("k1,k2,k3,k4"));
@@ -70,51 +79,72 @@ int RunPanelSimulator(const QStringList& arguments) {
   const QCommandLineOption installerCode(QStringLiteral("installer-code"),
                                          QStringLiteral("The installer code that opens program mode (default 9999)."),
                                          QStringLiteral("digits"), QStringLiteral("9999"));
-  parser.addOptions({callIn, callBack, listen, password, verdict, loginVerdict, split, once, constants, accessCode, userCode,
-                     installerCode});
-  parser.process(arguments);
+  line.addOptions({callIn, redial, callBack, listen, password, verdict, loginVerdict, split, once, constants, accessCode,
+                   userCode, installerCode});
+  if (const auto end = line.parse(arguments)) return *end;
 
   sim::PanelSimulatorOptions options;
-  if (parser.isSet(callIn)) {
-    const QString target = parser.value(callIn);
-    const qsizetype colon = target.lastIndexOf(QLatin1Char(':'));
-    options.callInHost = colon > 0 ? target.left(colon) : QStringLiteral("127.0.0.1");
-    options.callInPort = static_cast<quint16>(target.mid(colon + 1).toUInt());
+  if (!line.isSet(callIn) && !line.isSet(listen)) return line.fail(QStringLiteral("--connect or --listen is needed"));
+  if (line.isSet(callIn)) {
+    const auto target = platform::ParseHostPort(line.value(callIn));
+    if (!target)
+      return line.fail(QStringLiteral("--connect: '%1' is not host:port with a port from 1 to 65535").arg(line.value(callIn)));
+    options.callInHost = target->first;
+    options.callInPort = target->second;
   }
-  if (parser.isSet(listen)) {
-    options.listen = true;
-    options.listenPort = static_cast<quint16>(parser.value(listen).toUInt());
-  }
-  if (!options.listen && options.callInPort == 0) parser.showHelp(2);
-  options.splitWrites = parser.isSet(split);
-  options.callBackPort = static_cast<quint16>(parser.value(callBack).toUInt());
-  options.exitWhenLinkCloses = parser.isSet(once);
-  options.policy.password = parser.value(password).toStdString();
   bool ok = false;
-  options.policy.verdict = ParseVerdict(parser.value(verdict), panel::kVerdictLead, &ok);
-  if (!ok) parser.showHelp(2);
-  options.policy.loginOnlyVerdict = ParseVerdict(parser.value(loginVerdict), panel::kVerdictLead, &ok);
-  if (!ok) parser.showHelp(2);
-  if (parser.isSet(constants)) {
-    const QStringList k = parser.value(constants).split(QLatin1Char(','));
-    if (k.size() != 4) parser.showHelp(2);
-    options.policy.secrets.constants = {k[0].toUInt(nullptr, 16), k[1].toUInt(nullptr, 16),
-                                        k[2].toUInt(nullptr, 16), k[3].toUInt(nullptr, 16)};
+  options.redialMs = line.value(redial).toInt(&ok);
+  if (!ok || options.redialMs < 1)
+    return line.fail(QStringLiteral("--redial-ms: '%1' is not a number of milliseconds above 0").arg(line.value(redial)));
+  if (line.isSet(listen)) {
+    const auto port = platform::ParsePort(line.value(listen), 0);
+    if (!port) return line.fail(QStringLiteral("--listen: '%1' is not a port number from 0 to 65535").arg(line.value(listen)));
+    options.listen = true;
+    options.listenPort = *port;
   }
-  if (parser.isSet(accessCode)) {
-    const QByteArray code = parser.value(accessCode).toLatin1().leftJustified(4, '\0', true);
+  if (line.isSet(callBack)) {
+    const auto port = platform::ParsePort(line.value(callBack), 1);
+    if (!port)
+      return line.fail(QStringLiteral("--call-back: '%1' is not a port number from 1 to 65535").arg(line.value(callBack)));
+    options.callBackPort = *port;
+  }
+  options.splitWrites = line.isSet(split);
+  options.exitWhenLinkCloses = line.isSet(once);
+  options.policy.password = line.value(password).toStdString();
+  for (const auto& [option, target] : {std::pair{&verdict, &options.policy.verdict},
+                                       std::pair{&loginVerdict, &options.policy.loginOnlyVerdict}}) {
+    *target = ParseVerdict(line.value(*option), panel::kVerdictLead, &ok);
+    if (!ok)
+      return line.fail(QStringLiteral("--%1: '%2' is none of judge, accept, password, not-authorised, other, garbage "
+                                      "or 12 hex digits")
+                           .arg(option->names().first(), line.value(*option)));
+  }
+  if (line.isSet(constants)) {
+    const QStringList k = line.value(constants).split(QLatin1Char(','));
+    quint32 values[4] = {};
+    ok = k.size() == 4;
+    for (int i = 0; ok && i < 4; ++i) values[i] = k[i].trimmed().toUInt(&ok, 16);
+    if (!ok)
+      return line.fail(QStringLiteral("--constants: '%1' is not four hexadecimal 32-bit numbers").arg(line.value(constants)));
+    options.policy.secrets.constants = {values[0], values[1], values[2], values[3]};
+  }
+  if (line.isSet(accessCode)) {
+    const QByteArray code = line.value(accessCode).toLatin1();
+    if (code.size() != 4)
+      return line.fail(QStringLiteral("--access-code: '%1' is not four characters").arg(line.value(accessCode)));
     std::copy_n(code.constData(), 4, options.policy.secrets.accessCode.begin());
   }
 
   // The PC sends at most 14 digits of a user code and 13 of an installer code.
   sim::AlarmPanel::Codes codes;
-  if (parser.isSet(userCode)) codes.user.clear();
-  for (const QString& code : parser.values(userCode)) {
-    if (!IsCode(code, 14)) parser.showHelp(2);
+  if (line.isSet(userCode)) codes.user.clear();
+  for (const QString& code : line.values(userCode)) {
+    if (!IsCode(code, 14)) return line.fail(QStringLiteral("--user-code: '%1' is not 1 to 14 digits").arg(code));
     codes.user.push_back(code.toStdString());
   }
-  if (!IsCode(parser.value(installerCode), 13)) parser.showHelp(2);
-  codes.installer = parser.value(installerCode).toStdString();
+  if (!IsCode(line.value(installerCode), 13))
+    return line.fail(QStringLiteral("--installer-code: '%1' is not 1 to 13 digits").arg(line.value(installerCode)));
+  codes.installer = line.value(installerCode).toStdString();
 
   sim::PanelSimulator simulator(options, std::make_unique<sim::PanelModel>(nullptr, std::move(codes)));
   if (!simulator.start()) return 1;
@@ -126,10 +156,11 @@ int RunPanelSimulator(const QStringList& arguments) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("tarnel-sim"));
-  QStringList arguments = app.arguments();
-  if (arguments.size() > 1 && arguments[1] == QLatin1String("module"))
-    return sim::RunModuleSimulator(arguments.mid(2));
-  if (arguments.size() > 1 && arguments[1] == QLatin1String("modem")) return sim::RunModemSimulator(arguments.mid(2));
-  if (arguments.size() > 1 && arguments[1] == QLatin1String("panel")) arguments.removeAt(1);
+  QCoreApplication::setApplicationVersion(platform::ProgramVersion());
+  QStringList arguments = app.arguments().mid(1);
+  const QString command = arguments.value(0);
+  if (command == QLatin1String("module")) return sim::RunModuleSimulator(arguments.mid(1));
+  if (command == QLatin1String("modem")) return sim::RunModemSimulator(arguments.mid(1));
+  if (command == QLatin1String("panel")) arguments.removeFirst();
   return RunPanelSimulator(arguments);
 }

@@ -1,14 +1,14 @@
-#include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include "platform/CommandLine.h"
 
 #include "sim/modem/GsmModemSimulator.h"
 
 namespace sim {
 
 int RunModemSimulator(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Simulated GSM modem with the alarm panel behind it, on a pseudo-terminal"));
-  parser.addHelpOption();
+  platform::CommandLine parser(QStringLiteral("tarnel-sim modem"),
+                               QStringLiteral("Simulated GSM modem with the alarm panel behind it, on a pseudo-terminal"));
   const QCommandLineOption fail(
       QStringLiteral("fail"),
       QStringLiteral("How calls fail: none, no-carrier, unknown-number, password-error, communication-error, silence or no-modem."),
@@ -20,8 +20,7 @@ int RunModemSimulator(const QStringList& arguments) {
   const QCommandLineOption step(QStringLiteral("step-ms"), QStringLiteral("Time between progress codes (default 200)."),
                                 QStringLiteral("ms"), QStringLiteral("200"));
   parser.addOptions({fail, phone, password, step});
-  // The arguments come without the program name.
-  parser.process(QStringList{QStringLiteral("tarnel-sim modem")} + arguments);
+  if (const auto end = parser.parse(arguments)) return *end;
 
   using Failure = GsmModemOptions::Failure;
   const QMap<QString, Failure> failures{{QStringLiteral("none"), Failure::None},
@@ -33,13 +32,15 @@ int RunModemSimulator(const QStringList& arguments) {
                                         {QStringLiteral("no-modem"), Failure::NoModem}};
   GsmModemOptions options;
   const QString how = parser.value(fail).toLower();
-  if (!failures.contains(how)) parser.showHelp(2);
+  if (!failures.contains(how))
+    return parser.fail(QStringLiteral("--fail: '%1' is none of %2").arg(parser.value(fail), failures.keys().join(QStringLiteral(", "))));
   options.failure = failures.value(how);
   options.phone = parser.value(phone);
   options.password = parser.value(password);
   bool ok = false;
   options.stepMs = parser.value(step).toInt(&ok);
-  if (!ok || options.stepMs < 1) parser.showHelp(2);
+  if (!ok || options.stepMs < 1)
+    return parser.fail(QStringLiteral("--step-ms: '%1' is not a number of milliseconds above 0").arg(parser.value(step)));
 
   GsmModemSimulator modem(options, std::make_unique<PanelModel>(nullptr));
   if (!modem.open()) return 1;

@@ -1,7 +1,6 @@
 #include "sim/module/ModuleSimulator.h"
 
 #include <QByteArray>
-#include <QCommandLineParser>
 #include <QEventLoop>
 #include <QFile>
 #include <QObject>
@@ -16,6 +15,7 @@
 #include "link/ModuleLinkDefaults.h"
 #include "link/LinkCipher.h"
 #include "link/LinkKeyDerivation.h"
+#include "platform/CommandLine.h"
 
 namespace sim {
 
@@ -304,9 +304,7 @@ std::optional<ModuleSettingsRecord> LoadRecord(const QString& path) {
 }  // namespace
 
 int RunModuleSimulator(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Simulated IP module calling in to quilby"));
-  parser.addHelpOption();
+  platform::CommandLine parser(QStringLiteral("tarnel-sim module"), QStringLiteral("Simulated IP module calling in to quilby"));
   const QCommandLineOption connectOption(QStringLiteral("connect"),
                                          QStringLiteral("Call quilby at host:port."),
                                          QStringLiteral("host:port"));
@@ -350,21 +348,18 @@ int RunModuleSimulator(const QStringList& arguments) {
   parser.addOptions({connectOption, recordOption, saveOption, piecesOption, answerPiecesOption,
                      headerPiecesOption, delayOption, answerOption, extraOption, dropOption,
                      repeatOption, intervalOption, constantsOption});
-  parser.process(QStringList{QStringLiteral("tarnel-sim module")} + arguments);
-
-  auto usage = [](const QString& why) {
-    std::fprintf(stderr, "tarnel-sim module: %s\n", qPrintable(why));
-    return 2;
-  };
+  if (const auto end = parser.parse(arguments)) return *end;
+  auto usage = [&parser](const QString& why) { return parser.fail(why); };
 
   Options options;
-  const QString target = parser.value(connectOption);
-  const qsizetype colon = target.lastIndexOf(QLatin1Char(':'));
+  if (!parser.isSet(connectOption)) return usage(QStringLiteral("--connect host:port is needed"));
+  const auto target = platform::ParseHostPort(parser.value(connectOption));
+  if (!target)
+    return usage(QStringLiteral("--connect: '%1' is not host:port with a port from 1 to 65535")
+                     .arg(parser.value(connectOption)));
+  options.host = target->first;
+  options.port = target->second;
   bool ok = false;
-  const uint port = colon > 0 ? target.mid(colon + 1).toUInt(&ok) : 0;
-  if (!ok || port == 0 || port > 65535) return usage(QStringLiteral("--connect host:port is needed"));
-  options.host = target.left(colon);
-  options.port = static_cast<quint16>(port);
 
   for (const auto& [option, list] :
        {std::pair{&piecesOption, &options.recordPieces},
@@ -372,11 +367,12 @@ int RunModuleSimulator(const QStringList& arguments) {
         std::pair{&headerPiecesOption, &options.headerPieces}}) {
     if (!parser.isSet(*option)) continue;
     const auto pieces = ParsePieces(parser.value(*option));
-    if (!pieces) return usage(QStringLiteral("bad --%1").arg(option->names().first()));
+    if (!pieces) return usage(QStringLiteral("--%1: '%2' is not a list of byte counts such as 200,141")
+                       .arg(option->names().first(), parser.value(*option)));
     *list = *pieces;
   }
   options.pieceDelayMs = parser.value(delayOption).toInt(&ok);
-  if (!ok || options.pieceDelayMs < 0) return usage(QStringLiteral("bad --piece-delay"));
+  if (!ok || options.pieceDelayMs < 0) return usage(QStringLiteral("--piece-delay: '%1' is not a number of milliseconds").arg(parser.value(delayOption)));
   const QString answer = parser.value(answerOption);
   if (answer == QLatin1String("right"))
     options.answer = AnswerMode::Right;
@@ -385,16 +381,16 @@ int RunModuleSimulator(const QStringList& arguments) {
   else if (answer == QLatin1String("garbage"))
     options.answer = AnswerMode::Garbage;
   else
-    return usage(QStringLiteral("bad --answer"));
+    return usage(QStringLiteral("--answer: '%1' is none of right, wrong, garbage").arg(answer));
   options.recordExtra = parser.value(extraOption).toInt(&ok);
-  if (!ok || options.recordExtra < 0) return usage(QStringLiteral("bad --record-extra"));
+  if (!ok || options.recordExtra < 0) return usage(QStringLiteral("--record-extra: '%1' is not a byte count").arg(parser.value(extraOption)));
   if (parser.isSet(dropOption)) {
     options.dropAfter = parser.value(dropOption).toInt(&ok);
-    if (!ok || options.dropAfter < 0) return usage(QStringLiteral("bad --drop-after"));
+    if (!ok || options.dropAfter < 0) return usage(QStringLiteral("--drop-after: '%1' is not a byte count").arg(parser.value(dropOption)));
   }
   options.repeat = parser.isSet(repeatOption);
   options.intervalMs = parser.value(intervalOption).toInt(&ok);
-  if (!ok || options.intervalMs < 0) return usage(QStringLiteral("bad --interval"));
+  if (!ok || options.intervalMs < 0) return usage(QStringLiteral("--interval: '%1' is not a number of milliseconds").arg(parser.value(intervalOption)));
   if (parser.isSet(constantsOption)) {
     const QStringList k = parser.value(constantsOption).split(QLatin1Char(','));
     quint32 values[4] = {};
@@ -402,7 +398,7 @@ int RunModuleSimulator(const QStringList& arguments) {
       values[i] = k[i].trimmed().toUInt(&ok, 16);
       if (!ok) break;
     }
-    if (k.size() != 4 || !ok) return usage(QStringLiteral("bad --constants"));
+    if (k.size() != 4 || !ok) return usage(QStringLiteral("--constants: '%1' is not four hexadecimal 32-bit numbers").arg(parser.value(constantsOption)));
     options.constants = {values[0], values[1], values[2], values[3]};
   }
 

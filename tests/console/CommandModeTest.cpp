@@ -1,6 +1,9 @@
 // Command mode as the user drives it: menus and their enabled items, the
 // exact bytes of every command, remembered codes, the checkers, Disconnect.
+#include <sys/stat.h>
+
 #include <QCheckBox>
+#include <QFile>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -112,6 +115,31 @@ TEST_F(CommandMode, CodeFieldTakesDigitsOnlyAndNoMoreThanFitInAFrame) {
   EXPECT_EQ(typed, QStringLiteral("1234567890123"));
   ASSERT_EQ(sent().size(), 1u);
   EXPECT_EQ(sent()[0].size(), 16u);
+}
+
+// The remembered code is in clear: no other account may read the file, nor
+// one that an older version left readable.
+TEST_F(CommandMode, RememberedCodeLivesInAFileOnlyItsOwnerCanReadOrWrite) {
+  connectWith(true);
+  const QString path = QSettings().fileName();
+  for (bool existedLoose : {false, true}) {
+    SCOPED_TRACE(existedLoose ? "file left readable by everyone" : "no file yet");
+    QFile::remove(path);
+    if (existedLoose) {
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.close();
+      ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                  QFile::ReadOther | QFile::WriteOther));
+    }
+    answerCode(QStringLiteral("2580"), true);
+    trigger(QStringLiteral("Arm/Disarm"));
+    EXPECT_EQ(QSettings().value(QStringLiteral("Passwords/User")).toString(), QStringLiteral("2580"));
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lock")));
+  }
 }
 
 TEST_F(CommandMode, RememberedCodeIsOfferedAndForgottenWhenUnticked) {

@@ -93,6 +93,31 @@ TEST_F(PcListening, SimulatorDroppingTheLinkReachesTheMainWindow) {
   ASSERT_TRUE(WaitFor([&] { return window.linkClosed == 1; }));
 }
 
+// A module calls until the PC takes the call, and again after the link drops.
+TEST(ModuleCallingIn, CallsAgainUntilTakenAndAfterTheLinkDropsUnlessOnce) {
+  PanelLink& link = PanelLink::instance();
+  testseams::RecordingListener window;
+  link.setMainWindow(&window);
+  const quint16 port = testseams::FreeLoopbackPort();
+  SimProcess sim(CallInArguments(port) << QStringLiteral("--redial-ms") << QStringLiteral("200"));
+  ASSERT_TRUE(sim.waitForOutput(QStringLiteral("calling again in 200 ms")));
+
+  CListenSocket listener(link);
+  ASSERT_TRUE(listener.listen(port, QHostAddress::LocalHost));
+  ASSERT_TRUE(WaitFor([&] { return !window.frames.empty(); }, 5000)) << sim.output().toStdString();
+
+  sim.process().write("drop\n");
+  ASSERT_TRUE(WaitFor([&] { return window.linkClosed == 1; }));
+  const std::size_t before = window.frames.size();
+  ASSERT_TRUE(WaitFor([&] { return window.frames.size() > before && link.currentConnection()->isOpen(); }, 5000));
+  EXPECT_EQ(window.frames[before].front(), 0x23);  // the version again: a new call
+
+  SimProcess once(CallInArguments(testseams::FreeLoopbackPort()) << QStringLiteral("--once"));
+  ASSERT_TRUE(WaitFor([&] { return once.process().state() == QProcess::NotRunning; }));
+  EXPECT_FALSE(once.output().contains(QStringLiteral("calling again")));
+  link.reset();
+}
+
 class PcCallingOut : public ::testing::Test {
  protected:
   void start(QStringList extra) {
