@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "link/ModemProgress.h"
+#include "platform/ElidedLabel.h"
 
 namespace connection {
 namespace {
@@ -22,7 +23,7 @@ using namespace panel::modem;
 CDialingDlg::CDialingDlg(serial::SerialCommandSink& worker, QWidget* parent)
     : QDialog(parent), worker_(worker), start_(this) {
   setWindowTitle(QStringLiteral("Dialog"));
-  status_ = new QLabel(this);
+  status_ = new platform::ElidedLabel(this);
   status_->setObjectName(QStringLiteral("status"));
   progressBar_ = new QProgressBar(this);
   progressBar_->setObjectName(QStringLiteral("progress"));
@@ -40,7 +41,7 @@ CDialingDlg::CDialingDlg(serial::SerialCommandSink& worker, QWidget* parent)
   layout->addWidget(cancel_, 0, Qt::AlignRight);
 
   statusText_ = QStringLiteral("Dialing");
-  status_->setText(statusText_);
+  status_->setFullText(statusText_);
   connect(cancel_, &QPushButton::clicked, this, &CDialingDlg::requestCancel);
   connect(&start_, &platform::OneShotTimer::timeout, this, [this] { post(serial::kFindModem); });
   start_.start(1);
@@ -85,7 +86,7 @@ void CDialingDlg::handleSerialResult(int code, int value) {
   appendLog(QString::asprintf("\r\nCommand %d %d", code, value));
   advanceProgress();
   if (code == serial::kCallStatus) callStatus(value);
-  status_->setText(statusText_);
+  status_->setFullText(statusText_);
 }
 
 void CDialingDlg::callStatus(int status) {

@@ -3,9 +3,9 @@
 #include <QDialog>
 
 #include "link/serial/SerialCommands.h"
+#include "platform/ElidedLabel.h"
 #include "platform/Timing.h"
 
-class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -41,7 +41,7 @@ class CDialingDlg : public QDialog, public serial::SerialResultHandler {
 
   serial::SerialCommandSink& worker_;
   platform::OneShotTimer start_;
-  QLabel* status_ = nullptr;
+  platform::ElidedLabel* status_ = nullptr;
   QProgressBar* progressBar_ = nullptr;
   QPlainTextEdit* log_ = nullptr;
   QPushButton* cancel_ = nullptr;

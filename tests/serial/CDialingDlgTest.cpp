@@ -2,6 +2,7 @@
 // report of the serial worker.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -144,6 +145,22 @@ TEST_F(CDialingDlgTest, OtherReportsAreOnlyLogged) {
 TEST_F(CDialingDlgTest, ProgressStopsAtTheEndOfTheBar) {
   for (int i = 0; i < 150; ++i) dialog->handleSerialResult(2, i);
   EXPECT_EQ(dialog->progress(), 100);
+}
+
+// A modem that stops answering adds a dot every half second, for ever.
+TEST_F(CDialingDlgTest, AGrowingStatusLineKeepsTheWindowsSizeAndCancelInReach) {
+  QApplication::processEvents();
+  const QSize size = dialog->size();
+  auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("cancel"));
+  const QRect cancelPlace = cancel->geometry();
+  for (int i = 0; i < 600; ++i) dialog->handleSerialResult(5, 0);
+  QApplication::processEvents();
+  EXPECT_EQ(dialog->statusText(), QStringLiteral("Dialing") + QString(600, QLatin1Char('.')));
+  EXPECT_EQ(dialog->size(), size);
+  EXPECT_EQ(cancel->geometry(), cancelPlace);
+  EXPECT_TRUE(dialog->rect().contains(cancel->geometry()));
+  auto* status = dialog->findChild<QLabel*>(QStringLiteral("status"));
+  EXPECT_LE(status->width(), dialog->width());
 }
 
 TEST_F(CDialingDlgTest, CancelOnlyAsksTheWorkerAndClosesOnItsAnswer) {
