@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 #include <cstdint>
+#include <iterator>
 
 #include "connect/GsmRoute.h"
 #include "connect/PcPasswordCheck.h"
@@ -62,12 +63,19 @@ QPushButton* Button(QWidget* parent, const QString& text, const QString& name) {
   return button;
 }
 
+// A label in column 0 of its row that names its field for assistive technology.
+void AddLabel(QGridLayout* grid, int row, const QString& text, QWidget* field) {
+  auto* label = new QLabel(text, field->parentWidget());
+  label->setBuddy(field);
+  grid->addWidget(label, row, 0);
+}
+
 void FailedBeep() { platform::Beeper::current().beep(400, 50); }
 
 }  // namespace
 
 CRequestConnect::CRequestConnect(QWidget* parent) : QDialog(parent), timer_(this) {
-  setWindowTitle(QStringLiteral("Requect connect"));
+  setWindowTitle(tr("Requect connect"));
   buildLayout();
   loadSettings();
 
@@ -83,62 +91,69 @@ CRequestConnect::CRequestConnect(QWidget* parent) : QDialog(parent), timer_(this
 CRequestConnect::~CRequestConnect() = default;
 
 void CRequestConnect::buildLayout() {
-  auto* direct = new QGroupBox(QStringLiteral("Direct connection:"), this);
-  notAuthorised_ = new QCheckBox(QStringLiteral("Not Autorized PC"), direct);
+  auto* direct = new QGroupBox(tr("Direct connection:"), this);
+  notAuthorised_ = new QCheckBox(tr("Not Autorized PC"), direct);
   notAuthorised_->setObjectName(QStringLiteral("notAuthorised"));
   unit_ = AddressField(direct, QStringLiteral("unit"));
   directPassword_ = TextField(direct, QStringLiteral("directPassword"), static_cast<int>(panel::kMaxPasswordChars), true);
   directPassword_->setEnabled(false);
-  directConnect_ = Button(direct, QStringLiteral("Connect"), QStringLiteral("directConnect"));
+  directConnect_ = Button(direct, tr("Connect"), QStringLiteral("directConnect"));
   auto* directGrid = new QGridLayout(direct);
   directGrid->addWidget(notAuthorised_, 0, 0, 1, 3);
-  directGrid->addWidget(new QLabel(QStringLiteral("Unit:"), direct), 1, 0);
+  AddLabel(directGrid, 1, tr("Unit:"), unit_);
   directGrid->addWidget(unit_, 1, 1);
-  directGrid->addWidget(new QLabel(QStringLiteral("Password: "), direct), 2, 0);
+  AddLabel(directGrid, 2, tr("Password: "), directPassword_);
   directGrid->addWidget(directPassword_, 2, 1);
   directGrid->addWidget(directConnect_, 2, 2);
 
-  auto* gsm = new QGroupBox(QStringLiteral("Direct to GSM unit:"), this);
+  auto* gsm = new QGroupBox(tr("Direct to GSM unit:"), this);
   phone_ = TextField(gsm, QStringLiteral("phone"), kPhoneChars, false);
   gsmPassword_ = TextField(gsm, QStringLiteral("gsmPassword"), kGsmPasswordChars, true);
   protocol_ = new QComboBox(gsm);
   protocol_->setObjectName(QStringLiteral("protocol"));
-  protocol_->addItems({QStringLiteral("V.110 - 14400 bps"), QStringLiteral("V.110 - 9600 bsp"),
-                       QStringLiteral("V.32 - 14400 bps"), QStringLiteral("V.32 - 9600 bps")});
-  gsmConnect_ = Button(gsm, QStringLiteral("Connect"), QStringLiteral("gsmConnect"));
+  protocol_->addItems({tr("V.110 - 14400 bps"), tr("V.110 - 9600 bsp"),
+                       tr("V.32 - 14400 bps"), tr("V.32 - 9600 bps")});
+  gsmConnect_ = Button(gsm, tr("Connect"), QStringLiteral("gsmConnect"));
   auto* gsmGrid = new QGridLayout(gsm);
-  gsmGrid->addWidget(new QLabel(QStringLiteral("Phone number:"), gsm), 0, 0);
+  AddLabel(gsmGrid, 0, tr("Phone number:"), phone_);
   gsmGrid->addWidget(phone_, 0, 1);
-  gsmGrid->addWidget(new QLabel(QStringLiteral("Password:"), gsm), 1, 0);
+  AddLabel(gsmGrid, 1, tr("Password:"), gsmPassword_);
   gsmGrid->addWidget(gsmPassword_, 1, 1);
-  gsmGrid->addWidget(new QLabel(QStringLiteral("Protocol:"), gsm), 2, 0);
+  AddLabel(gsmGrid, 2, tr("Protocol:"), protocol_);
   gsmGrid->addWidget(protocol_, 2, 1);
   gsmGrid->addWidget(gsmConnect_, 2, 2);
 
-  auto* receivers = new QGroupBox(QStringLiteral("Search on TCP Receivers:"), this);
+  auto* receivers = new QGroupBox(tr("Search on TCP Receivers:"), this);
   account_ = TextField(receivers, QStringLiteral("account"), kAccountChars, false);
   searchPassword_ = TextField(receivers, QStringLiteral("searchPassword"), kPcPasswordChars, true);
-  change_ = Button(receivers, QStringLiteral("Change"), QStringLiteral("change"));
-  search_ = Button(receivers, QStringLiteral("Search"), QStringLiteral("search"));
+  change_ = Button(receivers, tr("Change"), QStringLiteral("change"));
+  search_ = Button(receivers, tr("Search"), QStringLiteral("search"));
   auto* searchGrid = new QGridLayout(receivers);
-  searchGrid->addWidget(new QLabel(QStringLiteral("Account: "), receivers), 0, 0);
+  AddLabel(searchGrid, 0, tr("Account: "), account_);
   searchGrid->addWidget(account_, 0, 1);
-  searchGrid->addWidget(new QLabel(QStringLiteral("Password: "), receivers), 1, 0);
+  AddLabel(searchGrid, 1, tr("Password: "), searchPassword_);
   searchGrid->addWidget(searchPassword_, 1, 1);
   searchGrid->addWidget(change_, 1, 2);
   for (int i = 0; i < kReceivers; ++i) {
     receivers_[i] = AddressField(receivers, QStringLiteral("receiver%1").arg(i + 1));
-    searchGrid->addWidget(new QLabel(QStringLiteral("Reseiver%1:").arg(i + 1), receivers), 2 + i, 0);
+    AddLabel(searchGrid, 2 + i, tr("Reseiver%1:").arg(i + 1), receivers_[i]);
     searchGrid->addWidget(receivers_[i], 2 + i, 1);
   }
   searchGrid->addWidget(search_, 2 + kReceivers, 2);
 
-  exit_ = Button(this, QStringLiteral("Exit"), QStringLiteral("exit"));
+  exit_ = Button(this, tr("Exit"), QStringLiteral("exit"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(direct);
   layout->addWidget(gsm);
   layout->addWidget(receivers);
   layout->addWidget(exit_, 0, Qt::AlignRight);
+
+  // Top to bottom, each group's fields before its buttons.
+  QWidget* const order[] = {notAuthorised_, unit_,          directPassword_, directConnect_, phone_,
+                            gsmPassword_,   protocol_,      gsmConnect_,     account_,       searchPassword_,
+                            change_,        receivers_[0],  receivers_[1],   receivers_[2],  receivers_[3],
+                            search_,        exit_};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   // Both need a part of the program that is bound in at start-up.
   change_->setEnabled(PcPasswordCheck::current() != nullptr);
@@ -200,7 +215,7 @@ void CRequestConnect::onDirectConnect() {
     return;
   }
   if (directPassword_->text().size() < kMinPasswordChars) {
-    platform::ShowMessage(this, QStringLiteral("Password"), QStringLiteral("A password must be more than 8 characters"),
+    platform::ShowMessage(this, tr("Password"), tr("A password must be more than 8 characters"),
                           platform::MessageBoxes::Kind::Critical);
     setTcpButtonsEnabled(true);
     return;
@@ -221,7 +236,7 @@ void CRequestConnect::onSearch() {
     return;
   }
   if (verdict != 0) {
-    platform::ShowMessage(this, QStringLiteral("Password"), QStringLiteral("Access Denied"),
+    platform::ShowMessage(this, tr("Password"), tr("Access Denied"),
                           platform::MessageBoxes::Kind::Critical);
     return;
   }
@@ -256,7 +271,7 @@ void CRequestConnect::onGsmConnect() {
   switch (route->call(this, call)) {
     case GsmRoute::Outcome::AlreadyRunning: break;
     case GsmRoute::Outcome::Cancelled:
-      setWindowTitle(QStringLiteral("GSM Modem ( GT12-Port) not found."));
+      setWindowTitle(tr("GSM Modem ( GT12-Port) not found."));
       FailedBeep();
       break;
     case GsmRoute::Outcome::NoReceiver: FailedBeep(); break;
@@ -306,7 +321,7 @@ void CRequestConnect::attempt(Mode mode) {
     connect(client_, &panel::CClientSocket::linkVerdict, this, &CRequestConnect::onVerdict);
     client_->connectToModule(target_, port_);
   }
-  setWindowTitle(QStringLiteral("Connecting to %1:%2").arg(target_).arg(port_));
+  setWindowTitle(tr("Connecting to %1:%2").arg(target_).arg(port_));
   timer_.start(kAttemptTimeoutMs);
 }
 
@@ -327,7 +342,7 @@ void CRequestConnect::attemptFailed(int code) {
   // that calls in.
   panel::PanelLink& link = panel::PanelLink::instance();
   if (work_ && link.currentConnection() == work_.data()) link.closeCurrentConnection();
-  setWindowTitle(QStringLiteral("Error connect to %1:%2  %3").arg(target_).arg(port_).arg(resultText(code)));
+  setWindowTitle(tr("Error connect to %1:%2  %3").arg(target_).arg(port_).arg(resultText(code)));
   FailedBeep();
   platform::Pause(1000);
   if (searching_) {
@@ -339,15 +354,15 @@ void CRequestConnect::attemptFailed(int code) {
 
 QString CRequestConnect::resultText(int code) {
   switch (static_cast<std::int8_t>(code)) {
-    case -1: return QStringLiteral("Account fail");
-    case -2: return QStringLiteral("Unit off-line");
-    case -3: return QStringLiteral("Unit not answer");
-    case -4: return QStringLiteral("Account error");
-    case -5: return QStringLiteral("Reseiver not found");
-    case -6: return QStringLiteral("Password error");
+    case -1: return tr("Account fail");
+    case -2: return tr("Unit off-line");
+    case -3: return tr("Unit not answer");
+    case -4: return tr("Account error");
+    case -5: return tr("Reseiver not found");
+    case -6: return tr("Password error");
     case -7:
-    case -17: return QStringLiteral("Request from Not autorized PC");
-    default: return QStringLiteral("Reseiver not answer");
+    case -17: return tr("Request from Not autorized PC");
+    default: return tr("Reseiver not answer");
   }
 }
 

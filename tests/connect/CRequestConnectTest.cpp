@@ -3,6 +3,7 @@
 
 #include "link/CWorkSocket.h"
 #include "tests/connect/ConnectFixture.h"
+#include "tests/support/Accessibility.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestSeams.h"
 
@@ -53,6 +54,25 @@ TEST_F(RequestConnectTest, OpensWithTheStoredInputsAndTheProtocolList) {
   EXPECT_EQ(protocol->currentIndex(), 2);
   EXPECT_EQ(field("searchPassword")->echoMode(), QLineEdit::Password);
   EXPECT_EQ(field("account")->maxLength(), 4);
+}
+
+TEST_F(RequestConnectTest, EveryFieldIsNamedByItsOwnLabelAndTabGoesTopToBottom) {
+  openDialog();
+  testseams::ExpectLabelledFields(dialog.get(), {{"unit", QStringLiteral("Unit:")},
+                                                 {"directPassword", QStringLiteral("Password: ")},
+                                                 {"phone", QStringLiteral("Phone number:")},
+                                                 {"gsmPassword", QStringLiteral("Password:")},
+                                                 {"protocol", QStringLiteral("Protocol:")},
+                                                 {"account", QStringLiteral("Account: ")},
+                                                 {"searchPassword", QStringLiteral("Password: ")},
+                                                 {"receiver1", QStringLiteral("Reseiver1:")},
+                                                 {"receiver2", QStringLiteral("Reseiver2:")},
+                                                 {"receiver3", QStringLiteral("Reseiver3:")},
+                                                 {"receiver4", QStringLiteral("Reseiver4:")}});
+  EXPECT_EQ(testseams::TabOrder(dialog.get()),
+            QStringList({"notAuthorised", "unit", "directPassword", "directConnect", "phone", "gsmPassword", "protocol",
+                         "gsmConnect", "account", "searchPassword", "change", "receiver1", "receiver2", "receiver3",
+                         "receiver4", "search", "exit"}));
 }
 
 TEST_F(RequestConnectTest, AStoredProtocolOutOfRangeSelectsTheFirst) {

@@ -1,0 +1,51 @@
+#include "tests/support/Accessibility.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+
+namespace testseams {
+
+QString AccessibleName(QWidget* widget) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+  return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+QStringList LabelledBy(QWidget* widget) {
+  QStringList labels;
+  if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget)) {
+    for (const auto& [other, relation] : accessible->relations(QAccessible::Label))
+      labels << other->text(QAccessible::Name);
+  }
+  return labels;
+}
+
+QStringList TabOrder(QWidget* window) {
+  QStringList names;
+  for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && window->isAncestorOf(w))
+      names << w->objectName();
+  }
+  return names;
+}
+
+void ExpectLabelledFields(QWidget* window, const std::vector<std::pair<const char*, QString>>& fields) {
+  for (const auto& [name, label] : fields) {
+    auto* field = window->findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(field, nullptr) << name;
+    // On Linux a drop-down list is named by its current item; the label
+    // reaches the screen reader through the "labelled by" relation instead.
+    if (!qobject_cast<QComboBox*>(field)) {
+      EXPECT_EQ(AccessibleName(field), label) << name;
+    }
+    EXPECT_TRUE(LabelledBy(field).contains(label)) << name;
+    bool buddied = false;
+    for (QLabel* l : window->findChildren<QLabel*>()) buddied = buddied || (l->buddy() == field && l->text() == label);
+    EXPECT_TRUE(buddied) << name << " has no label \"" << label.toStdString() << "\" for its buddy";
+  }
+}
+
+}  // namespace testseams
