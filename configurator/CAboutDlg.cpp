@@ -11,19 +11,19 @@
 namespace quilby {
 
 QString CAboutDlg::versionText() {
-  return QStringLiteral("quilby Version %1.%2")
+  return tr("quilby Version %1.%2")
       .arg(build_info::kVersionMajor)
       .arg(build_info::kVersionMinor);
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About quilby"));
+  setWindowTitle(tr("About quilby"));
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("aboutIcon"));
   icon->setPixmap(QuilbyIcon().pixmap(32, 32));
   auto* text = new QLabel(versionText(), this);
   text->setObjectName(QStringLiteral("aboutText"));
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("aboutOk"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -35,10 +35,10 @@ bool CListenSocket::create(quint16 port, const QHostAddress& address) {
     case QAbstractSocket::SocketAddressNotAvailableError:
     case QAbstractSocket::UnsupportedSocketOperationError:
     case QAbstractSocket::SocketResourceError:
-      panel::ReportLastError(QStringLiteral("Create "), server_);
+      panel::ReportLastError(tr("Create "), server_);
       break;
     default:
-      panel::ReportLastError(QStringLiteral("Listen "), server_);
+      panel::ReportLastError(tr("Listen "), server_);
       break;
   }
   return false;
@@ -55,14 +55,14 @@ void CListenSocket::onNewConnection() {
   current_ = connection;
 
   const QHostAddress peer = caller->peerAddress();
-  if (peer.isNull()) panel::ReportLastError(QStringLiteral("Accept "), *caller);
+  if (peer.isNull()) panel::ReportLastError(tr("Accept "), *caller);
   // Shown the way the module knows itself, not as an IPv4-mapped v6 address.
   bool isV4 = false;
   const quint32 v4 = peer.toIPv4Address(&isV4);
   peerAddress_ = isV4 ? QHostAddress(v4).toString() : peer.toString();
   peerPort_ = caller->peerPort();
 
-  view_.setTitle(QStringLiteral("Connected to %1 : %2").arg(peerAddress_).arg(peerPort_));
+  view_.setTitle(tr("Connected to %1 : %2").arg(peerAddress_).arg(peerPort_));
   platform::Beeper::current().defaultBeep();
   connected_ = true;
 
@@ -70,7 +70,7 @@ void CListenSocket::onNewConnection() {
 }
 
 void CListenSocket::onAcceptError(QAbstractSocket::SocketError) {
-  panel::ReportLastError(QStringLiteral("Accept "), server_);
+  panel::ReportLastError(tr("Accept "), server_);
 }
 
 void CListenSocket::onConnectionEnded(bool closing) {
@@ -85,7 +85,7 @@ void CListenSocket::onConnectionEnded(bool closing) {
     view_.requestClose();
     return;
   }
-  view_.setTitle(QStringLiteral("Disconnected"));
+  view_.setTitle(tr("Disconnected"));
   view_.clearAndDisable();
   platform::Beeper::current().defaultBeep();
   connected_ = false;
@@ -96,7 +96,7 @@ void CListenSocket::onConnectionEnded(bool closing) {
 void CListenSocket::closeListening() {
   server_.close();
   if (current_) current_->closeConnection();
-  view_.setTitle(QStringLiteral("Disconnected 0"));
+  view_.setTitle(tr("Disconnected 0"));
 }
 
 }  // namespace quilby

@@ -39,7 +39,7 @@ void CWorkSocket::sendChallenge() {
 
   const auto written = socket_->write(reinterpret_cast<const char*>(challenge.data()),
                                       static_cast<qint64>(challenge.size()));
-  if (written != static_cast<qint64>(challenge.size())) fail("CWorkSocket Send rand");
+  if (written != static_cast<qint64>(challenge.size())) fail(QT_TR_NOOP("CWorkSocket Send rand"));
 }
 
 void CWorkSocket::onReadyRead() {
@@ -63,7 +63,7 @@ bool CWorkSocket::takeAnswer() {
   const auto n = socket_->read(reinterpret_cast<char*>(answer_.data() + answerCount_),
                                static_cast<qint64>(answer_.size() - answerCount_));
   if (n < 0) {
-    fail("CWorkSocket header");
+    fail(QT_TR_NOOP("CWorkSocket header"));
     return false;
   }
   answerCount_ += static_cast<std::size_t>(n);
@@ -86,7 +86,7 @@ bool CWorkSocket::takeHeader() {
                                static_cast<qint64>(header_.size() - headerCount_));
   if (n < 0) {
     state_ = ReceiveState::AwaitAnswer;
-    fail("CWorkSocket header");
+    fail(QT_TR_NOOP("CWorkSocket header"));
     return false;
   }
   headerCount_ += static_cast<std::size_t>(n);
@@ -105,14 +105,14 @@ bool CWorkSocket::takeRecord() {
   const auto n = socket_->read(chunk.data(), static_cast<qint64>(chunk.size()));
   if (n < 0) {
     state_ = ReceiveState::AwaitAnswer;
-    fail("CWorkSocket Data");
+    fail(QT_TR_NOOP("CWorkSocket Data"));
     return false;
   }
   const auto count = static_cast<std::size_t>(n);
   // Checked before copying: an overlong record must not run past the buffer.
   if (recordCount_ + count > ModuleSettingsRecord::kSize) {
     state_ = ReceiveState::AwaitAnswer;
-    fail("CWorkSocket Data more");
+    fail(QT_TR_NOOP("CWorkSocket Data more"));
     return false;
   }
   std::memcpy(record_.data() + recordCount_, chunk.data(), count);
@@ -132,7 +132,7 @@ bool CWorkSocket::sendAcknowledgement() {
   const auto written =
       socket_->write(reinterpret_cast<const char*>(ack.data()), static_cast<qint64>(ack.size()));
   if (written != static_cast<qint64>(ack.size())) {
-    fail("CWorkSocket Send rand");
+    fail(QT_TR_NOOP("CWorkSocket Send rand"));
     return false;
   }
   return true;
@@ -147,7 +147,7 @@ bool CWorkSocket::writeRecordBack() {
   // The program ends right after OK: hand the bytes to the system now.
   while (sent && socket_->bytesToWrite() > 0) sent = socket_->waitForBytesWritten(3000);
   if (!sent) {
-    fail("CWorkSocket CloseConnect");
+    fail(QT_TR_NOOP("CWorkSocket CloseConnect"));
     return false;
   }
   platform::Pause(200);
@@ -159,7 +159,7 @@ void CWorkSocket::fail(const char* context) {
   // The box may run an event loop; this connection takes nothing more in
   // the meantime, it is about to be closed.
   socket_->blockSignals(true);
-  panel::ReportLastError(QString::fromLatin1(context), *socket_);
+  panel::ReportLastError(tr(context), *socket_);
   socket_->blockSignals(false);
   closeConnection();
 }

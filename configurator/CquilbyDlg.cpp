@@ -45,11 +45,19 @@ QLineEdit* MakeTextField(QWidget* parent, const char* name, int maxChars) {
   return field;
 }
 
+// A label in column 0 of its row that names its field for assistive technology.
+void AddLabel(QGridLayout* grid, int row, const QString& text, QWidget* field) {
+  auto* label = new QLabel(text, field->parentWidget());
+  label->setBuddy(field);
+  grid->addWidget(label, row, 0);
+}
+
 }  // namespace
 
 QString CquilbyDlg::versionTitle() {
-  return QString::asprintf("Quilby ver %d.%02d", build_info::kVersionMajor,
-                           build_info::kVersionMinor);
+  return tr("Quilby ver %1.%2")
+      .arg(build_info::kVersionMajor)
+      .arg(build_info::kVersionMinor, 2, 10, QLatin1Char('0'));
 }
 
 CquilbyDlg::CquilbyDlg(const QuilbyOptions& options, QWidget* parent) : QDialog(parent) {
@@ -73,13 +81,13 @@ CquilbyDlg::~CquilbyDlg() {
 
 void CquilbyDlg::buildControls() {
   // --- "Pavrel link:" ---
-  auto* linkGroup = new QGroupBox(QStringLiteral("Pavrel link:"), this);
+  auto* linkGroup = new QGroupBox(tr("Pavrel link:"), this);
   auto* modeFrame = new QFrame(linkGroup);
   modeFrame->setFrameShape(QFrame::StyledPanel);
   obtainAutomatically_ =
-      new QRadioButton(QStringLiteral("Obtain an IP address automatically"), modeFrame);
+      new QRadioButton(tr("Obtain an IP address automatically"), modeFrame);
   obtainAutomatically_->setObjectName(QStringLiteral("obtainAutomatically"));
-  useFollowing_ = new QRadioButton(QStringLiteral("Use the following IP address:"), modeFrame);
+  useFollowing_ = new QRadioButton(tr("Use the following IP address:"), modeFrame);
   useFollowing_->setObjectName(QStringLiteral("useFollowing"));
   useFollowing_->setChecked(true);
   auto* modeLayout = new QVBoxLayout(modeFrame);
@@ -97,58 +105,57 @@ void CquilbyDlg::buildControls() {
   dnsServer_ = makeAddress(linkGroup, "dnsServer");
   auto* linkLayout = new QGridLayout(linkGroup);
   linkLayout->addWidget(modeFrame, 0, 0, 1, 2);
-  linkLayout->addWidget(new QLabel(QStringLiteral("IP address:"), linkGroup), 1, 0);
+  AddLabel(linkLayout, 1, tr("IP address:"), ipAddress_);
   linkLayout->addWidget(ipAddress_, 1, 1);
-  linkLayout->addWidget(new QLabel(QStringLiteral("Subnet mask:"), linkGroup), 2, 0);
+  AddLabel(linkLayout, 2, tr("Subnet mask:"), subnetMask_);
   linkLayout->addWidget(subnetMask_, 2, 1);
-  linkLayout->addWidget(new QLabel(QStringLiteral("Default gateway:"), linkGroup), 3, 0);
+  AddLabel(linkLayout, 3, tr("Default gateway:"), gateway_);
   linkLayout->addWidget(gateway_, 3, 1);
-  linkLayout->addWidget(new QLabel(QStringLiteral("DNS server:"), linkGroup), 4, 0);
+  AddLabel(linkLayout, 4, tr("DNS server:"), dnsServer_);
   linkLayout->addWidget(dnsServer_, 4, 1);
 
   // --- "Receivers:" ---
-  auto* receiversGroup = new QGroupBox(QStringLiteral("Receivers:"), this);
+  auto* receiversGroup = new QGroupBox(tr("Receivers:"), this);
   authorizedPc_ = makeAddress(receiversGroup, "authorizedPc");
   auto* receiversLayout = new QGridLayout(receiversGroup);
-  receiversLayout->addWidget(new QLabel(QStringLiteral("Authorized PC IP:"), receiversGroup), 0, 0);
+  AddLabel(receiversLayout, 0, tr("Authorized PC IP:"), authorizedPc_);
   receiversLayout->addWidget(authorizedPc_, 0, 1);
-  const char* receiverLabels[4] = {" 1:", " 2:", "3:", "4:"};
+  const char* const receiverLabels[4] = {QT_TR_NOOP(" 1:"), QT_TR_NOOP(" 2:"), QT_TR_NOOP("3:"), QT_TR_NOOP("4:")};
   const char* receiverNames[4] = {"receiver1", "receiver2", "receiver3", "receiver4"};
   for (int i = 0; i < 4; ++i) {
     receivers_[i] = MakeTextField(receiversGroup, receiverNames[i],
                                   static_cast<int>(ModuleSettingsRecord::maxChars(Text::Receiver1)));
-    receiversLayout->addWidget(new QLabel(QString::fromLatin1(receiverLabels[i]), receiversGroup),
-                               i + 1, 0);
+    AddLabel(receiversLayout, i + 1, tr(receiverLabels[i]), receivers_[i]);
     receiversLayout->addWidget(receivers_[i], i + 1, 1);
   }
 
   // --- "Control Panel:" ---
-  auto* panelGroup = new QGroupBox(QStringLiteral("Control Panel:"), this);
+  auto* panelGroup = new QGroupBox(tr("Control Panel:"), this);
   accountNumber_ = new QLabel(panelGroup);
   accountNumber_->setObjectName(QStringLiteral("accountNumber"));
   linkVersion_ = new QLabel(panelGroup);
   linkVersion_->setObjectName(QStringLiteral("linkVersion"));
   auto* panelLayout = new QGridLayout(panelGroup);
-  panelLayout->addWidget(new QLabel(QStringLiteral("Account number:"), panelGroup), 0, 0);
+  AddLabel(panelLayout, 0, tr("Account number:"), accountNumber_);
   panelLayout->addWidget(accountNumber_, 0, 1);
-  panelLayout->addWidget(new QLabel(QStringLiteral("Link Version:"), panelGroup), 1, 0);
+  AddLabel(panelLayout, 1, tr("Link Version:"), linkVersion_);
   panelLayout->addWidget(linkVersion_, 1, 1);
 
   // --- "Enable tamper:" and "Disable Ack" ---
-  auto* tamperGroup = new QGroupBox(QStringLiteral("Enable tamper:"), this);
-  ethernetTamper_ = new QCheckBox(QStringLiteral("Ethernet"), tamperGroup);
+  auto* tamperGroup = new QGroupBox(tr("Enable tamper:"), this);
+  ethernetTamper_ = new QCheckBox(tr("Ethernet"), tamperGroup);
   ethernetTamper_->setObjectName(QStringLiteral("ethernetTamper"));
-  systemTamper_ = new QCheckBox(QStringLiteral("System"), tamperGroup);
+  systemTamper_ = new QCheckBox(tr("System"), tamperGroup);
   systemTamper_->setObjectName(QStringLiteral("systemTamper"));
   auto* tamperLayout = new QHBoxLayout(tamperGroup);
   tamperLayout->addWidget(ethernetTamper_);
   tamperLayout->addWidget(systemTamper_);
-  disableAck_ = new QCheckBox(QStringLiteral("Disable Ack"), this);
+  disableAck_ = new QCheckBox(tr("Disable Ack"), this);
   disableAck_->setObjectName(QStringLiteral("disableAck"));
 
   // --- "Direct connect: " ---
-  auto* directGroup = new QGroupBox(QStringLiteral("Direct connect: "), this);
-  nonAuthorized_ = new QCheckBox(QStringLiteral("Enable non-autorized connect"), directGroup);
+  auto* directGroup = new QGroupBox(tr("Direct connect: "), this);
+  nonAuthorized_ = new QCheckBox(tr("Enable non-autorized connect"), directGroup);
   nonAuthorized_->setObjectName(QStringLiteral("nonAuthorized"));
   const int passwordChars = static_cast<int>(ModuleSettingsRecord::maxChars(Text::Password));
   password_ = MakeTextField(directGroup, "password", passwordChars);
@@ -157,16 +164,16 @@ void CquilbyDlg::buildControls() {
   confirmation_->setEchoMode(QLineEdit::Password);
   auto* directLayout = new QGridLayout(directGroup);
   directLayout->addWidget(nonAuthorized_, 0, 0, 1, 2);
-  directLayout->addWidget(new QLabel(QStringLiteral("Password:"), directGroup), 1, 0);
+  AddLabel(directLayout, 1, tr("Password:"), password_);
   directLayout->addWidget(password_, 1, 1);
-  directLayout->addWidget(new QLabel(QStringLiteral("Confirmation:"), directGroup), 2, 0);
+  AddLabel(directLayout, 2, tr("Confirmation:"), confirmation_);
   directLayout->addWidget(confirmation_, 2, 1);
 
   // --- OK / Cancel ---
-  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_ = new QPushButton(tr("OK"), this);
   ok_->setObjectName(QStringLiteral("okButton"));
   ok_->setDefault(true);
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel_ = new QPushButton(tr("Cancel"), this);
   cancel_->setObjectName(QStringLiteral("cancelButton"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -191,7 +198,7 @@ void CquilbyDlg::buildControls() {
 
   // Linux has no system menu to add to: the item lives in the window's
   // context menu and on F1.
-  aboutAction_ = new QAction(QStringLiteral("&About quilby..."), this);
+  aboutAction_ = new QAction(tr("&About quilby..."), this);
   aboutAction_->setObjectName(QStringLiteral("aboutAction"));
   aboutAction_->setShortcut(QKeySequence::HelpContents);
   aboutAction_->setShortcutContext(Qt::WindowShortcut);
@@ -302,8 +309,8 @@ void CquilbyDlg::onOk() {
     return;
   }
   if (nonAuthorized_->isChecked() && password_->text() != confirmation_->text()) {
-    platform::ShowMessage(this, QStringLiteral("quilby"),
-                          QStringLiteral("The passwords you typed do not match.Please retype the "
+    platform::ShowMessage(this, tr("quilby"),
+                          tr("The passwords you typed do not match.Please retype the "
                                          "new password in both boxes"));
     return;
   }

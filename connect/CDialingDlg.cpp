@@ -22,7 +22,7 @@ using namespace panel::modem;
 
 CDialingDlg::CDialingDlg(serial::SerialCommandSink& worker, QWidget* parent)
     : QDialog(parent), worker_(worker), start_(this) {
-  setWindowTitle(QStringLiteral("Dialog"));
+  setWindowTitle(tr("Dialog"));
   status_ = new platform::ElidedLabel(this);
   status_->setObjectName(QStringLiteral("status"));
   progressBar_ = new QProgressBar(this);
@@ -32,7 +32,7 @@ CDialingDlg::CDialingDlg(serial::SerialCommandSink& worker, QWidget* parent)
   log_ = new QPlainTextEdit(this);
   log_->setObjectName(QStringLiteral("log"));
   log_->setReadOnly(true);
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel_ = new QPushButton(tr("Cancel"), this);
   cancel_->setObjectName(QStringLiteral("cancel"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(status_);
@@ -40,7 +40,7 @@ CDialingDlg::CDialingDlg(serial::SerialCommandSink& worker, QWidget* parent)
   layout->addWidget(log_);
   layout->addWidget(cancel_, 0, Qt::AlignRight);
 
-  statusText_ = QStringLiteral("Dialing");
+  statusText_ = tr("Dialing");
   status_->setFullText(statusText_);
   connect(cancel_, &QPushButton::clicked, this, &CDialingDlg::requestCancel);
   connect(&start_, &platform::OneShotTimer::timeout, this, [this] { post(serial::kFindModem); });
@@ -92,24 +92,24 @@ void CDialingDlg::handleSerialResult(int code, int value) {
 void CDialingDlg::callStatus(int status) {
   switch (status) {
     case kNothingYet: statusText_ += QLatin1Char('.'); break;
-    case kDialling: statusText_ = QStringLiteral("Dailing!"); break;
-    case kCheckPassword: statusText_ = QStringLiteral("Check password"); break;
-    case kDownloadParameters: statusText_ = QStringLiteral("Download parameters"); break;
-    case kDownloadInfoStruct: statusText_ = QStringLiteral("Download InfoStruct"); break;
-    case kDownloadEvents: statusText_ = QStringLiteral("Download Events"); break;
-    case kDownloadFinished: statusText_ = QStringLiteral("Download finished"); break;
-    case kPasswordError: statusText_ = QStringLiteral("Password error!"); break;
+    case kDialling: statusText_ = tr("Dailing!"); break;
+    case kCheckPassword: statusText_ = tr("Check password"); break;
+    case kDownloadParameters: statusText_ = tr("Download parameters"); break;
+    case kDownloadInfoStruct: statusText_ = tr("Download InfoStruct"); break;
+    case kDownloadEvents: statusText_ = tr("Download Events"); break;
+    case kDownloadFinished: statusText_ = tr("Download finished"); break;
+    case kPasswordError: statusText_ = tr("Password error!"); break;
     case kCallReady: accept(); return;
     case kNoCarrier:
-    case kHungUp: statusText_ = QStringLiteral("No carrier"); return;
-    case kUnknownNumber: statusText_ = QStringLiteral("I don't know your phone number!"); return;
+    case kHungUp: statusText_ = tr("No carrier"); return;
+    case kUnknownNumber: statusText_ = tr("I don't know your phone number!"); return;
     case kStartAgain:
       statusText_.clear();
       counter_ = 0;
       progressBar_->setValue(0);
       log_->clear();
       return;
-    case kCommunicationError: statusText_ += QStringLiteral("  Error communication. Try again"); return;
+    case kCommunicationError: statusText_ += tr("  Error communication. Try again"); return;
     default: return;
   }
   post(serial::kNextStep);

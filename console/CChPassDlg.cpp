@@ -16,8 +16,9 @@ namespace {
 constexpr int kMaxFieldChars = 63;
 constexpr int kMinPasswordChars = 8;
 
-QLineEdit* MaskedField(QWidget* parent) {
+QLineEdit* MaskedField(QWidget* parent, const char* name) {
   auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
   field->setEchoMode(QLineEdit::Password);
   field->setMaxLength(kMaxFieldChars);
   return field;
@@ -27,17 +28,19 @@ QLineEdit* MaskedField(QWidget* parent) {
 CChPassDlg::CChPassDlg(QWidget* parent) : CChPassDlg(AccessPasswordStore::current(), parent) {}
 
 CChPassDlg::CChPassDlg(AccessPasswordStore& store, QWidget* parent)
-    : QDialog(parent), store_(store), old_(MaskedField(this)), new_(MaskedField(this)), confirm_(MaskedField(this)) {
-  setWindowTitle(QStringLiteral("New password"));
+    : QDialog(parent), store_(store), old_(MaskedField(this, "oldPassword")),
+      new_(MaskedField(this, "newPassword")),
+      confirm_(MaskedField(this, "confirmation")) {
+  setWindowTitle(tr("New password"));
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Old password:"), old_);
-  form->addRow(QStringLiteral("New password:"), new_);
-  form->addRow(QStringLiteral("Confirmation:"), confirm_);
+  form->addRow(tr("Old password:"), old_);
+  form->addRow(tr("New password:"), new_);
+  form->addRow(tr("Confirmation:"), confirm_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &CChPassDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &CChPassDlg::reject);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Minimum 8 characters."), this));
+  layout->addWidget(new QLabel(tr("Minimum 8 characters."), this));
   layout->addLayout(form);
   layout->addWidget(buttons);
 
@@ -45,18 +48,18 @@ CChPassDlg::CChPassDlg(AccessPasswordStore& store, QWidget* parent)
 }
 
 void CChPassDlg::refuse(const QString& text) {
-  platform::ShowMessage(this, QStringLiteral("Password"), text, platform::MessageBoxes::Kind::Critical);
+  platform::ShowMessage(this, tr("Password"), text, platform::MessageBoxes::Kind::Critical);
 }
 
 void CChPassDlg::accept() {
   const int verdict = store_.verify(old_->text().toStdString());
   if (verdict != 0 && verdict != kNoAccessPassword) {
-    refuse(QStringLiteral("Access Denied"));
+    refuse(tr("Access Denied"));
     return;
   }
   const QString password = new_->text();
   if (password.size() < kMinPasswordChars) {
-    refuse(QStringLiteral("A password must be more than 8 characters"));
+    refuse(tr("A password must be more than 8 characters"));
     return;
   }
   if (confirm_->text() != password) {
@@ -66,7 +69,7 @@ void CChPassDlg::accept() {
   }
   // A password that was not stored must not look changed.
   if (const int error = store_.store(password.toStdString())) {
-    refuse(QStringLiteral("The password could not be stored (error %1).").arg(error));
+    refuse(tr("The password could not be stored (error %1).").arg(error));
     return;
   }
   g_strPcPassword = password;

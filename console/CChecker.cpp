@@ -12,7 +12,7 @@ namespace console {
 
 CChecker::CChecker(int count, QWidget* parent)
     : EditorDialog(parent), count_(count == 16 ? 16 : 8), line_(new QLabel(this)) {
-  setWindowTitle(QStringLiteral("Check"));
+  setWindowTitle(tr("Check"));
   auto* grid = new QGridLayout;
   for (int i = 0; i < 16; ++i) {
     auto* box = new QCheckBox(QString::number(i + 1), this);
@@ -31,7 +31,7 @@ CChecker::CChecker(int count, QWidget* parent)
 void CChecker::showEvent(QShowEvent* event) {
   EditorDialog::showEvent(event);
   for (QCheckBox* box : boxes_) box->setEnabled(false);
-  setWindowTitle(count_ == 16 ? QStringLiteral("Bypass") : QStringLiteral("Control"));
+  setWindowTitle(count_ == 16 ? tr("Bypass") : tr("Control"));
   if (count_ != 16) {
     for (std::size_t i = 8; i < 16; ++i) boxes_[i]->hide();
   }
@@ -41,10 +41,10 @@ void CChecker::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
   if (FrameDataLength(frame, length) < 4) return;
   if (frame[0] == 0x1B) {
     panelState_ = static_cast<std::uint16_t>(frame[3] << 8 | frame[2]);
-    setWindowTitle(QStringLiteral("Bypass"));
+    setWindowTitle(tr("Bypass"));
   } else if (frame[0] == 0x1D) {
     panelState_ = frame[3];
-    setWindowTitle(QStringLiteral("Control"));
+    setWindowTitle(tr("Control"));
   } else {
     return;
   }

@@ -20,8 +20,8 @@ CDbgDlg::CDbgDlg(FrameRequest frameRequest, QWidget* parent)
       frameRequest_(std::move(frameRequest)),
       log_(new QPlainTextEdit(this)),
       frameBox_(new QComboBox(this)),
-      send_(new QPushButton(QStringLiteral("Send"), this)) {
-  setWindowTitle(QStringLiteral("Debug"));
+      send_(new QPushButton(tr("Send"), this)) {
+  setWindowTitle(tr("Debug"));
   log_->setReadOnly(true);
   log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   log_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -35,8 +35,16 @@ bool Bit(std::uint8_t byte, int bit) { return (byte >> bit) & 1u; }
 // Lowest frame length that holds byte `index`.
 constexpr std::size_t Holds(std::size_t index) { return index + 1; }
 
-const char* const kLampTexts[] = {"READY", "TROUBLE", "A R M E D", "STAY", "BYPASS",
-                                  "PROGRAM", "POWER", "BATTERY", "FUSE", "LINE"};
+const char* const kLampTexts[] = {QT_TRANSLATE_NOOP("console::CKeypadDlg", "READY"),
+                                  QT_TRANSLATE_NOOP("console::CKeypadDlg", "TROUBLE"),
+                                  QT_TRANSLATE_NOOP("console::CKeypadDlg", "A R M E D"),
+                                  QT_TRANSLATE_NOOP("console::CKeypadDlg", "STAY"),
+                                  QT_TRANSLATE_NOOP("console::CKeypadDlg", "BYPASS"),
+                                  QT_TRANSLATE_NOOP("console::CKeypadDlg", "PROGRAM"),
+                                  QT_TRANSLATE_NOOP("console::CKeypadDlg", "POWER"),
+                                  QT_TRANSLATE_NOOP("console::CKeypadDlg", "BATTERY"),
+                                  QT_TRANSLATE_NOOP("console::CKeypadDlg", "FUSE"),
+                                  QT_TRANSLATE_NOOP("console::CKeypadDlg", "LINE")};
 
 }  // namespace
 
@@ -76,23 +84,23 @@ void CKeypadDlg::buildScreen() {
   auto* top = new QHBoxLayout;
   modeLine_ = new QLabel(this);
   top->addWidget(modeLine_, 1);
-  auto* timeBox = new QGroupBox(QStringLiteral("Time:"), this);
+  auto* timeBox = new QGroupBox(tr("Time:"), this);
   clock_ = new QLabel(timeBox);
   clock_->setMinimumWidth(170);
   (new QHBoxLayout(timeBox))->addWidget(clock_);
   top->addWidget(timeBox);
   layout_->addLayout(top);
 
-  for (int i = 0; i < kLampCount; ++i) lamps_[static_cast<std::size_t>(i)] = new CStaticColor(QString::fromLatin1(kLampTexts[i]), this);
-  areaA_ = new CStaticColor(QStringLiteral("A"), this);
-  areaB_ = new CStaticColor(QStringLiteral("B"), this);
+  for (int i = 0; i < kLampCount; ++i) lamps_[static_cast<std::size_t>(i)] = new CStaticColor(tr(kLampTexts[i]), this);
+  areaA_ = new CStaticColor(tr("A"), this);
+  areaB_ = new CStaticColor(tr("B"), this);
 
   auto* middle = new QHBoxLayout;
-  auto* failure = new QGroupBox(QStringLiteral("Failure:"), this);
+  auto* failure = new QGroupBox(tr("Failure:"), this);
   auto* failureRow = new QHBoxLayout(failure);
   for (Lamp l : {Power, Battery, Fuse, Line}) failureRow->addWidget(lamps_[l]);
   middle->addWidget(failure);
-  auto* versionBox = new QGroupBox(QStringLiteral("Version:"), this);
+  auto* versionBox = new QGroupBox(tr("Version:"), this);
   version_ = new QLabel(versionBox);
   version_->setMinimumWidth(80);
   (new QHBoxLayout(versionBox))->addWidget(version_);
@@ -109,13 +117,13 @@ void CKeypadDlg::buildScreen() {
   letters->addWidget(areaB_);
   armedColumn->addLayout(letters);
   lower->addWidget(armedBox);
-  auto* status = new QGroupBox(QStringLiteral("Status:"), this);
+  auto* status = new QGroupBox(tr("Status:"), this);
   auto* statusRow = new QHBoxLayout(status);
   for (Lamp l : {Ready, Trouble, Stay, Bypass, Program}) statusRow->addWidget(lamps_[l]);
   lower->addWidget(status, 1);
   layout_->addLayout(lower);
 
-  auto* zonesBox = new QGroupBox(QStringLiteral("Zones:"), this);
+  auto* zonesBox = new QGroupBox(tr("Zones:"), this);
   auto* zoneGrid = new QGridLayout(zonesBox);
   for (int i = 0; i < 16; ++i) {
     zoneGrid->addWidget(new QLabel(QString::number(i + 1), zonesBox), 0, i, Qt::AlignHCenter);
@@ -124,7 +132,7 @@ void CKeypadDlg::buildScreen() {
   }
   layout_->addWidget(zonesBox);
 
-  auto* outputsBox = new QGroupBox(QStringLiteral("Output:"), this);
+  auto* outputsBox = new QGroupBox(tr("Output:"), this);
   auto* outputGrid = new QGridLayout(outputsBox);
   for (int i = 0; i < 8; ++i) {
     outputGrid->addWidget(new QLabel(QString::number(i + 1), outputsBox), 0, i, Qt::AlignHCenter);
@@ -135,13 +143,14 @@ void CKeypadDlg::buildScreen() {
 
   auto* legend = new QHBoxLayout;
   const std::pair<LedState, const char*> legendItems[] = {
-      {LedState::Alarm, "- Alarm"}, {LedState::Tamper, "- Tamper"}, {LedState::Open, "- Open"},
-      {LedState::Close, "- Close"}, {LedState::Bypass, "- Bypass"}, {LedState::Unknown, "- Unknow"}};
+      {LedState::Alarm, QT_TR_NOOP("- Alarm")}, {LedState::Tamper, QT_TR_NOOP("- Tamper")},
+      {LedState::Open, QT_TR_NOOP("- Open")},   {LedState::Close, QT_TR_NOOP("- Close")},
+      {LedState::Bypass, QT_TR_NOOP("- Bypass")}, {LedState::Unknown, QT_TR_NOOP("- Unknow")}};
   for (const auto& [state, word] : legendItems) {
     auto* icon = new QLabel(this);
     icon->setPixmap(CLed::icon(state));
     legend->addWidget(icon);
-    legend->addWidget(new QLabel(QString::fromLatin1(word), this));
+    legend->addWidget(new QLabel(tr(word), this));
   }
   legend->addStretch(1);
   layout_->addLayout(legend);
@@ -151,40 +160,40 @@ void CKeypadDlg::buildScreen() {
 
 void CKeypadDlg::buildCommandMenu() {
   commandBar_ = new QMenuBar(this);
-  auto add = [this](QMenu* menu, const QString& text, void (CKeypadDlg::*slot)()) {
-    QAction* action = menu->addAction(text);
-    connect(action, &QAction::triggered, this, slot);
-    commandActions_.insert(text, action);
+  // Items are known by their untranslated text; the menu shows the translation.
+  auto item = [this](QMenu* menu, const char* text) {
+    QAction* action = menu->addAction(tr(text));
+    commandActions_.insert(QString::fromLatin1(text), action);
+    return action;
   };
-  auto addKeys = [this](QMenu* menu, const QString& text, std::uint8_t key) {
-    QAction* action = menu->addAction(text);
-    connect(action, &QAction::triggered, this, [this, key] { sendKeys(panel::KeystrokeFrame({key})); });
-    commandActions_.insert(text, action);
+  auto add = [this, item](QMenu* menu, const char* text, void (CKeypadDlg::*slot)()) {
+    connect(item(menu, text), &QAction::triggered, this, slot);
   };
-  auto addCall = [this](QMenu* menu, const QString& text, std::function<void()> call) {
-    QAction* action = menu->addAction(text);
-    connect(action, &QAction::triggered, this, std::move(call));
-    commandActions_.insert(text, action);
+  auto addKeys = [this, item](QMenu* menu, const char* text, std::uint8_t key) {
+    connect(item(menu, text), &QAction::triggered, this, [this, key] { sendKeys(panel::KeystrokeFrame({key})); });
+  };
+  auto addCall = [this, item](QMenu* menu, const char* text, std::function<void()> call) {
+    connect(item(menu, text), &QAction::triggered, this, std::move(call));
   };
 
-  QMenu* communication = commandBar_->addMenu(QStringLiteral("Communication"));
-  add(communication, QStringLiteral("Debug"), &CKeypadDlg::onDebug);
-  add(communication, QStringLiteral("Connect"), &CKeypadDlg::onConnect);
-  add(communication, QStringLiteral("Disconnect"), &CKeypadDlg::onDisconnect);
+  QMenu* communication = commandBar_->addMenu(tr("Communication"));
+  add(communication, QT_TR_NOOP("Debug"), &CKeypadDlg::onDebug);
+  add(communication, QT_TR_NOOP("Connect"), &CKeypadDlg::onConnect);
+  add(communication, QT_TR_NOOP("Disconnect"), &CKeypadDlg::onDisconnect);
 
-  QMenu* mode = commandBar_->addMenu(QStringLiteral("Mode"));
-  QMenu* program = mode->addMenu(QStringLiteral("Program Mode"));
-  addCall(program, QStringLiteral("Install code"), [this] { onCodeCommand(true); });
-  QMenu* command = mode->addMenu(QStringLiteral("Command Mode"));
-  addCall(command, QStringLiteral("Arm/Disarm"), [this] { onCodeCommand(false); });
-  addKeys(command, QStringLiteral("Stay"), panel::key::kStay);
-  addCall(command, QStringLiteral("Control"), [this] { onChecker(8); });
-  addCall(command, QStringLiteral("Bypass"), [this] { onChecker(16); });
-  QMenu* alarm = command->addMenu(QStringLiteral("Alarm"));
-  addKeys(alarm, QStringLiteral("Fire"), panel::key::kFire);
-  addKeys(alarm, QStringLiteral("Medical"), panel::key::kMedical);
-  addKeys(alarm, QStringLiteral("Panic"), panel::key::kPanic);
-  add(command, QStringLiteral("Memory"), &CKeypadDlg::onMemory);
+  QMenu* mode = commandBar_->addMenu(tr("Mode"));
+  QMenu* program = mode->addMenu(tr("Program Mode"));
+  addCall(program, QT_TR_NOOP("Install code"), [this] { onCodeCommand(true); });
+  QMenu* command = mode->addMenu(tr("Command Mode"));
+  addCall(command, QT_TR_NOOP("Arm/Disarm"), [this] { onCodeCommand(false); });
+  addKeys(command, QT_TR_NOOP("Stay"), panel::key::kStay);
+  addCall(command, QT_TR_NOOP("Control"), [this] { onChecker(8); });
+  addCall(command, QT_TR_NOOP("Bypass"), [this] { onChecker(16); });
+  QMenu* alarm = command->addMenu(tr("Alarm"));
+  addKeys(alarm, QT_TR_NOOP("Fire"), panel::key::kFire);
+  addKeys(alarm, QT_TR_NOOP("Medical"), panel::key::kMedical);
+  addKeys(alarm, QT_TR_NOOP("Panic"), panel::key::kPanic);
+  add(command, QT_TR_NOOP("Memory"), &CKeypadDlg::onMemory);
 }
 
 void CKeypadDlg::buildProgramMenu() {
@@ -246,13 +255,13 @@ void CKeypadDlg::enterCommandMode() {
   }
   showMenuBar(commandBar_);
   programMode_ = false;
-  setModeText(QStringLiteral("Command mode"));
+  setModeText(tr("Command mode"));
   updateCommandMenu();
 }
 
 void CKeypadDlg::updateCommandMenu() {
   const bool on = connected_ != 0;
-  if (!on) setModeText(QStringLiteral("Disconnect"));
+  if (!on) setModeText(tr("Disconnect"));
   commandActions_.value(QStringLiteral("Disconnect"))->setEnabled(on);
   commandActions_.value(QStringLiteral("Connect"))->setEnabled(!on);
   for (const char* item : {"Install code", "Arm/Disarm", "Stay", "Control", "Bypass", "Fire", "Medical", "Panic", "Memory"})
@@ -263,7 +272,7 @@ void CKeypadDlg::updateCommandMenu() {
 void CKeypadDlg::enterProgramMode() {
   showMenuBar(programBar_);
   programMode_ = true;
-  setModeText(QStringLiteral("Program mode"));
+  setModeText(tr("Program mode"));
 }
 
 // ---- editor protocol
@@ -410,7 +419,7 @@ bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
         if (f[3] == 0)
           enterProgramMode();
         else
-          setModeText(QStringLiteral("Client mode - Not supported!"));
+          setModeText(tr("Client mode - Not supported!"));
       }
       return true;
     case 0x23:

@@ -12,12 +12,19 @@
 namespace console {
 
 namespace {
+// The titles the keypad window opens this dialog with, for the translators.
+[[maybe_unused]] const char* const kTitles[] = {QT_TRANSLATE_NOOP("console::CPassDlg", "User"),
+                                                QT_TRANSLATE_NOOP("console::CPassDlg", "Installer")};
+
 QString RememberedKey(const QString& title) { return QStringLiteral("Passwords/") + title; }
 }  // namespace
 
 CPassDlg::CPassDlg(const QString& title, int maxDigits, QWidget* parent)
-    : QDialog(parent), title_(title), field_(new QLineEdit(this)), remember_(new QCheckBox(QStringLiteral("Remember"), this)) {
-  setWindowTitle(title);
+    : QDialog(parent), title_(title), field_(new QLineEdit(this)), remember_(new QCheckBox(tr("Remember"), this)) {
+  // The title also names the remembered code, so only the caption is translated.
+  setWindowTitle(tr(title.toUtf8().constData()));
+  // No label of its own on screen: the field is named by the dialog's title.
+  field_->setAccessibleName(windowTitle());
   field_->setEchoMode(QLineEdit::Password);
   // Longer codes would not fit the one keystroke message that carries them.
   field_->setMaxLength(maxDigits);

@@ -76,8 +76,8 @@ int CtarnelApp::run() {
 
   panel::CListenSocket listener(link);
   if (!listener.listen(options_.listenPort)) {
-    const QString context = IsCreateError(listener.server().serverError()) ? QStringLiteral("Create ")
-                                                                           : QStringLiteral("Listen ");
+    const QString context = IsCreateError(listener.server().serverError()) ? QCoreApplication::translate("console::CtarnelApp", "Create ")
+                                                                           : QCoreApplication::translate("console::CtarnelApp", "Listen ");
     panel::ReportLastError(context, listener.server());
     return 1;
   }
@@ -91,7 +91,7 @@ int CtarnelApp::run() {
 
   AccessPasswordStore passwords;
   if (!passwords.open()) {
-    platform::ShowMessage(nullptr, QString(), QStringLiteral("RegCreateKeyEx"));
+    platform::ShowMessage(nullptr, QString(), QCoreApplication::translate("console::CtarnelApp", "RegCreateKeyEx"));
     return 1;
   }
   AccessPasswordStore::install(&passwords);

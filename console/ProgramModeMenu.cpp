@@ -21,7 +21,7 @@ QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 QHash<QString, QAction*> BuildProgramModeMenu(QMenuBar& bar) {
   QHash<QString, QAction*> actions;
-  QMenu* main = bar.addMenu(QStringLiteral("Main"));
+  QMenu* main = bar.addMenu(QCoreApplication::translate("console::ProgramModeMenu", "Main"));
   QHash<QString, QMenu*> submenus;
   for (const params::MapRow& row : params::ParameterMap()) {
     const QString path = FromView(row.menuPath);
@@ -37,7 +37,7 @@ QHash<QString, QAction*> BuildProgramModeMenu(QMenuBar& bar) {
     }
     actions.insert(path, menu->addAction(MenuText(parts.last())));
   }
-  actions.insert(QStringLiteral("Help"), bar.addAction(QStringLiteral("Help")));
+  actions.insert(QStringLiteral("Help"), bar.addAction(QCoreApplication::translate("console::ProgramModeMenu", "Help")));
   return actions;
 }
 

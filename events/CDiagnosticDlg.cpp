@@ -22,8 +22,8 @@ std::size_t Slot(MaintenanceAction action) {
 }  // namespace
 
 CDiagnosticDlg::CDiagnosticDlg(QWidget* parent)
-    : EditorDialog(parent), exit_(new QPushButton(QStringLiteral("Exit"), this)) {
-  setWindowTitle(QStringLiteral("Diagnostic"));
+    : EditorDialog(parent), exit_(new QPushButton(tr("Exit"), this)) {
+  setWindowTitle(tr("Diagnostic"));
   auto* layout = new QVBoxLayout(this);
   for (CTabbedText*& line : lines_) {
     line = new CTabbedText(this);
@@ -31,12 +31,12 @@ CDiagnosticDlg::CDiagnosticDlg(QWidget* parent)
   }
 
   actions_[Slot(MaintenanceAction::RestoreCodesAndPhones)] =
-      new QPushButton(QStringLiteral("Codes and  telephones"), this);
-  actions_[Slot(MaintenanceAction::RestoreAll)] = new QPushButton(QStringLiteral("A L L"), this);
-  actions_[Slot(MaintenanceAction::ClearMemory)] = new QPushButton(QStringLiteral("Clear Memory"), this);
-  actions_[Slot(MaintenanceAction::CallBack)] = new QPushButton(QStringLiteral("CallBack"), this);
+      new QPushButton(tr("Codes and  telephones"), this);
+  actions_[Slot(MaintenanceAction::RestoreAll)] = new QPushButton(tr("A L L"), this);
+  actions_[Slot(MaintenanceAction::ClearMemory)] = new QPushButton(tr("Clear Memory"), this);
+  actions_[Slot(MaintenanceAction::CallBack)] = new QPushButton(tr("CallBack"), this);
 
-  auto* restore = new QGroupBox(QStringLiteral("Restore:"), this);
+  auto* restore = new QGroupBox(tr("Restore:"), this);
   auto* restoreRow = new QHBoxLayout(restore);
   restoreRow->addWidget(actionButton(MaintenanceAction::RestoreCodesAndPhones));
   restoreRow->addWidget(actionButton(MaintenanceAction::RestoreAll));
@@ -79,7 +79,7 @@ void CDiagnosticDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t len
 
 void CDiagnosticDlg::runAction(MaintenanceAction action) {
   panel::SendPanelFrame(MaintenanceRequest(action), this);
-  const bool yes = platform::AskYesNo(this, QStringLiteral("Attention"), QStringLiteral("Are you sure?"));
+  const bool yes = platform::AskYesNo(this, tr("Attention"), tr("Are you sure?"));
   panel::SendPanelFrame(panel::KeystrokeFrame({yes ? panel::key::kEnter : panel::key::kNo}), this);
 }
 

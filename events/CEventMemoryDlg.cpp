@@ -14,9 +14,9 @@ namespace events {
 CEventMemoryDlg::CEventMemoryDlg(QWidget* parent)
     : EditorDialog(parent),
       text_(new QPlainTextEdit(this)),
-      more_(new QPushButton(QStringLiteral("+10"), this)),
-      exit_(new QPushButton(QStringLiteral("Exit"), this)) {
-  setWindowTitle(QStringLiteral("Event memory"));
+      more_(new QPushButton(tr("+10"), this)),
+      exit_(new QPushButton(tr("Exit"), this)) {
+  setWindowTitle(tr("Event memory"));
   text_->setReadOnly(true);
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -35,8 +35,8 @@ void CListenSocket::onNewConnection() {
 }
 
 void CListenSocket::onAcceptError(QAbstractSocket::SocketError) {
-  ReportLastError(link_.currentConnection() ? QStringLiteral("Tmp Accept ")
-                                            : QStringLiteral("Accept workSock in CListenSocket"),
+  ReportLastError(link_.currentConnection() ? tr("Tmp Accept ")
+                                            : tr("Accept workSock in CListenSocket"),
                   server_);
 }
 

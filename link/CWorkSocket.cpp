@@ -107,7 +107,7 @@ void CWorkSocket::onError(QAbstractSocket::SocketError error) {
   // A failed call-out is ended by the connection dialog's own timer, and the
   // peer closing is the ordinary end of a link: neither is an error to show.
   if (closedLocally_ || !everConnected_ || error == QAbstractSocket::RemoteHostClosedError) return;
-  ReportLastError(QStringLiteral("CWorkSocket Data reseive"), *socket_);
+  ReportLastError(tr("CWorkSocket Data reseive"), *socket_);
   notifyLinkClosed();
   closeConnection();
 }

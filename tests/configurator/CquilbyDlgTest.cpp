@@ -16,6 +16,7 @@
 #include "configurator/CquilbyDlg.h"
 #include "tests/configurator/QuilbyTestRecords.h"
 #include "tests/support/SimProcess.h"
+#include "tests/support/Accessibility.h"
 #include "tests/support/TestSeams.h"
 
 namespace {
@@ -62,6 +63,30 @@ TEST_F(QuilbyDialog, OpensWaitingWithVersionTitleAndEverythingDisabled) {
   }
   EXPECT_TRUE(Control<QPushButton>(dlg, "cancelButton")->isEnabled());
   EXPECT_TRUE(testseams::Boxes().shown.empty());
+}
+
+TEST_F(QuilbyDialog, EveryFieldIsNamedByItsOwnLabelAndTabGoesColumnByColumn) {
+  testseams::ExpectLabelledFields(&dlg, {{"ipAddress", QStringLiteral("IP address:")},
+                                         {"subnetMask", QStringLiteral("Subnet mask:")},
+                                         {"defaultGateway", QStringLiteral("Default gateway:")},
+                                         {"dnsServer", QStringLiteral("DNS server:")},
+                                         {"authorizedPc", QStringLiteral("Authorized PC IP:")},
+                                         {"receiver1", QStringLiteral(" 1:")},
+                                         {"receiver2", QStringLiteral(" 2:")},
+                                         {"receiver3", QStringLiteral("3:")},
+                                         {"receiver4", QStringLiteral("4:")},
+                                         {"password", QStringLiteral("Password:")},
+                                         {"confirmation", QStringLiteral("Confirmation:")}});
+  // The read-only values are named by their captions too.
+  EXPECT_TRUE(testseams::LabelledBy(dlg.findChild<QWidget*>(QStringLiteral("accountNumber")))
+                  .contains(QStringLiteral("Account number:")));
+  EXPECT_TRUE(testseams::LabelledBy(dlg.findChild<QWidget*>(QStringLiteral("linkVersion")))
+                  .contains(QStringLiteral("Link Version:")));
+  EXPECT_EQ(testseams::TabOrder(&dlg),
+            QStringList({"obtainAutomatically", "useFollowing", "ipAddress", "subnetMask", "defaultGateway", "dnsServer",
+                         "authorizedPc", "receiver1", "receiver2", "receiver3", "receiver4", "ethernetTamper",
+                         "systemTamper", "disableAck", "nonAuthorized", "password", "confirmation", "okButton",
+                         "cancelButton"}));
 }
 
 TEST_F(QuilbyDialog, ShowRecordFillsEveryControl) {

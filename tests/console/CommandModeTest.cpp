@@ -18,6 +18,7 @@
 #include "console/EditorDialog.h"
 #include "editors/ParameterMap.h"
 #include "tests/console/ConsoleTestSupport.h"
+#include "tests/support/Accessibility.h"
 
 using consoletest::KeypadFixture;
 using consoletest::WhenModal;
@@ -150,7 +151,9 @@ TEST_F(CommandMode, RememberedCodeIsOfferedAndForgottenWhenUnticked) {
 
   QString offered;
   bool ticked = false;
+  QString announced;
   WhenModal<console::CPassDlg>([&](console::CPassDlg* dialog) {
+    announced = testseams::AccessibleName(dialog->codeField());
     offered = dialog->codeField()->text();
     ticked = dialog->rememberBox()->isChecked();
     QCheckBox* box = dialog->rememberBox();
@@ -159,6 +162,7 @@ TEST_F(CommandMode, RememberedCodeIsOfferedAndForgottenWhenUnticked) {
   });
   trigger(QStringLiteral("Arm/Disarm"));
   EXPECT_EQ(offered, QStringLiteral("2580"));
+  EXPECT_EQ(announced, QStringLiteral("User"));
   EXPECT_TRUE(ticked);
   EXPECT_EQ(QSettings().value(QStringLiteral("Passwords/User")).toString(), QString());
   // The installer code is kept apart, under its own title.

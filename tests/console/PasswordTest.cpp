@@ -11,6 +11,7 @@
 #include "console/AccessPasswordStore.h"
 #include "console/CChPassDlg.h"
 #include "tests/console/ConsoleTestSupport.h"
+#include "tests/support/Accessibility.h"
 
 using console::AccessPasswordStore;
 using console::kNoAccessPassword;
@@ -105,6 +106,16 @@ class ChangePassword : public testing::Test {
   QTemporaryDir dir;
   AccessPasswordStore store{dir.path() + QStringLiteral("/Vell/tarnel-access.conf")};
 };
+
+TEST_F(ChangePassword, FieldsAreNamedByTheirLabelsInTabOrder) {
+  console::CChPassDlg dialog(store, nullptr);
+  testseams::ExpectLabelledFields(&dialog, {{"oldPassword", QStringLiteral("Old password:")},
+                                            {"newPassword", QStringLiteral("New password:")},
+                                            {"confirmation", QStringLiteral("Confirmation:")}});
+  const QStringList order = testseams::TabOrder(&dialog);
+  ASSERT_GE(order.size(), 3);
+  EXPECT_EQ(order.mid(0, 3), QStringList({"oldPassword", "newPassword", "confirmation"}));
+}
 
 TEST_F(ChangePassword, WithNoPasswordTheOldFieldIsOffAndEightCharactersAreEnough) {
   console::CChPassDlg dialog(store, nullptr);
