@@ -5,6 +5,7 @@
 #include "configurator/CquilbyApp.h"
 #include "configurator/QuilbyOptions.h"
 #include "platform/CommandLine.h"
+#include "platform/Translations.h"
 
 int main(int argc, char** argv) {
   // Answered before any window system is asked for, so that help, version
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Vell"));
   QApplication::setApplicationName(QStringLiteral("quilby"));
   QApplication::setApplicationVersion(platform::ProgramVersion());
+  platform::LoadTranslations();
   return quilby::CquilbyApp().run(std::get<quilby::QuilbyOptions>(parsed));
 }

@@ -22,6 +22,7 @@
 #include "link/serial/ModemPortList.h"
 #include "link/serial/SerialWorkerRecord.h"
 #include "platform/CommandLine.h"
+#include "platform/Translations.h"
 
 namespace {
 
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QStringLiteral("Vell"));
   QCoreApplication::setApplicationName(QStringLiteral("tarnel"));
   QCoreApplication::setApplicationVersion(platform::ProgramVersion());
+  platform::LoadTranslations();
   console::ProgramOptions::current() = options;
   if (!options.serialPorts.isEmpty()) serial::SetModemPortPaths(options.serialPorts);
 

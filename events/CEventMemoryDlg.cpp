@@ -1,5 +1,7 @@
 #include "events/CEventMemoryDlg.h"
 
+#include <QCoreApplication>
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -10,6 +12,13 @@
 #include "link/PanelLink.h"
 
 namespace events {
+namespace {
+
+std::string TranslateCoreText(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text).toStdString();
+}
+
+}  // namespace
 
 CEventMemoryDlg::CEventMemoryDlg(QWidget* parent)
     : EditorDialog(parent),
@@ -59,9 +68,9 @@ void CEventMemoryDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t le
   // of requests and show every later event twice.
   if (haveLast_ && record->index == lastIndex_) return;
   if (record->code != kHiddenEventCode) {
-    std::string line = FormatEventLine(*record);
+    std::string line = FormatEventLine(*record, TranslateCoreText);
     line.resize(line.size() - 2);  // the text area breaks lines itself
-    text_->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    text_->appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
     --counter_;
   }
   lastIndex_ = record->index;

@@ -34,14 +34,18 @@ std::string FormatEventTime(std::uint16_t time) {
   return text;
 }
 
-std::string EventText(const EventRecord& record) {
+std::string EventText(const EventRecord& record, panel::CoreTextTranslator translate) {
   const auto& table = EventTextTable();
   if (record.code >= table.size()) return std::to_string(record.code);
-  return FormatEventText(table[record.code].text, record.area, record.number);
+  const std::string_view text = table[record.code].text;
+  if (!translate || text.empty()) return FormatEventText(text, record.area, record.number);
+  // The table's texts are the marked literals themselves, so data() ends in a zero.
+  return FormatEventText(translate(kEventTextContext, text.data()), record.area, record.number);
 }
 
-std::string FormatEventLine(const EventRecord& record) {
-  return FormatEventDate(record.date) + ' ' + FormatEventTime(record.time) + '\t' + EventText(record) + "\r\n";
+std::string FormatEventLine(const EventRecord& record, panel::CoreTextTranslator translate) {
+  return FormatEventDate(record.date) + ' ' + FormatEventTime(record.time) + '\t' + EventText(record, translate) +
+         "\r\n";
 }
 
 }  // namespace events

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "link/CoreText.h"
+
 namespace events {
 
 inline constexpr std::uint8_t kEventRecordType = 0x20;
@@ -31,9 +33,10 @@ std::optional<EventRecord> DecodeEventRecord(const std::uint8_t* frame, std::siz
 std::string FormatEventDate(std::uint16_t date);
 // "hh:mm:ss".
 std::string FormatEventTime(std::uint16_t time);
-// The event's text; codes without an entry show as their number.
-std::string EventText(const EventRecord& record);
+// The event's text, translated first when a translator is given; codes
+// without an entry show as their number.
+std::string EventText(const EventRecord& record, panel::CoreTextTranslator translate = nullptr);
 // Date, a blank, time, a tab, text, CR LF.
-std::string FormatEventLine(const EventRecord& record);
+std::string FormatEventLine(const EventRecord& record, panel::CoreTextTranslator translate = nullptr);
 
 }  // namespace events

@@ -16,7 +16,9 @@ struct EventTextEntry {
 
 inline constexpr std::size_t kEventTextCount = 153;
 
-// Indexed by the event code of a record.
+// Indexed by the event code of a record. The texts are marked for the
+// translators under the context "EventText".
+inline constexpr const char* kEventTextContext = "EventText";
 const std::array<EventTextEntry, kEventTextCount>& EventTextTable();
 
 // The text of an entry filled in from a record's area byte and number byte:

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 #include "events/CEventMemoryDlg.h"
 #include "tests/events/EventsTestSupport.h"
@@ -51,6 +52,26 @@ TEST_F(EventMemoryDialog, ShowsARecordAndAsksForTheOneAfterIt) {
   EXPECT_EQ(lines(), QStringList{QStringLiteral("01/01/2013 17:04:00\tArea A Zone 5 Activated")});
   ASSERT_EQ(sent().size(), 2u);
   EXPECT_EQ(sent()[1], Next(0x35));
+}
+
+// A translator's catalogue: the event texts come from the core, marked for
+// lupdate, and are translated where the window shows them.
+class GermanEventTexts : public QTranslator {
+ public:
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    if (QByteArrayView(context) == "EventText" && QByteArrayView(source) == "Area %c Zone %d Activated")
+      return QStringLiteral("Bereich %c Zone %d ausgelöst");
+    return {};
+  }
+  bool isEmpty() const override { return false; }
+};
+
+TEST_F(EventMemoryDialog, EventTextsAreShownInTheReadersLanguage) {
+  GermanEventTexts german;
+  QCoreApplication::installTranslator(&german);
+  feed(Record(0x35));
+  QCoreApplication::removeTranslator(&german);
+  EXPECT_EQ(lines(), QStringList{QStringLiteral("01/01/2013 17:04:00\tBereich A Zone 5 ausgelöst")});
 }
 
 TEST_F(EventMemoryDialog, PagesHoldTenShownEventsAndSkipHiddenRecordsWithoutCounting) {
