@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include "configurator/CquilbyApp.h"
+#include "configurator/QuilbyIcon.h"
 #include "configurator/QuilbyOptions.h"
 #include "platform/CommandLine.h"
 #include "platform/Translations.h"
@@ -20,5 +21,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("quilby"));
   QApplication::setApplicationVersion(platform::ProgramVersion());
   platform::LoadTranslations();
+  QApplication::setWindowIcon(quilby::QuilbyIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("quilby"));
   return quilby::CquilbyApp().run(std::get<quilby::QuilbyOptions>(parsed));
 }

@@ -14,6 +14,7 @@
 #include "console/CKeypadDlg.h"
 #include "console/CtarnelApp.h"
 #include "console/ProgramOptions.h"
+#include "console/TarnelIcon.h"
 #include "editors/ProgramEditors.h"
 #include "events/EventDialogs.h"
 #include "link/CListenSocket.h"
@@ -122,6 +123,10 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("tarnel"));
   QCoreApplication::setApplicationVersion(platform::ProgramVersion());
   platform::LoadTranslations();
+  if (!options.monitor) {
+    QApplication::setWindowIcon(console::TarnelIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarnel"));
+  }
   console::ProgramOptions::current() = options;
   if (!options.serialPorts.isEmpty()) serial::SetModemPortPaths(options.serialPorts);
 

@@ -4,12 +4,11 @@
 #include <QPixmap>
 
 namespace quilby {
-namespace {
 
-QPixmap Paint(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
+QImage QuilbyIconImage(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(size / 32.0, size / 32.0);
   // Module body with its network socket and the link lamp.
@@ -23,14 +22,12 @@ QPixmap Paint(int size) {
   p.drawEllipse(QRectF(21, 13, 5, 5));
   p.setPen(QPen(QColor(0x25, 0x3a, 0x5e), 2));
   p.drawLine(QPointF(11.5, 25), QPointF(11.5, 30));
-  return pixmap;
+  return image;
 }
-
-}  // namespace
 
 QIcon QuilbyIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48}) icon.addPixmap(Paint(size));
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(QuilbyIconImage(size)));
   return icon;
 }
 

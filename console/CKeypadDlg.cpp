@@ -148,7 +148,7 @@ void CKeypadDlg::buildScreen() {
       {LedState::Bypass, QT_TR_NOOP("- Bypass")}, {LedState::Unknown, QT_TR_NOOP("- Unknow")}};
   for (const auto& [state, word] : legendItems) {
     auto* icon = new QLabel(this);
-    icon->setPixmap(CLed::icon(state));
+    icon->setPixmap(CLed::icon(state, devicePixelRatioF()));
     legend->addWidget(icon);
     legend->addWidget(new QLabel(tr(word), this));
   }

@@ -1,7 +1,9 @@
 #include "console/CLed.h"
 
 #include <QPainter>
+#include <QtMath>
 #include <array>
+#include <map>
 
 namespace console {
 
@@ -9,8 +11,11 @@ namespace {
 
 constexpr int kSize = 16;
 
-QPixmap Draw(LedState state) {
-  QPixmap pixmap(kSize, kSize);
+// Drawn for the screen's pixel ratio, so the icons stay sharp at any scale.
+QPixmap Draw(LedState state, qreal ratio) {
+  const int side = qCeil(kSize * ratio);
+  QPixmap pixmap(side, side);
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
@@ -55,23 +60,23 @@ QPixmap Draw(LedState state) {
 
 }  // namespace
 
-QPixmap CLed::icon(LedState state) {
-  static const std::array<QPixmap, 6> icons = [] {
-    std::array<QPixmap, 6> all;
-    for (int i = 0; i < 6; ++i) all[static_cast<std::size_t>(i)] = Draw(static_cast<LedState>(i));
-    return all;
-  }();
-  return icons[static_cast<std::size_t>(state)];
+QPixmap CLed::icon(LedState state, qreal ratio) {
+  // One set per pixel ratio in use: a frame changes many indicators at once.
+  static std::map<int, std::array<QPixmap, 6>> sets;
+  std::array<QPixmap, 6>& icons = sets[qRound(ratio * 100)];
+  QPixmap& drawn = icons[static_cast<std::size_t>(state)];
+  if (drawn.isNull()) drawn = Draw(state, ratio);
+  return drawn;
 }
 
 CLed::CLed(QWidget* parent) : QLabel(parent) {
   setFixedSize(kSize, kSize);
-  setPixmap(icon(state_));
+  setPixmap(icon(state_, devicePixelRatioF()));
 }
 
 void CLed::setState(LedState state) {
   state_ = state;
-  setPixmap(icon(state));
+  setPixmap(icon(state, devicePixelRatioF()));
 }
 
 }  // namespace console

@@ -17,8 +17,8 @@ class CLed : public QLabel {
   void setState(LedState state);
   LedState state() const { return state_; }
 
-  // The icon of a state, drawn for this program.
-  static QPixmap icon(LedState state);
+  // The icon of a state, drawn for this program at a screen's pixel ratio.
+  static QPixmap icon(LedState state, qreal ratio = 1.0);
 
  private:
   LedState state_ = LedState::Unknown;
