@@ -6,8 +6,9 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build=build-fuzz
+source scripts/cmake-launcher.sh
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNEL_FUZZ=ON >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNEL_FUZZ=ON "${launcher[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
 status=0

@@ -5,8 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=build-asan
+source scripts/cmake-launcher.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DTARNEL_SANITIZE=ON -DTARNEL_BUILD_BENCHMARKS=OFF >/dev/null
+  -DTARNEL_SANITIZE=ON -DTARNEL_BUILD_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 cd "$build"
 # Leak checks stay on; a leak fails the test like any other fault.

@@ -5,7 +5,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNEL_WERROR=ON >/dev/null
+source scripts/cmake-launcher.sh
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNEL_WERROR=ON "${launcher[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 300

@@ -6,6 +6,7 @@
 
 #include "console/CChecker.h"
 #include "console/CDbgDlg.h"
+#include "console/CLed.h"
 #include "console/EditorDialog.h"
 #include "tests/console/ConsoleTestSupport.h"
 
@@ -42,6 +43,34 @@ TEST_F(KeypadStatus, StartsDisconnectedWithEverythingDarkAndUnknown) {
   EXPECT_EQ(window->lamp(CKeypadDlg::Ready)->litColour(), CStaticColor::kGreen);
   EXPECT_EQ(window->lamp(CKeypadDlg::Program)->litColour(), CStaticColor::kGreen);
   EXPECT_EQ(window->lamp(CKeypadDlg::Trouble)->litColour(), CStaticColor::kRed);
+}
+
+// A dark desktop: the lamps keep the product's colours, their face and
+// everything else take the palette's; the indicators are drawn for the
+// screen's pixel ratio instead of being blown up.
+TEST_F(KeypadStatus, LampsKeepTheirOwnColoursOverADarkPaletteAndIconsFollowThePixelRatio) {
+  QPalette dark = window->palette();
+  dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x30));
+  dark.setColor(QPalette::ButtonText, QColor(0xE0, 0xE0, 0xE0));
+  dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+  window->setPalette(dark);
+  feed({0x10, 0x00, 0x00, 0x01, 0x00, 0x7E});  // READY lit
+  CStaticColor* ready = window->lamp(CKeypadDlg::Ready);
+  CStaticColor* power = window->lamp(CKeypadDlg::Power);
+  EXPECT_EQ(ready->currentColour(), QColor(20, 200, 10));
+  EXPECT_EQ(power->currentColour(), QColor(160, 160, 160));
+  const QImage face = ready->grab().toImage();
+  EXPECT_EQ(face.pixelColor(0, 0), QColor(0x30, 0x30, 0x30));
+  bool litText = false;
+  for (int y = 0; y < face.height() && !litText; ++y)
+    for (int x = 0; x < face.width() && !litText; ++x) litText = face.pixelColor(x, y) == QColor(20, 200, 10);
+  EXPECT_TRUE(litText);
+
+  for (qreal ratio : {1.0, 2.0}) {
+    const QPixmap icon = console::CLed::icon(LedState::Alarm, ratio);
+    EXPECT_EQ(icon.devicePixelRatio(), ratio);
+    EXPECT_EQ(icon.size(), QSize(16, 16) * ratio);
+  }
 }
 
 TEST_F(KeypadStatus, ZoneFrameSelectsItsBankAndLaterRulesWin) {
