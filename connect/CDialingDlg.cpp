@@ -32,6 +32,9 @@ CDialingDlg::CDialingDlg(serial::SerialCommandSink& worker, QWidget* parent)
   log_ = new QPlainTextEdit(this);
   log_->setObjectName(QStringLiteral("log"));
   log_->setReadOnly(true);
+  // No labels on screen; a screen reader still names them.
+  log_->setAccessibleName(tr("Call log"));
+  progressBar_->setAccessibleName(tr("Call progress"));
   cancel_ = new QPushButton(tr("Cancel"), this);
   cancel_->setObjectName(QStringLiteral("cancel"));
   auto* layout = new QVBoxLayout(this);

@@ -22,6 +22,9 @@ CDbgDlg::CDbgDlg(FrameRequest frameRequest, QWidget* parent)
       frameBox_(new QComboBox(this)),
       send_(new QPushButton(tr("Send"), this)) {
   setWindowTitle(tr("Debug"));
+  // Neither has a label on screen; a screen reader still names them.
+  log_->setAccessibleName(tr("Frames sent and received"));
+  frameBox_->setAccessibleName(tr("Frame to send"));
   log_->setReadOnly(true);
   log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   log_->setLineWrapMode(QPlainTextEdit::NoWrap);

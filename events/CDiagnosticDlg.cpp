@@ -1,10 +1,12 @@
 #include "events/CDiagnosticDlg.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cstring>
 
 #include "events/CTabbedText.h"
 #include "link/PanelLink.h"
@@ -74,7 +76,11 @@ void CDiagnosticDlg::readItems() { panel::SendPanelFrame(DiagnosticReadRequests(
 void CDiagnosticDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
   const std::optional<DiagnosticLine> answer = DecodeDiagnosticReply(frame, length);
   if (!answer) return;
-  lines_[static_cast<std::size_t>(answer->line)]->setText(QString::fromStdString(answer->text));
+  // The caption in the reader's language, the values as the panel gave them.
+  const char* caption = kDiagnosticCaptions[static_cast<std::size_t>(answer->line)];
+  const std::string values = answer->text.substr(std::strlen(caption));
+  lines_[static_cast<std::size_t>(answer->line)]->setText(QCoreApplication::translate(kDiagnosticContext, caption) +
+                                                          QString::fromStdString(values));
 }
 
 void CDiagnosticDlg::runAction(MaintenanceAction action) {

@@ -26,6 +26,7 @@ CEventMemoryDlg::CEventMemoryDlg(QWidget* parent)
       more_(new QPushButton(tr("+10"), this)),
       exit_(new QPushButton(tr("Exit"), this)) {
   setWindowTitle(tr("Event memory"));
+  text_->setAccessibleName(windowTitle());  // no label on screen
   text_->setReadOnly(true);
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);

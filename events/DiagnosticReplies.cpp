@@ -47,27 +47,27 @@ std::string VersionLine(std::int16_t version) {
   // never in among the tabs.
   std::string number = std::to_string(version);
   number.insert(number.size() <= 2 ? 0 : number.size() - 2, 1, '.');
-  return "Panel Software Version:\t\t" + number;
+  return std::string(kDiagnosticCaptions[0]) + "\t\t" + number;
 }
 
 std::string KeypadAreasLine(std::uint8_t areas) {
-  std::string text = "Areas Assigned To the Keypad:\t";
+  std::string text = std::string(kDiagnosticCaptions[1]) + '\t';
   if (areas & 0x01) text += " A";
   if (areas & 0x02) text += " B";
   return text;
 }
 
 std::string TimeZonesLine(std::uint8_t zones) {
-  std::string text = "Time-Zones Currently Active:\t";
+  std::string text = std::string(kDiagnosticCaptions[2]) + '\t';
   for (int i = 0; i < 8; ++i)
     if (zones & (1u << i)) text += ' ' + std::to_string(i + 1);
   return text;
 }
 
 std::string BatteryLine(std::uint8_t tenthsOfVolt) {
-  char text[48];
-  std::snprintf(text, sizeof text, "Battery Voltage:\t\t\t%3g V", tenthsOfVolt / 10.0);
-  return text;
+  char value[32];
+  std::snprintf(value, sizeof value, "\t\t\t%3g V", tenthsOfVolt / 10.0);
+  return kDiagnosticCaptions[3] + std::string(value);
 }
 
 }  // namespace events

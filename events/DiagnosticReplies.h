@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "link/CoreText.h"
+
 #include "link/PanelFrames.h"
 
 namespace events {
@@ -16,7 +18,15 @@ enum class DiagnosticItem : std::uint8_t { Version = 1, KeypadAreas = 3, ActiveT
 
 enum class MaintenanceAction : std::uint8_t { RestoreCodesAndPhones = 9, RestoreAll = 10, ClearMemory = 11, CallBack = 12 };
 
+// The captions the four lines start with, by line, marked for the
+// translators under kDiagnosticContext.
+inline constexpr const char* kDiagnosticContext = "Diagnostic";
+inline constexpr const char* kDiagnosticCaptions[4] = {
+    CORE_TR_NOOP("Diagnostic", "Panel Software Version:"), CORE_TR_NOOP("Diagnostic", "Areas Assigned To the Keypad:"),
+    CORE_TR_NOOP("Diagnostic", "Time-Zones Currently Active:"), CORE_TR_NOOP("Diagnostic", "Battery Voltage:")};
+
 // The line a reply fills: 0 version, 1 keypad areas, 2 time zones, 3 battery.
+// The text starts with the line's caption.
 struct DiagnosticLine {
   int line = 0;
   std::string text;

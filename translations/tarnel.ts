@@ -25,6 +25,25 @@
     </message>
 </context>
 <context>
+    <name>Diagnostic</name>
+    <message>
+        <source>Panel Software Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Areas Assigned To the Keypad:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-Zones Currently Active:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery Voltage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EventText</name>
     <message>
         <source>Area %c Zone %d Activated</source>
@@ -597,6 +616,14 @@
         <source>  Error communication. Try again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Call log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call progress</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>connection::CRequestConnect</name>
@@ -799,6 +826,14 @@
     </message>
     <message>
         <source>Debug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames sent and received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame to send</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 #include "events/CDiagnosticDlg.h"
 #include "tests/events/EventsTestSupport.h"
@@ -43,6 +44,23 @@ TEST_F(DiagnosticDialog, ReadsTheFourItemsInOneSendAfterOneMillisecond) {
   for (int line = 0; line < 4; ++line) EXPECT_TRUE(dialog->lineText(line).isEmpty()) << line;
   QTest::qWait(20);
   EXPECT_EQ(sent().size(), 1u);  // no retry
+}
+
+// Captions come from the core, marked for lupdate; the values stay the panel's.
+TEST_F(DiagnosticDialog, CaptionsAreShownInTheReadersLanguage) {
+  class GermanCaptions : public QTranslator {
+   public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+      if (QByteArrayView(context) == "Diagnostic" && QByteArrayView(source) == "Battery Voltage:")
+        return QStringLiteral("Batteriespannung:");
+      return {};
+    }
+    bool isEmpty() const override { return false; }
+  } german;
+  QCoreApplication::installTranslator(&german);
+  feed({0x17, 0x07, 138, 0xC8, 0x05, 0x7E});
+  QCoreApplication::removeTranslator(&german);
+  EXPECT_EQ(dialog->lineText(3), QStringLiteral("Batteriespannung:\t\t\t13.8 V"));
 }
 
 TEST_F(DiagnosticDialog, RepliesFillTheirLines) {
