@@ -54,6 +54,9 @@ TEST(CommandLine, HelpVersionAndBadArgumentsAnswerWithAndWithoutADisplay) {
       {"tarnel", {"--call-port", "0"}, 2, "", "--call-port: '0' is not a port number"},
       {"tarnel", {"--bogus"}, 2, "", "Unknown option 'bogus'"},
       {"tarnel", {"stray"}, 2, "", "unexpected argument 'stray'"},
+      // Qt's own options are left to the application object.
+      {"tarnel", {"-platform", "offscreen", "--version"}, 0, "tarnel 1.00\n", ""},
+      {"tarnel", {"--style=fusion", "--bogus"}, 2, "", "Unknown option 'bogus'"},
       {"quilby", {"--help"}, 0, "Usage: quilby [options]", ""},
       {"quilby", {"--version"}, 0, "quilby 1.00\n", ""},
       {"quilby", {"--port", "70000"}, 2, "", "quilby: --port: '70000' is not a port number from 1 to 65535"},
