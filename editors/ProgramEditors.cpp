@@ -3,6 +3,8 @@
 #include <QString>
 
 #include "console/CKeypadDlg.h"
+#include "editors/CPhoneNumberDlg.h"
+#include "editors/CUserCodeDlg.h"
 
 namespace editors {
 
@@ -19,6 +21,8 @@ std::function<void()> Run(console::CKeypadDlg& window, Args... args) {
 
 std::function<void()> EditorCommand([[maybe_unused]] console::CKeypadDlg& window, const params::MapRow& row) {
   switch (row.editor) {
+    case params::EditorKind::Users: return Run<CUserCodeDlg>(window);
+    case params::EditorKind::PhoneNumbers: return Run<CPhoneNumberDlg>(window);
     default:
       return {};
   }
