@@ -171,10 +171,7 @@ void CPhoneNumberDlg::loadSlot() {
   }
   slot_ = static_cast<std::uint8_t>(slot);
   slotField_->setPosition(slot);
-  panel::FrameBytes load;
-  for (const std::uint8_t parameter : {kNumberParameter, kFormatParameter, kRetriesParameter, tabs_->shownParameter()})
-    load.append(panel::ParamReadRequest(parameter, slot_));
-  send(load);
+  readParameters({kNumberParameter, kFormatParameter, kRetriesParameter, tabs_->shownParameter()});
 }
 
 // ---- replies
@@ -201,6 +198,7 @@ void CPhoneNumberDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t le
 void CPhoneNumberDlg::showByte(std::uint8_t parameter, std::uint8_t value) {
   switch (parameter) {
     case kFormatParameter: {
+      if (swallow(kFormatParameter)) return;
       format_->setEnabled(true);
       reported_[parameter] = value;
       const int at = format_->findData(value);
@@ -220,7 +218,7 @@ void CPhoneNumberDlg::showByte(std::uint8_t parameter, std::uint8_t value) {
       for (const OptionTab& tab : kOptionTabs) {
         if (tab.parameter != parameter) continue;
         reported_[parameter] = value;
-        tabs_->showValue(parameter, value);
+        if (!swallow(parameter)) tabs_->showValue(parameter, value);
       }
       return;
   }
@@ -237,7 +235,7 @@ void CPhoneNumberDlg::formatFocused() {
 
 void CPhoneNumberDlg::formatChosen(int index) {
   if (index < 0) return;
-  send(params::Entry(params::DecimalKeys(format_->itemData(index).toUInt())));
+  writeKeys(kFormatParameter, params::Entry(params::DecimalKeys(format_->itemData(index).toUInt())));
 }
 
 // ---- writing
@@ -250,9 +248,9 @@ GroupWrite CPhoneNumberDlg::writeGroup(int group) {
       const std::optional<std::vector<std::uint8_t>> keys = params::DigitKeys(text, params::Alphabet::Phone);
       if (!keys) {
         platform::ShowMessage(this, tr("Error number"), tr("Number not correct"));
-        return {{}, 0, true};
+        return {kNumberParameter, {}, 0, true};
       }
-      return {params::Entry(*keys), 1000};
+      return {kNumberParameter, params::Entry(*keys), 1000};
     }
     case kRetries: {
       const QString text = retries_->text();
@@ -263,13 +261,14 @@ GroupWrite CPhoneNumberDlg::writeGroup(int group) {
       }
       const std::optional<std::vector<std::uint8_t>> keys = params::DigitKeys(text.toStdString(), params::Alphabet::Decimal);
       if (!keys || text.toUInt() == reported_[kRetriesParameter]) return {};
-      return {params::Entry(*keys), 100};
+      return {kRetriesParameter, params::Entry(*keys), 100};
     }
     case kOptionBoxes: {
       // The boxes come back with the panel's next report of the tab.
       tabs_->boxes()->setBoxesEnabled(false);
-      const panel::FrameBytes keys = tabs_->boxes()->toggleEntry(reported_[tabs_->shownParameter()]);
-      return {keys, OptionTogglePauseMs(keys)};
+      const std::uint8_t parameter = tabs_->shownParameter();
+      const panel::FrameBytes keys = tabs_->boxes()->toggleEntry(reported_[parameter]);
+      return {parameter, keys, OptionTogglePauseMs(keys)};
     }
     default:
       return {};

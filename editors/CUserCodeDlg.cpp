@@ -214,11 +214,8 @@ void CUserCodeDlg::loadUser() {
   }
   user_ = static_cast<std::uint8_t>(user);
   userField_->setPosition(user);
-  panel::FrameBytes load;
-  for (const std::uint8_t parameter :
-       {kCodeParameter, kTypeParameter, kAreasParameter, kAccessParameter, kPrivilegesParameter, tabs_->shownParameter()})
-    load.append(panel::ParamReadRequest(parameter, user_));
-  send(load);
+  readParameters({kCodeParameter, kTypeParameter, kAreasParameter, kAccessParameter, kPrivilegesParameter,
+                  tabs_->shownParameter()});
 }
 
 void CUserCodeDlg::readRadioType() {
@@ -292,7 +289,7 @@ void CUserCodeDlg::showOptions(std::uint8_t parameter, std::uint8_t value) {
     case kPrivilegesParameter: row = privileges_; break;
     case 9: case 10: case 12: case 13: case 14:
       record().byParameter[parameter] = value;
-      tabs_->showValue(parameter, value);
+      if (!swallow(parameter)) tabs_->showValue(parameter, value);
       return;
     default:
       return;
@@ -309,12 +306,12 @@ void CUserCodeDlg::typeChosen(int index) {
   if (index < 0 || !enterGroup(kType)) return;
   const int value = type_->itemData(index).toInt();
   if (value != kRadioUserType) showRadioType(false);
-  send(params::Entry(params::DecimalKeys(static_cast<std::uint32_t>(value))));
+  writeKeys(kTypeParameter, params::Entry(params::DecimalKeys(static_cast<std::uint32_t>(value))));
 }
 
 void CUserCodeDlg::radioTypeChosen(int index) {
   if (index < 0 || !enterGroup(kRadioType)) return;
-  send(params::Entry(params::DecimalKeys(radioType_->itemData(index).toUInt())));
+  writeKeys(kRadioTypeParameter, params::Entry(params::DecimalKeys(radioType_->itemData(index).toUInt())));
 }
 
 void CUserCodeDlg::tabShown(int) {
@@ -328,15 +325,17 @@ void CUserCodeDlg::tabShown(int) {
 GroupWrite CUserCodeDlg::writeGroup(int group) {
   switch (group) {
     case kCode:
-      return {params::WriteKeys(CodeParameter(), {0, record().code}, {0, code_->text().toStdString()}), 1000};
+      return {kCodeParameter, params::WriteKeys(CodeParameter(), {0, record().code}, {0, code_->text().toStdString()}),
+              1000};
     case kAccess: return toggles(*access_, kAccessParameter, 100);
     case kPrivileges: return toggles(*privileges_, kPrivilegesParameter, 100);
     case kAreas: return toggles(*areas_, kAreasParameter, 100);
     case kMapBoxes: {
       // The boxes come back with the panel's next report of the map.
       tabs_->boxes()->setBoxesEnabled(false);
-      const panel::FrameBytes keys = tabs_->boxes()->toggleEntry(record().byParameter[tabs_->shownParameter()]);
-      return {keys, OptionTogglePauseMs(keys)};
+      const std::uint8_t parameter = tabs_->shownParameter();
+      const panel::FrameBytes keys = tabs_->boxes()->toggleEntry(record().byParameter[parameter]);
+      return {parameter, keys, OptionTogglePauseMs(keys)};
     }
     default:
       return {};
@@ -344,7 +343,7 @@ GroupWrite CUserCodeDlg::writeGroup(int group) {
 }
 
 GroupWrite CUserCodeDlg::toggles(const CheckBoxRow& boxes, std::uint8_t parameter, int pauseMs) {
-  return {boxes.toggleEntry(record().byParameter[parameter]), pauseMs};
+  return {parameter, boxes.toggleEntry(record().byParameter[parameter]), pauseMs};
 }
 
 }  // namespace editors

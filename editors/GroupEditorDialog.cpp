@@ -85,13 +85,30 @@ bool GroupEditorDialog::writePending() {
     return false;
   }
   setPendingGroup(kNoGroup);
-  if (write.keys.empty()) return true;
-  send(write.keys);
-  if (write.pauseMs > 0) pauseAfterWrite(write.pauseMs);
+  writeKeys(write.parameter, write.keys, write.pauseMs);
   return true;
 }
 
-void GroupEditorDialog::readParameter(std::uint8_t parameter) { send(panel::ParamReadRequest(parameter, entity())); }
+void GroupEditorDialog::readParameter(std::uint8_t parameter) { readParameters({parameter}); }
+
+void GroupEditorDialog::readParameters(std::initializer_list<std::uint8_t> parameters) {
+  panel::FrameBytes reads;
+  for (const std::uint8_t parameter : parameters) {
+    reads.append(panel::ParamReadRequest(parameter, entity()));
+    positioned_ = parameter;
+  }
+  send(reads);
+}
+
+void GroupEditorDialog::writeKeys(std::uint8_t parameter, const panel::FrameBytes& keys, int pauseMs) {
+  if (keys.empty()) return;
+  if (positioned_ != parameter) {
+    marks_.set(parameter);
+    readParameter(parameter);
+  }
+  send(keys);
+  if (pauseMs > 0) pauseAfterWrite(pauseMs);
+}
 
 void GroupEditorDialog::onUserFocus(QWidget* widget, std::function<void()> action) {
   new UserFocusWatcher(widget, [this, action = std::move(action)] { inTurn(action); });

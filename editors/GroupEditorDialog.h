@@ -8,6 +8,11 @@
 // tells the reply handler) and pauses as the rules say. The pending group
 // is also written when the editor's user closes it; a close request from
 // the keypad window (the link is gone) drops it.
+//
+// Keys act on the parameter the panel read last. The base remembers it, and
+// a write for another parameter (a read went out in between: a timer's, or
+// none was sent on entering the group) reads the right one first, its
+// reply swallowed like any positioning read.
 
 #include <cstdint>
 #include <functional>
@@ -38,7 +43,8 @@ struct GroupRule {
 
 // What leaving a group sends.
 struct GroupWrite {
-  panel::FrameBytes keys;  // empty: nothing differs from what the panel reported
+  std::uint8_t parameter = 0;  // the keys are for this parameter
+  panel::FrameBytes keys;      // empty: nothing differs from what the panel reported
   int pauseMs = 0;
   // The controls hold what the panel cannot take (the editor has said so):
   // nothing is sent and the group stays pending.
@@ -80,6 +86,10 @@ class GroupEditorDialog : public console::EditorDialog {
   }
 
   void readParameter(std::uint8_t parameter);
+  // The reads back to back in one transmission (an entity's load).
+  void readParameters(std::initializer_list<std::uint8_t> parameters);
+  // Keys for parameter, after a read of it unless the panel is on it, then the pause.
+  void writeKeys(std::uint8_t parameter, const panel::FrameBytes& keys, int pauseMs = 0);
   // True (and the mark cleared) when this reply answers a read that only positioned the panel.
   bool swallow(std::uint8_t parameter) { return marks_.consume(parameter); }
   void clearMarks() { marks_.clear(); }
@@ -96,6 +106,7 @@ class GroupEditorDialog : public console::EditorDialog {
   std::span<const GroupRule> rules_;
   int pending_ = kNoGroup;
   ReplyMarks marks_;
+  std::optional<std::uint8_t> positioned_;  // the parameter read last
   // The pending group's last write was refused; coming back to it to mend
   // the value does not write it again.
   bool refused_ = false;

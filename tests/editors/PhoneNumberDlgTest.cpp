@@ -183,6 +183,16 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
        },
        {Read(0xBC, 1), {0x7A, 0x02, 0x08, 0x11}, Read(0xB7, 1)},
        {100, 750, 100}},
+      // Entering the boxes reads nothing; the panel is still on the number,
+      // so the options are read before their keys go out.
+      {"option boxes straight from the number field",
+       [](PhoneNumbers& t) {
+         t.click(t.dialog->numberField());
+         t.click(t.dialog->optionTabs()->boxes()->box(0));
+         t.clickTab(1);
+       },
+       {Read(0xB5, 1), Read(0xB7, 1), {0x7A, 0x01, 0x11}, Read(0xBA, 1)},
+       {500, 100}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

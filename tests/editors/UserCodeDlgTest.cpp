@@ -199,6 +199,16 @@ TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
        },
        {Read(13, 1), {0x7A, 0x01, 0x04, 0x08, 0x11}, Read(10, 1)},
        {100, 1000, 100}},
+      // Entering the map boxes reads nothing; the panel is still on the
+      // access options, so the map is read before its keys go out.
+      {"map boxes straight from the access group",
+       [](UserCodes& t) {
+         t.click(t.dialog->accessBoxes()->box(5));
+         t.click(t.dialog->mapTabs()->boxes()->box(0));
+         t.clickTab(1);
+       },
+       {Read(4, 1), {0x7A, 0x06, 0x11}, Read(10, 1), {0x7A, 0x01, 0x11}, Read(9, 1)},
+       {100, 100, 500, 100}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -278,6 +288,25 @@ TEST_F(UserCodes, TypeListOffersRadioUserOnlyAboveTwentyAndReadsTheRadioType) {
   ASSERT_TRUE(settlesAt(3));
   EXPECT_EQ(sent()[1], Read(7, 21));
   EXPECT_EQ(sent()[2], (Bytes{0x7A, 0x00, 0x11}));
+}
+
+// The radio type is read 2 s after the type: if the user is editing the
+// code by then, the code is read again before it is written.
+TEST_F(UserCodes, ARadioTypeReadDuringAnEditMovesThePanelBackBeforeTheWrite) {
+  selectUser(21);
+  reply(Code(21, {0x21, 0x43}));
+  reply(Byte(2, 21, 1));
+  click(dialog->codeField());
+  QTest::keyClick(dialog->codeField(), Qt::Key_End);
+  QTest::keyClicks(dialog->codeField(), QStringLiteral("5"));
+  ASSERT_TRUE(WaitFor([&] { return sent().size() == 2; }));  // the radio type's read
+  reply(Byte(7, 21, 0));
+  click(dialog->typeList());
+  reply(Code(21, {0x21, 0x43}));  // the read before the write: swallowed
+  ASSERT_TRUE(settlesAt(5));
+  EXPECT_EQ(sent(), (std::vector<Bytes>{Read(1, 21), Read(7, 21), Read(1, 21), {0x7A, 0x01, 0x02, 0x03, 0x04, 0x05, 0x11},
+                                        Read(2, 21)}));
+  EXPECT_EQ(dialog->codeField()->text(), QStringLiteral("12345"));
 }
 
 TEST_F(UserCodes, ChoosingATypeWritesItAtOnceAfterTheRead) {
