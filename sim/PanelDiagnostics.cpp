@@ -58,12 +58,11 @@ void PanelDiagnostics::CarryOut(Action action, AlarmPanel& panel, EventMemory& m
       break;
     case Action::CallBack: memory.record(33, clock); break;
     case Action::RestoreCodesAndPhones:
-      // This panel keeps no phone numbers; the codes are all there is.
-      panel.restoreFactoryCodes();
+      panel.parameters().restoreCodesAndPhones();
       memory.record(137, clock);
       break;
     case Action::RestoreAll:
-      panel.restoreFactoryCodes();
+      panel.parameters().restoreAll();
       memory.record(136, clock);
       break;
   }
