@@ -292,6 +292,29 @@ std::vector<std::string> ParameterStore::userCodes() const {
   return codes;
 }
 
+std::uint8_t ParameterStore::activeTimeZones(const std::tm& now) const {
+  constexpr std::uint8_t kInvert = 0x80;
+  constexpr std::uint8_t kIgnoreHolidays = 0x01;
+  const auto today = static_cast<std::uint32_t>(now.tm_mday + 100 * (now.tm_mon + 1) + 10000 * (now.tm_year - 100));
+  bool holiday = false;
+  for (std::uint8_t n = 1; n <= 8; ++n) holiday = holiday || value(0xAA, n)->number == today;
+  const auto time = static_cast<std::uint32_t>(now.tm_hour * 100 + now.tm_min);
+
+  std::uint8_t active = 0;
+  for (std::uint8_t zone = 1; zone <= 8; ++zone) {
+    const std::uint32_t days = value(0xAB, zone)->number;
+    const std::uint32_t start = value(0xAC, zone)->number;
+    const std::uint32_t end = value(0xAD, zone)->number;
+    // A zone that ends before it starts runs past midnight; it counts by the day it is now.
+    const bool inHours = start <= end ? time >= start && time < end : time >= start || time < end;
+    bool on = (days & (1u << now.tm_wday)) != 0 && inHours;
+    if (days & kInvert) on = !on;
+    if (holiday && (value(0xAE, zone)->number & kIgnoreHolidays) == 0) on = false;
+    if (on) active = static_cast<std::uint8_t>(active | (1u << (zone - 1)));
+  }
+  return active;
+}
+
 bool ParameterStore::unmapOutput(std::uint8_t output) {
   if (output < 1 || output > 8) return false;
   constexpr std::uint8_t kOutputOptions[] = {0x22, 0x23, 0x24, 0x25, 0x2C};

@@ -2,9 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "editors/PanelParameters.h"
@@ -41,6 +43,7 @@ class ParameterStore {
   // Parameters that are commands or live values rather than stored values.
   static constexpr std::uint8_t kClock = 0x1A;  // entities 1 time, 2 day of week, 3 date
   static constexpr std::uint8_t kUnmap = 0x2B;  // entity = output
+
   static constexpr int kUsers = 100;
 
   ParameterStore();
@@ -68,6 +71,10 @@ class ParameterStore {
   const std::string& installerCode() const;
   // Every user code that is set, user 1 first.
   std::vector<std::string> userCodes() const;
+
+  // The time zones (bit n-1 = zone n) active at `now` by their days, start
+  // and end, invert bit and the holidays.
+  std::uint8_t activeTimeZones(const std::tm& now) const;
 
   // Clears the option bytes of an output; false for no output 1 to 8.
   bool unmapOutput(std::uint8_t output);

@@ -123,6 +123,46 @@ TEST(ParameterStore, EntriesGoToTheParameterReadLastAndRefusedOnesChangeNothing)
   EXPECT_FALSE(store.key(0x11));
 }
 
+std::tm At(int year, int month, int day, int weekday, int hour, int minute) {
+  std::tm t{};
+  t.tm_year = year - 1900;
+  t.tm_mon = month - 1;
+  t.tm_mday = day;
+  t.tm_wday = weekday;
+  t.tm_hour = hour;
+  t.tm_min = minute;
+  return t;
+}
+
+TEST(ParameterStore, ActiveTimeZonesFollowDaysHoursInvertAndHolidays) {
+  ParameterStore store;
+  store.set(0xAB, 3, {0x41, {}});  // zone 3: Sunday and Saturday, 06:00 to 12:00
+  store.set(0xAC, 3, {600, {}});
+  store.set(0xAD, 3, {1200, {}});
+  store.set(0xAB, 4, {0xBE, {}});  // zone 4: weekday office hours, inverted
+  store.set(0xAC, 4, {800, {}});
+  store.set(0xAD, 4, {1800, {}});
+  const struct {
+    std::tm now;
+    std::uint8_t active;
+  } cases[] = {
+      {At(2026, 6, 13, 6, 5, 59), 0x0A},   // Saturday: zone 2 night, zone 4 inverted
+      {At(2026, 6, 13, 6, 6, 0), 0x0C},
+      {At(2026, 6, 13, 6, 11, 59), 0x0C},
+      {At(2026, 6, 13, 6, 12, 0), 0x08},
+      {At(2026, 6, 15, 1, 7, 59), 0x08},   // Monday
+      {At(2026, 6, 15, 1, 8, 0), 0x01},
+      {At(2026, 6, 15, 1, 17, 59), 0x01},
+      {At(2026, 6, 15, 1, 18, 0), 0x08},
+      {At(2026, 6, 15, 1, 22, 0), 0x0A},
+      {At(2026, 12, 25, 5, 10, 0), 0x00},  // a Friday and holiday 1
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(store.activeTimeZones(c.now), c.active) << c.now.tm_mday << " " << c.now.tm_hour << ":" << c.now.tm_min;
+  store.set(0xAE, 1, {0x01, {}});  // zone 1 ignores holidays
+  EXPECT_EQ(store.activeTimeZones(At(2026, 12, 25, 5, 10, 0)), 0x01);
+}
+
 // The model in program mode, as the PC reaches it.
 class PanelParametersTest : public testing::Test {
  protected:
