@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 
@@ -93,7 +94,6 @@ class GroupEditorDialog : public console::EditorDialog {
   // True (and the mark cleared) when this reply answers a read that only positioned the panel.
   bool swallow(std::uint8_t parameter) { return marks_.consume(parameter); }
   void clearMarks() { marks_.clear(); }
-  void markReply(std::uint8_t parameter) { marks_.set(parameter); }
 
   // Runs action in turn when widget gains focus from the user (a click,
   // Tab, a shortcut), not when focus comes back to it with its window or

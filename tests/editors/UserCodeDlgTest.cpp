@@ -309,6 +309,19 @@ TEST_F(UserCodes, ARadioTypeReadDuringAnEditMovesThePanelBackBeforeTheWrite) {
   EXPECT_EQ(dialog->codeField()->text(), QStringLiteral("12345"));
 }
 
+// The radio type is read for the user whose type asked for it, and not
+// once the user has moved on (it was read for whatever the field held).
+TEST_F(UserCodes, LeavingARadioUserDropsItsRadioTypeRead) {
+  selectUser(21);
+  reply(Byte(2, 21, 1));
+  dialog->userField()->field()->selectAll();
+  QTest::keyClicks(dialog->userField()->field(), QStringLiteral("22"));
+  QTest::qWait(40);
+  ASSERT_EQ(sent().size(), 1u);
+  EXPECT_EQ(sent()[0].size(), 48u);
+  EXPECT_EQ(sent()[0][6], 22);
+}
+
 TEST_F(UserCodes, ChoosingATypeWritesItAtOnceAfterTheRead) {
   reply(Byte(2, 1, 0));
   focus(dialog->typeList());
