@@ -3,6 +3,9 @@
 #include <QString>
 
 #include "console/CKeypadDlg.h"
+#include "editors/CByteItemDlg.h"
+#include "editors/CListDlg.h"
+#include "editors/CValueDlg.h"
 
 namespace editors {
 
@@ -19,6 +22,9 @@ std::function<void()> Run(console::CKeypadDlg& window, Args... args) {
 
 std::function<void()> EditorCommand([[maybe_unused]] console::CKeypadDlg& window, const params::MapRow& row) {
   switch (row.editor) {
+    case params::EditorKind::Options: return Run<CByteItemDlg>(window, row);
+    case params::EditorKind::Value: return Run<CValueDlg>(window, row);
+    case params::EditorKind::List: return Run<CListDlg>(window, row);
     default:
       return {};
   }
