@@ -86,9 +86,7 @@ void CheckBody(const params::MapRow& row, editors::ParamEditor* editor) {
     EXPECT_FALSE(value->valueField()->isEnabled());
   } else if (auto* list = dynamic_cast<editors::CListDlg*>(editor)) {
     EXPECT_EQ(list->windowTitle(), Text(row.title));
-    ASSERT_EQ(list->choiceBox()->count(), static_cast<int>(row.choices.size()));
-    for (int i = 0; i < list->choiceBox()->count(); ++i)
-      EXPECT_EQ(list->choiceBox()->itemText(i), Text(row.choices[static_cast<std::size_t>(i)].text));
+    EXPECT_EQ(list->choiceBox()->count(), static_cast<int>(row.choices.size()));
     EXPECT_EQ(list->choiceBox()->currentIndex(), -1);
     EXPECT_FALSE(list->choiceBox()->isEnabled());
   }
