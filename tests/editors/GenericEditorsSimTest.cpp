@@ -59,12 +59,17 @@ TEST_F(ProgramModeSimTest, AValueWrittenByEachEditorIsShownOnReopeningAndKeptByT
   EXPECT_TRUE(simAnswers(QStringLiteral("param 60 1"), QStringLiteral("param 60/1 = ") + delay))
       << sim->output().toStdString();
 
-  Edit<editors::CValueDlg>(*window, QStringLiteral("Area|Monitoring Account Code Number"),
-                           [&](editors::CValueDlg* editor) {
-                             editor->valueField()->clear();
-                             QTest::keyClicks(editor->valueField(), QStringLiteral("12bf"));
-                             QTest::mouseClick(editor->applyButton(), Qt::LeftButton);
-                           });
+  // Keys and the next read travel on one stream: once the editor shows the
+  // value again, the panel has taken it and its console can be asked.
+  const QString accountCode = QStringLiteral("Area|Monitoring Account Code Number");
+  Edit<editors::CValueDlg>(*window, accountCode, [&](editors::CValueDlg* editor) {
+    editor->valueField()->clear();
+    QTest::keyClicks(editor->valueField(), QStringLiteral("12bf"));
+    QTest::mouseClick(editor->applyButton(), Qt::LeftButton);
+  });
+  Edit<editors::CValueDlg>(*window, accountCode, [&](editors::CValueDlg* editor) {
+    EXPECT_EQ(editor->valueField()->text(), QStringLiteral("12BF"));
+  });
   EXPECT_TRUE(simAnswers(QStringLiteral("param 62 1"), QStringLiteral("param 62/1 = \"12BF\"")))
       << sim->output().toStdString();
 

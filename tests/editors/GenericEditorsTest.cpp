@@ -274,7 +274,7 @@ TEST_F(GenericEditors, EntityFieldReadsTheLastTypedNumberAndRefusesOnesOutOfRang
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, QStringLiteral("1"));
-    QTest::qWait(100);
+    QTest::qWait(50);
     QTest::keyClicks(field, QStringLiteral("2"));
     ASSERT_TRUE(WaitFor([&] { return sent().size() >= 2; }));
     QTest::qWait(350);
