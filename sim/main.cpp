@@ -65,10 +65,10 @@ int RunPanelSimulator(const QStringList& arguments) {
                                       QStringLiteral("Four-character code of login-only connections."),
                                       QStringLiteral("code"));
   const QCommandLineOption userCode(QStringLiteral("user-code"),
-                                    QStringLiteral("A user code that arms and disarms (repeatable; default 1234)."),
+                                    QStringLiteral("A user code that arms and disarms, up to 6 digits (repeatable: users 1, 2, ...; default 1234)."),
                                     QStringLiteral("digits"));
   const QCommandLineOption installerCode(QStringLiteral("installer-code"),
-                                         QStringLiteral("The installer code that opens program mode (default 9999)."),
+                                         QStringLiteral("The installer code that opens program mode, up to 6 digits (default 9999)."),
                                          QStringLiteral("digits"), QStringLiteral("9999"));
   parser.addOptions({callIn, callBack, listen, password, verdict, loginVerdict, split, once, constants, accessCode, userCode,
                      installerCode});
@@ -106,14 +106,17 @@ int RunPanelSimulator(const QStringList& arguments) {
     std::copy_n(code.constData(), 4, options.policy.secrets.accessCode.begin());
   }
 
-  // The PC sends at most 14 digits of a user code and 13 of an installer code.
+  // They go into the panel's parameters: user codes (users 1, 2, ... in
+  // order) and the installer code hold up to 6 digits.
+  constexpr qsizetype kCodeDigits = 6;
   sim::AlarmPanel::Codes codes;
   if (parser.isSet(userCode)) codes.user.clear();
+  if (parser.values(userCode).size() > sim::ParameterStore::kUsers) parser.showHelp(2);
   for (const QString& code : parser.values(userCode)) {
-    if (!IsCode(code, 14)) parser.showHelp(2);
+    if (!IsCode(code, kCodeDigits)) parser.showHelp(2);
     codes.user.push_back(code.toStdString());
   }
-  if (!IsCode(parser.value(installerCode), 13)) parser.showHelp(2);
+  if (!IsCode(parser.value(installerCode), kCodeDigits)) parser.showHelp(2);
   codes.installer = parser.value(installerCode).toStdString();
 
   sim::PanelSimulator simulator(options, std::make_unique<sim::PanelModel>(nullptr, std::move(codes)));

@@ -269,9 +269,10 @@ TEST_F(SimPanelEvents, RestoresGoBackToTheFactoryCodesAndCallBackIsLogged) {
 }
 
 TEST(SimDiagnostics, TimeZonesFollowTheClock) {
-  EXPECT_EQ(sim::PanelDiagnostics::ActiveTimeZones(At(2024, 5, 14, 10, 0, 0)), 0x01);  // Tuesday
-  EXPECT_EQ(sim::PanelDiagnostics::ActiveTimeZones(At(2024, 5, 18, 10, 0, 0)), 0x00);  // Saturday
-  EXPECT_EQ(sim::PanelDiagnostics::ActiveTimeZones(At(2024, 5, 18, 23, 0, 0)), 0x02);
+  const sim::ParameterStore factory;  // zone 1 office hours on weekdays, zone 2 nights
+  EXPECT_EQ(factory.activeTimeZones(At(2024, 5, 14, 10, 0, 0)), 0x01);  // Tuesday
+  EXPECT_EQ(factory.activeTimeZones(At(2024, 5, 18, 10, 0, 0)), 0x00);  // Saturday
+  EXPECT_EQ(factory.activeTimeZones(At(2024, 5, 18, 23, 0, 0)), 0x02);
 }
 
 }  // namespace
