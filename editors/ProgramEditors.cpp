@@ -3,6 +3,12 @@
 #include <QString>
 
 #include "console/CKeypadDlg.h"
+#include "editors/CClockDlg.h"
+#include "editors/CHolydayDlg.h"
+#include "editors/CKeyswitchDlg.h"
+#include "editors/COutTime.h"
+#include "editors/COutputDlg.h"
+#include "editors/CTimeZoneDlg.h"
 
 namespace editors {
 
@@ -19,6 +25,12 @@ std::function<void()> Run(console::CKeypadDlg& window, Args... args) {
 
 std::function<void()> EditorCommand([[maybe_unused]] console::CKeypadDlg& window, const params::MapRow& row) {
   switch (row.editor) {
+    case params::EditorKind::OutputOptions: return Run<COutputDlg>(window);
+    case params::EditorKind::OutputTimes: return Run<COutTime>(window);
+    case params::EditorKind::Clock: return Run<CClockDlg>(window);
+    case params::EditorKind::Keyswitches: return Run<CKeyswitchDlg>(window);
+    case params::EditorKind::TimeZones: return Run<CTimeZoneDlg>(window);
+    case params::EditorKind::Holidays: return Run<CHolydayDlg>(window);
     default:
       return {};
   }
