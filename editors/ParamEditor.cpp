@@ -5,13 +5,12 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <string>
 
+#include "editors/EntityNumberField.h"
 #include "platform/MessageBoxes.h"
 
 namespace editors {
@@ -35,33 +34,6 @@ int TypedNumber(const QString& text) {
 QString MapText(std::string_view text) {
   const std::string key(text);
   return QCoreApplication::translate("ParameterMap", key.c_str());
-}
-
-EntitySpinBox::EntitySpinBox(params::EntityRange steps, int fieldLength, QWidget* parent)
-    : QSpinBox(parent), steps_(steps) {
-  setRange(0, fieldLength <= 1 ? 9 : 99);
-  setValue(steps.first);
-  // Typing reaches the line edit (an empty field only there), the arrows only the spin box.
-  lastText_ = text();
-  const auto changed = [this] {
-    if (lineEdit()->text() == lastText_) return;
-    lastText_ = lineEdit()->text();
-    emit fieldChanged();
-  };
-  connect(lineEdit(), &QLineEdit::textChanged, this, changed);
-  connect(this, &QSpinBox::textChanged, this, changed);
-}
-
-void EntitySpinBox::stepBy(int steps) {
-  setValue(std::clamp(value() + steps, static_cast<int>(steps_.first), static_cast<int>(steps_.last)));
-  selectAll();
-}
-
-QAbstractSpinBox::StepEnabled EntitySpinBox::stepEnabled() const {
-  StepEnabled enabled = StepNone;
-  if (value() < steps_.last) enabled |= StepUpEnabled;
-  if (value() > steps_.first) enabled |= StepDownEnabled;
-  return enabled;
 }
 
 ParamEditor::ParamEditor(const params::MapRow& row, const QString& windowTitle, QWidget* parent,
@@ -89,11 +61,13 @@ ParamEditor::ParamEditor(const params::MapRow& row, const QString& windowTitle, 
     }
     layout_->addWidget(group);
   } else if (row.entity != params::EntityKind::Fixed) {
-    field_ = new EntitySpinBox(row.entities(), kind.fieldLength, this);
-    field_->setValue(kind.firstShown);
+    const params::EntityRange entities = row.entities();
+    field_ = new EntityNumberField(entities.first, entities.last, kind.fieldLength, this);
+    field_->setText(QString::number(kind.firstShown));
+    field_->setPosition(kind.firstShown);
     fieldLabel_ = new QLabel(fieldLabel.isEmpty() ? MapText(kind.label) : fieldLabel, this);
-    fieldLabel_->setBuddy(field_);
-    connect(field_, &EntitySpinBox::fieldChanged, this, [this] { readTimer_.start(kFieldSettleMs); });
+    fieldLabel_->setBuddy(field_->field());
+    connect(field_, &EntityNumberField::changed, this, [this] { readTimer_.start(kFieldSettleMs); });
     auto* line = new QHBoxLayout;
     line->addWidget(fieldLabel_);
     line->addWidget(field_);
@@ -152,11 +126,12 @@ void ParamEditor::keyPressEvent(QKeyEvent* event) {
 std::optional<std::uint8_t> ParamEditor::selectedEntity() {
   if (areaA_) return static_cast<std::uint8_t>(areaA_->isChecked() ? 1 : 2);
   if (!field_) return row_.fixedEntity;
-  const int number = TypedNumber(field_->cleanText());
+  const int number = TypedNumber(field_->text());
   if (!row_.entities().contains(number)) {
     platform::ShowMessage(this, tr("Error"), MapText(params::KindInfo(row_.entity).invalid));
     return std::nullopt;
   }
+  field_->setPosition(number);
   return static_cast<std::uint8_t>(number);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSpinBox>
 #include <optional>
 
 #include "console/EditorDialog.h"
@@ -15,27 +14,7 @@ class QVBoxLayout;
 
 namespace editors {
 
-// The entity number field with its up/down control. Any number of the
-// field's length can be typed, so that one out of range gets its message;
-// the arrows only step within the entities.
-class EntitySpinBox : public QSpinBox {
-  Q_OBJECT
- public:
-  EntitySpinBox(params::EntityRange steps, int fieldLength, QWidget* parent = nullptr);
-  params::EntityRange stepRange() const { return steps_; }
-  void stepBy(int steps) override;
-
- signals:
-  // Any change of the text, also to an empty field (which is no number yet).
-  void fieldChanged();
-
- protected:
-  StepEnabled stepEnabled() const override;
-
- private:
-  params::EntityRange steps_;
-  QString lastText_;
-};
+class EntityNumberField;
 
 // What the options, value and list editors share: the entity selector, the
 // read 1 ms after showing and on every change of entity, matching replies
@@ -53,7 +32,7 @@ class ParamEditor : public console::EditorDialog {
   QPushButton* applyButton() const { return apply_; }
   QPushButton* cancelButton() const { return cancel_; }
   // The number field and its label, or null for the other selectors.
-  EntitySpinBox* entityField() const { return field_; }
+  EntityNumberField* entityField() const { return field_; }
   QLabel* entityLabel() const { return fieldLabel_; }
   // "A" (area 1) or "B" (area 2) for area parameters, else null.
   QRadioButton* areaButton(int area) const { return area == 1 ? areaA_ : area == 2 ? areaB_ : nullptr; }
@@ -86,7 +65,7 @@ class ParamEditor : public console::EditorDialog {
 
   params::MapRow row_;
   QVBoxLayout* layout_ = nullptr;
-  EntitySpinBox* field_ = nullptr;
+  EntityNumberField* field_ = nullptr;
   QLabel* fieldLabel_ = nullptr;
   QRadioButton* areaA_ = nullptr;
   QRadioButton* areaB_ = nullptr;

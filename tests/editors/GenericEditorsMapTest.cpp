@@ -13,6 +13,7 @@
 #include "editors/CListDlg.h"
 #include "editors/CValueDlg.h"
 #include "editors/CheckBoxRow.h"
+#include "editors/EntityNumberField.h"
 #include "tests/editors/EditorsTestSupport.h"
 #include "tests/editors/RunEditor.h"
 
@@ -104,12 +105,12 @@ void CheckSelector(const params::MapRow& row, editors::ParamEditor* editor) {
     EXPECT_EQ(editor->entityField(), nullptr);
     EXPECT_EQ(editor->areaButton(1), nullptr);
   } else {
-    editors::EntitySpinBox* field = editor->entityField();
+    editors::EntityNumberField* field = editor->entityField();
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(editor->entityLabel()->text(), expected.label);
-    EXPECT_EQ(editor->entityLabel()->buddy(), field);
-    EXPECT_EQ(field->stepRange().first, expected.first);
-    EXPECT_EQ(field->stepRange().last, expected.last);
+    EXPECT_EQ(editor->entityLabel()->buddy(), field->field());
+    EXPECT_TRUE(field->inRange(expected.first) && field->inRange(expected.last));
+    EXPECT_FALSE(field->inRange(expected.first - 1) || field->inRange(expected.last + 1));
     EXPECT_EQ(field->text(), QString::number(expected.shown));
   }
 }

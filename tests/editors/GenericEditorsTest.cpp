@@ -13,6 +13,7 @@
 #include "editors/CListDlg.h"
 #include "editors/CValueDlg.h"
 #include "editors/CheckBoxRow.h"
+#include "editors/EntityNumberField.h"
 #include "tests/editors/EditorsTestSupport.h"
 #include "tests/editors/RunEditor.h"
 
@@ -255,13 +256,13 @@ TEST_F(GenericEditors, EntityFieldReadsTheLastTypedNumberAndRefusesOnesOutOfRang
   RunEditor<editors::CByteItemDlg>(item(kKeypadButtons), [&](editors::CByteItemDlg* editor) {
     ASSERT_TRUE(waitSent(1));
     EXPECT_EQ(sent()[0], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x48, 0x00, 0x08, 0x7E}));
-    editors::EntitySpinBox* field = editor->entityField();
+    QLineEdit* field = editor->entityField()->field();
     field->selectAll();
     QTest::keyClicks(field, QStringLiteral("12"));  // one character
     EXPECT_EQ(field->text(), QStringLiteral("1"));
     ASSERT_TRUE(waitSent(2));
     EXPECT_EQ(sent()[1], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x48, 0x00, 0x01, 0x7E}));
-    field->stepDown();  // the arrows stay within keypads 1 to 8
+    QTest::keyClick(field, Qt::Key_Down);  // the up/down stays within keypads 1 to 8
     EXPECT_EQ(field->text(), QStringLiteral("1"));
   });
 
@@ -269,7 +270,7 @@ TEST_F(GenericEditors, EntityFieldReadsTheLastTypedNumberAndRefusesOnesOutOfRang
   RunEditor<editors::CByteItemDlg>(item(kZoneOptionsA), [&](editors::CByteItemDlg* editor) {
     ASSERT_TRUE(waitSent(1));
     Times().scale = 1.0;  // the real 300 ms, so the pause between keys counts
-    editors::EntitySpinBox* field = editor->entityField();
+    QLineEdit* field = editor->entityField()->field();
     Times().timers.clear();
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
@@ -295,9 +296,9 @@ TEST_F(GenericEditors, EntityFieldReadsTheLastTypedNumberAndRefusesOnesOutOfRang
       EXPECT_EQ(editor->checkBoxes()->bits(), 0x05);  // the previous zone's boxes stay
     }
     EXPECT_EQ(sent().size(), 2u);
-    field->stepUp();  // from the empty field's last number, 17, down to the last zone
+    QTest::keyClick(field, Qt::Key_Up);  // from the last zone read, 12
     ASSERT_TRUE(waitSent(3));
-    EXPECT_EQ(sent()[2], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x7A, 0x00, 0x10, 0x7E}));
+    EXPECT_EQ(sent()[2], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x7A, 0x00, 0x0D, 0x7E}));
   });
 }
 
@@ -342,9 +343,9 @@ TEST_F(GenericEditors, ListSelectsByValueAndTypesTheChosenValue) {
 
     for (const QString& bad : {QStringLiteral("9"), QStringLiteral("0"), QString()}) {
       Boxes().shown.clear();
-      editor->entityField()->selectAll();
-      QTest::keyClick(editor->entityField(), Qt::Key_Backspace);
-      QTest::keyClicks(editor->entityField(), bad);
+      editor->entityField()->field()->selectAll();
+      QTest::keyClick(editor->entityField()->field(), Qt::Key_Backspace);
+      QTest::keyClicks(editor->entityField()->field(), bad);
       ASSERT_TRUE(WaitFor([&] { return !Boxes().shown.empty(); })) << bad.toStdString();
       EXPECT_EQ(lastBox(), std::make_pair(QStringLiteral("Error"), QStringLiteral("Zone number is invalid")));
       EXPECT_FALSE(editor->applyButton()->isEnabled());
@@ -355,8 +356,8 @@ TEST_F(GenericEditors, ListSelectsByValueAndTypesTheChosenValue) {
   sent().clear();
   RunEditor<editors::CListDlg>(item(kDetectorType), [&](editors::CListDlg* editor) {
     ASSERT_TRUE(waitSent(1));
-    editor->entityField()->selectAll();
-    QTest::keyClicks(editor->entityField(), QStringLiteral("12"));
+    editor->entityField()->field()->selectAll();
+    QTest::keyClicks(editor->entityField()->field(), QStringLiteral("12"));
     ASSERT_TRUE(waitSent(2));
     EXPECT_EQ(sent()[1], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x7F, 0x00, 0x0C, 0x7E}));
     feed({0x17, 0x00, 0x21, 0x7F});
@@ -402,8 +403,8 @@ TEST_F(GenericEditors, ALinkDroppedWhileAnEditorWaitsOrPausesClosesItAndNothingM
   // Waiting for a reply, with a changed zone still to be read.
   RunEditor<editors::CByteItemDlg>(item(kZoneOptionsA), [&](editors::CByteItemDlg* editor) {
     ASSERT_TRUE(waitSent(1));
-    editor->entityField()->selectAll();
-    QTest::keyClicks(editor->entityField(), QStringLiteral("5"));
+    editor->entityField()->field()->selectAll();
+    QTest::keyClicks(editor->entityField()->field(), QStringLiteral("5"));
     conn.open = false;
     window->handleLinkClosed();
     EXPECT_FALSE(editor->isVisible());
