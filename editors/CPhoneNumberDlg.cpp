@@ -13,9 +13,9 @@
 
 #include "editors/CheckBoxRow.h"
 #include "editors/EditorTexts.h"
+#include "editors/EntityNumberField.h"
 #include "editors/OptionTabs.h"
 #include "editors/ParamCodec.h"
-#include "editors/UpDownField.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Timing.h"
 
@@ -74,7 +74,7 @@ QRegularExpressionValidator* DigitsOnly(QObject* parent) {
 
 CPhoneNumberDlg::CPhoneNumberDlg(QWidget* parent)
     : GroupEditorDialog(kPhoneGroups, parent),
-      slotField_(new UpDownField(1, kSlots, 1, this)),
+      slotField_(new EntityNumberField(1, kSlots, 1, this)),
       number_(new QLineEdit(this)),
       format_(new QComboBox(this)),
       retries_(new QLineEdit(this)),
@@ -114,7 +114,7 @@ CPhoneNumberDlg::CPhoneNumberDlg(QWidget* parent)
   for (int bit = 0; bit < 8; ++bit) order << tabs_->boxes()->box(bit);
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
-  connect(slotField_, &UpDownField::textChanged, this, &CPhoneNumberDlg::slotChanged);
+  connect(slotField_, &EntityNumberField::changed, this, &CPhoneNumberDlg::slotChanged);
   connect(loadTimer_, &platform::OneShotTimer::timeout, this, [this] { inTurn([this] { loadSlot(); }); });
   onUserFocus(number_, [this] { enterGroup(kNumber); });
   onUserFocus(retries_, [this] { enterGroup(kRetries); });

@@ -16,7 +16,7 @@ class OneShotTimer;
 namespace editors {
 
 class OptionTabs;
-class UpDownField;
+class EntityNumberField;
 
 // "Phone number": one of the eight number slots at a time, with its
 // reporting format, dial retries, dialler options and reporting options.
@@ -33,7 +33,7 @@ class CPhoneNumberDlg : public GroupEditorDialog {
   void done(int result) override;
 
   std::uint8_t currentSlot() const { return slot_; }
-  UpDownField* slotField() const { return slotField_; }
+  EntityNumberField* slotField() const { return slotField_; }
   QLineEdit* numberField() const { return number_; }
   QComboBox* formatList() const { return format_; }
   QLineEdit* retriesField() const { return retries_; }
@@ -57,7 +57,7 @@ class CPhoneNumberDlg : public GroupEditorDialog {
   std::array<std::uint8_t, 256> reported_{};
   bool opened_ = false;
 
-  UpDownField* slotField_;
+  EntityNumberField* slotField_;
   QLineEdit* number_;
   QComboBox* format_;
   QLineEdit* retries_;

@@ -13,9 +13,9 @@
 
 #include "editors/CheckBoxRow.h"
 #include "editors/EditorTexts.h"
+#include "editors/EntityNumberField.h"
 #include "editors/OptionTabs.h"
 #include "editors/PanelParameters.h"
-#include "editors/UpDownField.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Timing.h"
 
@@ -81,7 +81,7 @@ CheckBoxRow* OptionBox(const params::LabelTable& labels, Qt::Orientation orienta
 
 CUserCodeDlg::CUserCodeDlg(QWidget* parent)
     : GroupEditorDialog(kUserGroups, parent),
-      userField_(new UpDownField(1, kHighestUser, 3, this)),
+      userField_(new EntityNumberField(1, kHighestUser, 3, this)),
       code_(new QLineEdit(this)),
       type_(new QComboBox(this)),
       radioTypeLabel_(new QLabel(tr("Radio User Type:"), this)),
@@ -153,7 +153,7 @@ CUserCodeDlg::CUserCodeDlg(QWidget* parent)
   addBoxes(privileges_);
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
-  connect(userField_, &UpDownField::textChanged, this, &CUserCodeDlg::userNumberChanged);
+  connect(userField_, &EntityNumberField::changed, this, &CUserCodeDlg::userNumberChanged);
   connect(loadTimer_, &platform::OneShotTimer::timeout, this, [this] { inTurn([this] { loadUser(); }); });
   connect(radioTypeTimer_, &platform::OneShotTimer::timeout, this, [this] { inTurn([this] { readRadioType(); }); });
   onUserFocus(code_, [this] { enterGroup(kCode); });

@@ -19,7 +19,7 @@ namespace editors {
 
 class CheckBoxRow;
 class OptionTabs;
-class UpDownField;
+class EntityNumberField;
 
 // "Users": one user's code, type, radio user type, areas, access,
 // privileges and maps at a time. There is no Apply: a group of controls is
@@ -36,7 +36,7 @@ class CUserCodeDlg : public GroupEditorDialog {
   void done(int result) override;
 
   std::uint8_t currentUser() const { return user_; }
-  UpDownField* userField() const { return userField_; }
+  EntityNumberField* userField() const { return userField_; }
   QLineEdit* codeField() const { return code_; }
   QComboBox* typeList() const { return type_; }
   QLabel* radioTypeLabel() const { return radioTypeLabel_; }
@@ -76,7 +76,7 @@ class CUserCodeDlg : public GroupEditorDialog {
   std::array<UserRecord, 100> records_{};
   bool opened_ = false;
 
-  UpDownField* userField_;
+  EntityNumberField* userField_;
   QLineEdit* code_;
   QComboBox* type_;
   QLabel* radioTypeLabel_;

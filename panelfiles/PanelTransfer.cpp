@@ -82,14 +82,8 @@ WritePlan PlanWrites(const PanelImage& panel, const PanelImage& wanted) {
     if (!want || want == have) continue;
     const Slot& s = AllSlots()[static_cast<std::size_t>(slot)];
     const params::PanelParameter& p = *s.parameter;
-    if (!have && p.kind == params::ValueKind::Options) {
-      plan.unwritable.push_back(slot);
-      continue;
-    }
-    // Any other value is typed whole, so an unknown one only needs to differ.
-    const params::Value before = have ? *have : params::Value{~want->number, want->text + "?"};
-    const panel::FrameBytes keys = params::WriteKeys(p, before, *want);
-    if (keys.empty()) {  // only bits that no editor shows differ
+    const panel::FrameBytes keys = have ? params::WriteKeys(p, *have, *want) : panel::FrameBytes{};
+    if (keys.empty()) {
       plan.unwritable.push_back(slot);
       continue;
     }

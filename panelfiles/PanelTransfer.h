@@ -64,9 +64,9 @@ struct WriteStep {
 
 struct WritePlan {
   std::vector<WriteStep> steps;
-  // Slots that differ but cannot be written: option bytes whose value on the
-  // panel is not known (the keys toggle bits relative to it) or that differ
-  // only in bits no editor shows.
+  // Slots that differ but are not written: the panel did not report its
+  // value (a write would go unchecked, and option keys toggle bits relative
+  // to it), or only option bits that no editor shows differ.
   std::vector<int> unwritable;
 };
 

@@ -9,8 +9,8 @@
 
 #include "editors/CUserCodeDlg.h"
 #include "editors/CheckBoxRow.h"
+#include "editors/EntityNumberField.h"
 #include "editors/OptionTabs.h"
-#include "editors/UpDownField.h"
 #include "tests/editors/GroupEditorFixture.h"
 
 namespace editorstest {
