@@ -26,29 +26,6 @@ void Retype(QLineEdit* field, const QString& text) {
 
 class GroupEditorsInTheWindow : public ProgramModeTest {};
 
-TEST_F(GroupEditorsInTheWindow, MenuItemsOpenTheEditorsWhichLoadTheFirstEntity) {
-  struct Case {
-    const char* item;
-    std::size_t loadBytes;
-    const char* title;
-  };
-  for (const Case& c : {Case{"User", 48, "Users"}, Case{"Phone Number", 32, "Phone number"}}) {
-    SCOPED_TRACE(c.item);
-    sent().clear();
-    QString title;
-    WhenModal<GroupEditorDialog>([&](GroupEditorDialog* dialog) {
-      title = dialog->windowTitle();
-      ASSERT_TRUE(WaitFor([&] { return sent().size() == 1; }));
-      dialog->close();
-    });
-    item(QString::fromLatin1(c.item))->trigger();
-    EXPECT_EQ(title, QString::fromLatin1(c.title));
-    ASSERT_EQ(sent().size(), 1u);
-    EXPECT_EQ(sent()[0].size(), c.loadBytes);
-    EXPECT_EQ(window->editorFrameType(), -1);
-  }
-}
-
 // A close request (a lost link, the panel's 0x15) drops the pending group:
 // there is no link left to write it on.
 TEST_F(GroupEditorsInTheWindow, LinkLostWhileAGroupIsPendingOrAPauseRunsClosesAndSendsNothingMore) {

@@ -51,6 +51,7 @@ class GroupEditorsAgainstTheSimulator : public ProgramModeSimTest {
 
 TEST_F(GroupEditorsAgainstTheSimulator, UserSevenKeepsItsNewCodeTypeAndAccess) {
   openEditor<CUserCodeDlg>(QStringLiteral("User"), [&](CUserCodeDlg* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Users"));
     selectUser(dialog, 7);
     Click(dialog->codeField());
     Retype(dialog->codeField(), QStringLiteral("4321"));
@@ -76,6 +77,7 @@ TEST_F(GroupEditorsAgainstTheSimulator, UserSevenKeepsItsNewCodeTypeAndAccess) {
 
 TEST_F(GroupEditorsAgainstTheSimulator, PhoneSlotThreeKeepsItsNewNumberFormatAndReporting) {
   openEditor<CPhoneNumberDlg>(QStringLiteral("Phone Number"), [&](CPhoneNumberDlg* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Phone number"));
     selectSlot(dialog, 3);
     Click(dialog->numberField());
     Retype(dialog->numberField(), QStringLiteral("0W*5"));

@@ -207,17 +207,6 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
   }
 }
 
-// The format's read is not swallowed: its reply shows the panel's format.
-TEST_F(PhoneNumbers, FormatReplySelectsWithoutWriting) {
-  reply(Byte(0xB6, 1, 11));
-  EXPECT_EQ(dialog->formatList()->currentText(), QStringLiteral("SIA slow"));
-  EXPECT_TRUE(dialog->formatList()->isEnabled());
-  reply(Byte(0xB6, 1, 12));
-  EXPECT_EQ(dialog->formatList()->currentText(), QStringLiteral("SIA slow"));
-  QTest::qWait(20);
-  EXPECT_TRUE(sent().empty());
-}
-
 TEST_F(PhoneNumbers, NumberOutsideTheAlphabetIsRefusedUntilMended) {
   reply(Number(1, {0x21, 0xF3}));
   reply(Byte(0xB8, 1, 3));
