@@ -33,6 +33,8 @@ bool IsUserInput(QEvent::Type type) {
 
 EditorDialog::EditorDialog(QWidget* parent) : QDialog(parent) {
   pauseTimer_.setSingleShot(true);
+  // A coarse timer may end a pause early by up to a twentieth of it.
+  pauseTimer_.setTimerType(Qt::PreciseTimer);
   connect(&pauseTimer_, &QTimer::timeout, this, &EditorDialog::endPause);
 }
 
@@ -48,6 +50,7 @@ EditorDialog* EditorDialog::openEditor() { return OpenEditorSlot().data(); }
 void EditorDialog::setOpenEditor(EditorDialog* editor) { OpenEditorSlot() = editor; }
 
 void EditorDialog::showEvent(QShowEvent* event) {
+  ended_ = false;
   setOpenEditor(this);
   QDialog::showEvent(event);
 }
@@ -61,6 +64,7 @@ void EditorDialog::receiveFrame(const std::uint8_t* frame, std::size_t length) {
 }
 
 void EditorDialog::send(const panel::FrameBytes& frame) {
+  if (ended_) return;
   if (!isPaused()) {
     panel::SendPanelFrame(frame, this);
     return;
@@ -69,8 +73,21 @@ void EditorDialog::send(const panel::FrameBytes& frame) {
 }
 
 void EditorDialog::pauseAfterWrite(int ms) {
-  if (!isPaused()) qApp->installEventFilter(this);
+  if (ended_) return;
+  if (isPaused()) {
+    hold([this, ms] { pauseAfterWrite(ms); });
+    return;
+  }
+  qApp->installEventFilter(this);
   pauseTimer_.start(platform::Timing::current().pauseInterval(ms));
+}
+
+void EditorDialog::inTurn(std::function<void()> work) {
+  if (ended_) return;
+  if (isPaused())
+    hold(std::move(work));
+  else
+    work();
 }
 
 void EditorDialog::hold(std::function<void()> work) { held_.push_back(std::move(work)); }
@@ -112,6 +129,7 @@ void EditorDialog::closeEvent(QCloseEvent* event) {
 }
 
 void EditorDialog::done(int result) {
+  ended_ = true;
   dropHeldWork();
   QDialog::done(result);
 }

@@ -11,7 +11,10 @@
 // them: for ms the editor sends nothing, and its input and forwarded frames
 // wait and are handled afterwards in the order they came, while the keypad
 // window keeps painting and receiving. What reaches the wire, and when, is
-// the same as if the editor had slept.
+// the same as if the editor had slept. A pause asked for during a pause
+// starts once the work held before it has run, and work that does not come
+// from input or frames (a timer's) waits its turn through inTurn().
+// An editor that has ended sends nothing more.
 
 #include <QDialog>
 #include <QPointer>
@@ -50,6 +53,8 @@ class EditorDialog : public QDialog, public panel::PanelFrameHandler {
   // SendPanelFrame with this dialog as owner, at once or after the pause.
   void send(const panel::FrameBytes& frame);
   void pauseAfterWrite(int ms);
+  // Runs work now, or after the running pause, in order with what it held.
+  void inTurn(std::function<void()> work);
 
   // Registers the dialog as the open editor as soon as it appears.
   void showEvent(QShowEvent* event) override;
@@ -63,6 +68,7 @@ class EditorDialog : public QDialog, public panel::PanelFrameHandler {
 
   QTimer pauseTimer_;
   std::deque<std::function<void()>> held_;
+  bool ended_ = false;
 };
 
 }  // namespace console

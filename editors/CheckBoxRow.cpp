@@ -21,7 +21,9 @@ CheckBoxRow::CheckBoxRow(Qt::Orientation orientation, QWidget* parent) : QWidget
 void CheckBoxRow::setLabels(const params::LabelTable& labels) {
   shown_ = params::ShownBits(labels);
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    boxes_[i]->setText(QString::fromUtf8(labels[i].data(), static_cast<qsizetype>(labels[i].size())));
+    // "O/P 1&2" and "<1> & <3>" show their ampersand instead of making a shortcut of it.
+    boxes_[i]->setText(QString::fromUtf8(labels[i].data(), static_cast<qsizetype>(labels[i].size()))
+                           .replace(QLatin1Char('&'), QStringLiteral("&&")));
     boxes_[i]->setVisible(!labels[i].empty());
   }
 }

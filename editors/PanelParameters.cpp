@@ -201,12 +201,98 @@ std::optional<std::string> TextOf(std::span<const std::uint8_t> keys, Alphabet a
   return text;
 }
 
+// Years 2000 to 2099: every fourth is a leap year, 2000 included.
+std::uint32_t DaysInMonth(std::uint32_t month, std::uint32_t yearByte) {
+  constexpr std::uint32_t kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && yearByte % 4 == 0 ? 29 : kDays[month - 1];
+}
+
+// A day that exists: a holiday on 31 February would never come.
 bool ValidDate(std::uint32_t number) {
   if (number == 0) return true;
   const std::uint32_t day = number % 100;
   const std::uint32_t month = number / 100 % 100;
   const std::uint32_t year = number / 10000;
-  return day >= 1 && day <= 31 && month >= 1 && month <= 12 && year <= 99;
+  return month >= 1 && month <= 12 && year <= 99 && day >= 1 && day <= DaysInMonth(month, year);
+}
+
+// Decimal digits without sign, blanks or leading zeros.
+std::optional<std::uint32_t> ParseDecimal(std::string_view text) {
+  if (text.empty() || text.size() > 10 || (text.size() > 1 && text[0] == '0')) return std::nullopt;
+  std::uint64_t n = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  if (n > 0xFFFFFFFFu) return std::nullopt;
+  return static_cast<std::uint32_t>(n);
+}
+
+// Exactly `count` decimal digits, leading zeros included.
+std::optional<std::uint32_t> FixedDigits(std::string_view text, std::size_t count) {
+  if (text.size() != count) return std::nullopt;
+  std::uint32_t n = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  return n;
+}
+
+std::optional<std::uint32_t> HexDigit(char c) {
+  if (c >= '0' && c <= '9') return static_cast<std::uint32_t>(c - '0');
+  if (c >= 'A' && c <= 'F') return static_cast<std::uint32_t>(c - 'A' + 10);
+  if (c >= 'a' && c <= 'f') return static_cast<std::uint32_t>(c - 'a' + 10);
+  return std::nullopt;
+}
+
+std::optional<Value> ParseUnchecked(const PanelParameter& parameter, std::string_view text) {
+  switch (parameter.kind) {
+    case ValueKind::Options: {
+      if (text.size() != 4 || text.substr(0, 2) != "0x") return std::nullopt;
+      const auto high = HexDigit(text[2]);
+      const auto low = HexDigit(text[3]);
+      if (!high || !low) return std::nullopt;
+      return Value{*high * 16 + *low, {}};
+    }
+    case ValueKind::Number:
+    case ValueKind::Choice: {
+      const auto n = ParseDecimal(text);
+      if (!n) return std::nullopt;
+      return Value{*n, {}};
+    }
+    case ValueKind::Time: {
+      if (text.size() != 5 || text[2] != ':') return std::nullopt;
+      const auto hour = FixedDigits(text.substr(0, 2), 2);
+      const auto minute = FixedDigits(text.substr(3, 2), 2);
+      if (!hour || !minute) return std::nullopt;
+      return Value{*hour * 100 + *minute, {}};
+    }
+    case ValueKind::Date: {
+      if (text == "none") return Value{0, {}};
+      if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+      const auto year = FixedDigits(text.substr(0, 4), 4);
+      const auto month = FixedDigits(text.substr(5, 2), 2);
+      const auto day = FixedDigits(text.substr(8, 2), 2);
+      // Day 0 of month 0 is how the panel says "none"; written as a date it is no date.
+      if (!year || !month || !day || *year < 2000 || *year > 2099 || *day == 0) return std::nullopt;
+      return Value{*day + 100 * *month + 10000 * (*year - 2000), {}};
+    }
+    case ValueKind::Digits:
+    case ValueKind::LongDigits:
+    case ValueKind::Code:
+    case ValueKind::Phone: {
+      if (text.size() < 2 || text.front() != '"' || text.back() != '"') return std::nullopt;
+      const std::string_view inner = text.substr(1, text.size() - 2);
+      if (inner.find('"') != std::string_view::npos) return std::nullopt;
+      return Value{0, std::string(inner)};
+    }
+  }
+  return std::nullopt;
+}
+
+std::string TwoDigits(std::uint32_t n) {
+  return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
 }
 
 }  // namespace
@@ -370,6 +456,55 @@ std::optional<Value> ApplyEntry(const PanelParameter& parameter, const Value& cu
     }
   }
   return std::nullopt;
+}
+
+std::string FormatValue(const PanelParameter& parameter, const Value& value) {
+  switch (parameter.kind) {
+    case ValueKind::Options: {
+      constexpr std::string_view kHex = "0123456789ABCDEF";
+      return std::string("0x") + kHex[value.number / 16 % 16] + kHex[value.number % 16];
+    }
+    case ValueKind::Number:
+    case ValueKind::Choice: return std::to_string(value.number);
+    case ValueKind::Time: return TwoDigits(value.number / 100) + ":" + TwoDigits(value.number % 100);
+    case ValueKind::Date:
+      if (value.number == 0) return "none";
+      return std::to_string(2000 + value.number / 10000) + "-" + TwoDigits(value.number / 100 % 100) + "-" +
+             TwoDigits(value.number % 100);
+    case ValueKind::Digits:
+    case ValueKind::LongDigits:
+    case ValueKind::Code:
+    case ValueKind::Phone: return "\"" + value.text + "\"";
+  }
+  return {};
+}
+
+std::optional<Value> ParseValue(const PanelParameter& parameter, std::string_view text) {
+  std::optional<Value> value = ParseUnchecked(parameter, text);
+  if (!value || !IsValid(parameter, *value)) return std::nullopt;
+  return value;
+}
+
+std::string ValueSyntax(const PanelParameter& parameter) {
+  const std::string most = std::to_string(parameter.maximum);
+  switch (parameter.kind) {
+    case ValueKind::Options: return "an option byte from 0x00 to 0xFF";
+    case ValueKind::Number:
+      return "a number from " + std::to_string(parameter.minimum) + " to " + std::to_string(parameter.maximum);
+    case ValueKind::Choice: {
+      std::string text = "one of";
+      for (const Choice& choice : parameter.choices)
+        text += (&choice == parameter.choices.data() ? " " : ", ") + std::to_string(choice.value);
+      return text;
+    }
+    case ValueKind::Time: return "a time from 00:00 to 23:59";
+    case ValueKind::Date: return "a date from 2000-01-01 to 2099-12-31, or none";
+    case ValueKind::Digits: return "up to " + most + " characters of 0-9 and B-F in double quotes";
+    case ValueKind::LongDigits:
+    case ValueKind::Code: return "up to " + most + " digits in double quotes";
+    case ValueKind::Phone: return "up to " + most + " characters of 0-9 # * = W - in double quotes";
+  }
+  return {};
 }
 
 }  // namespace params

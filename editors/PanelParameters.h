@@ -76,4 +76,15 @@ panel::FrameBytes WriteKeys(const PanelParameter& parameter, const Value& curren
 std::optional<Value> ApplyEntry(const PanelParameter& parameter, const Value& current,
                                 std::span<const std::uint8_t> keys);
 
+// A value as people and panel files write it: option bytes 0x5A, numbers
+// and choices in decimal, digit strings, codes and phone numbers in double
+// quotes ("12BF", ""), times 17:30, dates 2026-12-25 or none.
+std::string FormatValue(const PanelParameter& parameter, const Value& value);
+// The value such a text stands for; nothing for a text in another form
+// (leading zeros, blanks, "0X5A", unbalanced quotes) or a value the
+// parameter does not keep. One text per value, so saved values compare as text.
+std::optional<Value> ParseValue(const PanelParameter& parameter, std::string_view text);
+// What ParseValue takes for the parameter, for messages ("a number from 0 to 255").
+std::string ValueSyntax(const PanelParameter& parameter);
+
 }  // namespace params

@@ -31,7 +31,7 @@ class LinkConnection : public FrameTransport {
   virtual void closeConnection() = 0;
   virtual bool isOpen() const = 0;
   // Connecting or connected: while it does, no caller may take its place.
-  virtual bool holdsLine() const = 0;
+  virtual bool holdsLine() const { return isOpen(); }
 };
 
 // The main window's side of the link: frames, and the news that the link closed.

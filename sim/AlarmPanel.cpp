@@ -1,7 +1,5 @@
 #include "sim/AlarmPanel.h"
 
-#include <algorithm>
-
 #include "link/PanelFrames.h"
 
 namespace sim {
@@ -33,12 +31,12 @@ std::string Areas(std::uint8_t mask) {
 
 }  // namespace
 
-AlarmPanel::AlarmPanel(Codes codes) : codes_(std::move(codes)) {}
+AlarmPanel::AlarmPanel(Codes codes) : parameters_(codes) {}
 
 void AlarmPanel::pressKey(std::uint8_t key) {
   idleSeconds_ = 0;
-  // In program mode the keys write installer parameters, which this panel
-  // does not keep; command keys have no meaning there.
+  // In program mode the keys write installer parameters (the panel model
+  // hands them to the parameters); command keys have no meaning there.
   if (programMode_) return;
   if (key <= 9) {
     if (entry_ == Entry::None) startEntry(Entry::Code);
@@ -68,7 +66,7 @@ void AlarmPanel::finishEntry() {
     case Entry::Code: userCode(); break;
     case Entry::Installer:
       // An over-long entry is a wrong code, not a prefix match.
-      if (!tooLong_ && digits_ == codes_.installer && (armed_ | stay_) == 0) {
+      if (!tooLong_ && !digits_.empty() && digits_ == parameters_.installerCode() && (armed_ | stay_) == 0) {
         programMode_ = true;
         answers_.push_back(Answer::ProgramMode);
       }
@@ -111,7 +109,7 @@ void AlarmPanel::commandKey(std::uint8_t key) {
 }
 
 void AlarmPanel::userCode() {
-  if (tooLong_ || std::find(codes_.user.begin(), codes_.user.end(), digits_) == codes_.user.end()) return;
+  if (tooLong_ || parameters_.userWithCode(digits_) == 0) return;
   const bool alarmed = fire_ || medical_ || panic_ || alarm_ != 0 || (outputs_ & (1u << (kBellOutput - 1)));
   if ((armed_ | stay_) != 0 || alarmed) {
     fire_ = medical_ = panic_ = false;
@@ -137,6 +135,7 @@ void AlarmPanel::applyOutputDigits() {
 
 void AlarmPanel::leaveProgramMode() {
   programMode_ = false;
+  parameters_.leave();
   startEntry(Entry::None);
 }
 

@@ -5,18 +5,16 @@
 #include <string>
 #include <vector>
 
-namespace sim {
+#include "sim/ParameterStore.h"
 
-// The codes the simulated panel takes (digits only).
-struct PanelCodes {
-  std::vector<std::string> user{"1234"};
-  std::string installer = "9999";
-};
+namespace sim {
 
 // The state of the simulated panel and what its keypad keys do to it:
 // 16 zones (1-8 in area A, 9-16 in area B), 8 outputs (output 1 is the
-// bell), two areas, four troubles and program mode. It knows nothing of
-// links; the panel model turns its state into status frames.
+// bell), two areas, four troubles, program mode and the installer
+// parameters, whose user codes (P1) and installer code (P25/1) are the codes
+// its keypad takes. It knows nothing of links; the panel model turns its
+// state into status frames.
 class AlarmPanel {
  public:
   static constexpr int kZones = 16;
@@ -69,9 +67,10 @@ class AlarmPanel {
   void arm(std::uint8_t areas);
   void stayArm(std::uint8_t areas);
   void disarm(std::uint8_t areas);
-  // The codes the panel left the factory with.
-  void restoreFactoryCodes() { codes_ = Codes{}; }
-  const Codes& codes() const { return codes_; }
+  // The installer parameters; the keypad reads its codes from them.
+  ParameterStore& parameters() { return parameters_; }
+  const ParameterStore& parameters() const { return parameters_; }
+  Codes codes() const { return {parameters_.userCodes(), parameters_.installerCode()}; }
 
   Frame statusFrame(Status status) const;
   Frame answerFrame(Answer answer) const;
@@ -108,7 +107,7 @@ class AlarmPanel {
 
   static std::uint8_t areaOfZone(int zone) { return zone <= 8 ? kAreaA : kAreaB; }
 
-  Codes codes_;
+  ParameterStore parameters_;
   std::uint16_t open_ = 0;
   std::uint16_t alarm_ = 0;
   std::uint16_t bypassed_ = 0;

@@ -6,14 +6,6 @@
 
 namespace sim {
 
-std::uint8_t PanelDiagnostics::ActiveTimeZones(const std::tm& clock) {
-  std::uint8_t zones = 0;
-  const bool weekday = clock.tm_wday >= 1 && clock.tm_wday <= 5;
-  if (weekday && clock.tm_hour >= 8 && clock.tm_hour < 18) zones |= 0x01;
-  if (clock.tm_hour >= 22 || clock.tm_hour < 6) zones |= 0x02;
-  return zones;
-}
-
 std::optional<PanelDiagnostics::Frame> PanelDiagnostics::read(std::uint8_t parameter, std::uint8_t entity,
                                                               const AlarmPanel& panel, int version,
                                                               const std::tm& clock) {
@@ -28,7 +20,7 @@ std::optional<PanelDiagnostics::Frame> PanelDiagnostics::read(std::uint8_t param
                    entity, D};
     }
     case 3: return Frame{D, 0x16, M, 0x00, AlarmPanel::kAllAreas, kParameter, entity, D};
-    case 4: return Frame{D, 0x16, M, 0x00, ActiveTimeZones(clock), kParameter, entity, D};
+    case 4: return Frame{D, 0x16, M, 0x00, panel.parameters().activeTimeZones(clock), kParameter, entity, D};
     case 5: {
       const bool low = (panel.troubles() & AlarmPanel::kBattery) != 0;
       return Frame{D, 0x17, M, low ? kBatteryLow : kBatteryCharged, kParameter, entity, D};
@@ -58,12 +50,11 @@ void PanelDiagnostics::CarryOut(Action action, AlarmPanel& panel, EventMemory& m
       break;
     case Action::CallBack: memory.record(33, clock); break;
     case Action::RestoreCodesAndPhones:
-      // This panel keeps no phone numbers; the codes are all there is.
-      panel.restoreFactoryCodes();
+      panel.parameters().restoreCodesAndPhones();
       memory.record(137, clock);
       break;
     case Action::RestoreAll:
-      panel.restoreFactoryCodes();
+      panel.parameters().restoreAll();
       memory.record(136, clock);
       break;
   }

@@ -33,9 +33,6 @@ class PanelDiagnostics {
   // Does what the action says and logs it in the event memory.
   static void CarryOut(Action action, AlarmPanel& panel, EventMemory& memory, const std::tm& clock);
 
-  // Time zone 1 covers office hours on weekdays, time zone 2 the night.
-  static std::uint8_t ActiveTimeZones(const std::tm& clock);
-
  private:
   std::optional<Action> waiting_;
 };

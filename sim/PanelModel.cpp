@@ -1,6 +1,7 @@
 #include "sim/PanelModel.h"
 
 #include <chrono>
+#include <optional>
 
 #include "link/PanelFrames.h"
 
@@ -12,6 +13,43 @@ namespace {
 constexpr std::size_t kMaxMessage = 300;
 // A full memory, as on a panel that has been in use for a while.
 constexpr std::size_t kSeededEvents = EventMemory::kCapacity;
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+void AdvanceOneSecond(std::tm& t) {
+  if (++t.tm_sec < 60) return;
+  t.tm_sec = 0;
+  if (++t.tm_min < 60) return;
+  t.tm_min = 0;
+  if (++t.tm_hour < 24) return;
+  t.tm_hour = 0;
+  t.tm_wday = (t.tm_wday + 1) % 7;
+  if (++t.tm_mday <= DaysInMonth(t.tm_year + 1900, t.tm_mon + 1)) return;
+  t.tm_mday = 1;
+  if (++t.tm_mon < 12) return;
+  t.tm_mon = 0;
+  ++t.tm_year;
+}
+
+// The number of digit keys, or nothing for another count or a key that is no digit.
+std::optional<int> DigitsOf(const std::vector<std::uint8_t>& keys, std::size_t count) {
+  if (keys.size() != count) return std::nullopt;
+  int n = 0;
+  for (const std::uint8_t k : keys) {
+    if (k > 9) return std::nullopt;
+    n = n * 10 + k;
+  }
+  return n;
+}
+
+// "Output un-mapped".
+constexpr std::uint8_t kUnmappedFrame[] = {panel::kDelimiter, 0x15, 0x00, 0x0D, ParameterStore::kUnmap,
+                                           panel::kDelimiter};
 }  // namespace
 
 PanelModel::PanelModel(FrameSink sendFrame, AlarmPanel::Codes codes)
@@ -38,8 +76,7 @@ void PanelModel::linkUp() {
 }
 
 void PanelModel::tick() {
-  ++clock_.tm_sec;
-  std::mktime(&clock_);  // normalises minute, hour, day and month roll-over
+  AdvanceOneSecond(clock_);
   sendClock();
   panel_.tick();
   publishChanges();
@@ -90,19 +127,21 @@ void PanelModel::receive(Bytes bytes) {
           message_.assign(1, b);
         }
         break;
-      case ParseState::InFrame:
+      case ParseState::InFrame: {
         if (b == panel::kDelimiter && message_.size() == 1) break;  // doubled opener
         if (message_.size() >= kMaxMessage) {
           parse_ = ParseState::Idle;
           break;
         }
+        const bool ends = b == panel::kDelimiter && !delimiterIsBody();
         message_.push_back(b);
-        if (b == panel::kDelimiter) {
+        if (ends) {
           parse_ = ParseState::Idle;
           if (onMessage) onMessage(message_);
           handleFrame(Bytes(message_).subspan(1, message_.size() - 2));
         }
         break;
+      }
       case ParseState::InKeys:
         if (b == panel::kDelimiter || b == panel::kKeystrokeLead) {
           flushKeys();
@@ -123,6 +162,12 @@ void PanelModel::receive(Bytes bytes) {
   }
 }
 
+bool PanelModel::delimiterIsBody() const {
+  // 7E AB 07 00 p 00 e 7E: the frame's length is fixed, so p and e may be anything.
+  return message_.size() >= 2 && message_[1] == panel::kTypeParamRead &&
+         (message_.size() == 4 || message_.size() == 6);
+}
+
 void PanelModel::flushKeys() {
   if (onMessage && message_.size() > 0) onMessage(message_);
 }
@@ -138,19 +183,69 @@ void PanelModel::handleFrame(Bytes frame) {
     if (const auto record = events_.nextAfter(frame[2])) send(*record);
   } else if (frame[0] == panel::kTypeParamRead && frame.size() >= 6 && frame[1] == panel::kPcMarker &&
              panel_.programMode()) {
-    if (const auto answer = diagnostics_.read(frame[3], frame[5], panel_, version_, clock_)) send(*answer);
+    const std::uint8_t parameter = frame[3];
+    const std::uint8_t entity = frame[5];
+    const auto diagnostic = diagnostics_.read(parameter, entity, panel_, version_, clock_);
+    // Every read positions the parameters, diagnostics included.
+    const auto reply = panel_.parameters().read(parameter, entity);
+    if (diagnostic)
+      send(*diagnostic);
+    else if (reply)
+      send(*reply);
   }
 }
 
 void PanelModel::handleKey(std::uint8_t key) {
   if (panel_.programMode()) {
     if (const auto action = diagnostics_.key(key)) PanelDiagnostics::CarryOut(*action, panel_, events_, clock_);
+    if (const auto entry = panel_.parameters().key(key)) carryOut(*entry);
   }
   if (key == panel::key::kEventReview) {
     if (const auto record = events_.startReview()) send(*record);
   }
   panel_.pressKey(key);
   publishChanges();
+}
+
+void PanelModel::carryOut(const ParameterStore::Entry& entry) {
+  if (entry.parameter == ParameterStore::kUnmap) {
+    // ENTER alone confirms; any other entry is no answer to "un-map?".
+    if (entry.keys.empty() && panel_.parameters().unmapOutput(entry.entity)) send(kUnmappedFrame);
+  } else if (entry.parameter == ParameterStore::kClock) {
+    if (setClockFrom(entry)) sendClock();
+  }
+}
+
+bool PanelModel::setClockFrom(const ParameterStore::Entry& entry) {
+  switch (entry.entity) {
+    case 1: {  // HH MM
+      const std::optional<int> hhmm = DigitsOf(entry.keys, 4);
+      if (!hhmm || *hhmm / 100 > 23 || *hhmm % 100 > 59) return false;
+      clock_.tm_hour = *hhmm / 100;
+      clock_.tm_min = *hhmm % 100;
+      clock_.tm_sec = 0;
+      return true;
+    }
+    case 2: {  // 1 = Sunday .. 7 = Saturday
+      const std::optional<int> day = DigitsOf(entry.keys, 1);
+      if (!day || *day < 1 || *day > 7) return false;
+      clock_.tm_wday = *day - 1;
+      return true;
+    }
+    case 3: {  // DD MM YY
+      const std::optional<int> ddmmyy = DigitsOf(entry.keys, 6);
+      if (!ddmmyy) return false;
+      const int day = *ddmmyy / 10000;
+      const int month = *ddmmyy / 100 % 100;
+      const int year = 2000 + *ddmmyy % 100;
+      if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return false;
+      clock_.tm_mday = day;
+      clock_.tm_mon = month - 1;
+      clock_.tm_year = year - 1900;
+      return true;
+    }
+    default: return false;
+  }
 }
 
 }  // namespace sim

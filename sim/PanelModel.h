@@ -46,6 +46,9 @@ class PanelModel {
   // Sends the answers the panel owes and every status frame that changed.
   void publishChanges();
 
+  // The panel's clock runs on its own: it does not follow the host's time
+  // zone, and its day of the week (tm_wday, set with the time) only moves on
+  // at midnight, as the panel's own register does.
   void setClock(const std::tm& time) { clock_ = time; }
   void sendClock();
   const std::tm& clock() const { return clock_; }
@@ -69,6 +72,12 @@ class PanelModel {
  private:
   enum class ParseState { Idle, InFrame, InKeys };
   void flushKeys();
+  // Whether a 0x7E now is a body byte: the parameter or entity of a read
+  // request (parameter 126 is 0x7E) rather than the frame's end.
+  bool delimiterIsBody() const;
+  // An ENTER into a position the parameter store keeps no value for.
+  void carryOut(const ParameterStore::Entry& entry);
+  bool setClockFrom(const ParameterStore::Entry& entry);
 
   FrameSink sendFrame_;
   AlarmPanel panel_;

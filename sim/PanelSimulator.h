@@ -34,6 +34,8 @@ struct PanelSimulatorOptions {
 //   output on N | output off N         switch an output (output 1 is the bell)
 //   arm [A|B] | stay [A|B] | disarm [A|B]   as another keypad would, no code asked
 //   clock YYYY-MM-DD HH:MM:SS          set the panel clock and send it
+//   param P E [VALUE]                  print or set an installer parameter
+//   user N | phone N                   print every parameter of user N / phone slot N
 //   status                             print the panel's state
 //   drop                               close the link to the PC
 //   raw HEX...                         send bytes to the PC as they are (scrambled on a PC-opened link)

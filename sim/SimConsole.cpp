@@ -3,8 +3,10 @@
 #include <QDateTime>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 namespace sim {
 
@@ -60,6 +62,60 @@ int ParseNumber(const QStringList& words, qsizetype at) {
   bool ok = false;
   const int n = words.size() > at ? words[at].toInt(&ok) : 0;
   return ok ? n : 0;
+}
+
+// A decimal byte at words[at] (no sign), or nothing.
+std::optional<std::uint8_t> ParseByte(const QStringList& words, qsizetype at) {
+  if (words.size() <= at || words[at].startsWith(QLatin1Char('+'))) return std::nullopt;
+  bool ok = false;
+  const uint n = words[at].toUInt(&ok, 10);
+  if (!ok || n > 0xFF) return std::nullopt;
+  return static_cast<std::uint8_t>(n);
+}
+
+QString ParamName(std::uint8_t parameter, std::uint8_t entity) {
+  return QStringLiteral("param %1/%2").arg(parameter).arg(entity);
+}
+
+void PrintParam(const ParameterStore& store, const params::PanelParameter& p, std::uint8_t entity) {
+  PrintSimLine(ParamName(p.parameter, entity) + QStringLiteral(" = ") +
+               QString::fromStdString(params::FormatValue(p, *store.value(p.parameter, entity))));
+}
+
+// param P E [VALUE]: show or set one value.
+bool ParamCommand(ParameterStore& store, const QStringList& words) {
+  const std::optional<std::uint8_t> parameter = ParseByte(words, 1);
+  const std::optional<std::uint8_t> entity = ParseByte(words, 2);
+  if (!parameter || !entity) return false;
+  const params::PanelParameter* p = params::FindPanelParameter(*parameter, *entity);
+  const QString name = ParamName(*parameter, *entity);
+  if (p == nullptr) {
+    PrintSimLine(QStringLiteral("refused %1: no such parameter").arg(name));
+    return true;
+  }
+  if (words.size() > 3) {
+    const std::string text = words.mid(3).join(QLatin1Char(' ')).toStdString();
+    const std::optional<params::Value> value = params::ParseValue(*p, text);
+    if (!value) {
+      PrintSimLine(QStringLiteral("refused %1: expected %2").arg(name, QString::fromStdString(params::ValueSyntax(*p))));
+      return true;
+    }
+    store.set(*parameter, *entity, *value);
+  }
+  PrintParam(store, *p, *entity);
+  return true;
+}
+
+// user N, phone N: every parameter of that user or phone slot, in catalogue order.
+bool EntityCommand(const ParameterStore& store, const QStringList& words, std::initializer_list<std::string_view> kinds,
+                   int last) {
+  const std::optional<std::uint8_t> entity = ParseByte(words, 1);
+  if (words.size() != 2 || !entity || *entity < 1 || *entity > last) return false;
+  for (const params::PanelParameter& p : params::PanelParameters()) {
+    if (p.entities.contains(*entity) && std::find(kinds.begin(), kinds.end(), p.entityName) != kinds.end())
+      PrintParam(store, p, *entity);
+  }
+  return true;
 }
 
 }  // namespace
@@ -123,11 +179,17 @@ bool RunPanelCommand(PanelModel& model, const QStringList& words) {
       tm.tm_hour = when.time().hour();
       tm.tm_min = when.time().minute();
       tm.tm_sec = when.time().second();
-      tm.tm_isdst = -1;
+      tm.tm_wday = when.date().dayOfWeek() % 7;  // Qt counts Monday 1 .. Sunday 7
       model.setClock(tm);
       model.sendClock();
       return true;
     }
+  } else if (verb == QLatin1String("param") && words.size() >= 3) {
+    return ParamCommand(panel.parameters(), words);
+  } else if (verb == QLatin1String("user")) {
+    return EntityCommand(panel.parameters(), words, {"user", "radio user"}, ParameterStore::kUsers);
+  } else if (verb == QLatin1String("phone")) {
+    return EntityCommand(panel.parameters(), words, {"phone"}, 8);
   } else if (verb == QLatin1String("status") && words.size() == 1) {
     for (const std::string& text : panel.describe()) PrintSimLine(QString::fromStdString(text));
     return true;

@@ -38,6 +38,9 @@ class StdinCommands : public QObject {
 //   output on N | output off N
 //   arm [A|B] | stay [A|B] | disarm [A|B]
 //   clock YYYY-MM-DD HH:MM:SS
+//   param P E | param P E VALUE      show or set a parameter ("sim: param P/E = VALUE",
+//                                    or "sim: refused param P/E: <reason>")
+//   user N | phone N                 every parameter of user N (1-100) / phone slot N (1-8)
 //   status
 // Returns false for a line that is not one of these.
 bool RunPanelCommand(PanelModel& model, const QStringList& words);

@@ -74,10 +74,10 @@ int RunPanelSimulator(const QStringList& arguments) {
                                       QStringLiteral("Four-character code of login-only connections."),
                                       QStringLiteral("code"));
   const QCommandLineOption userCode(QStringLiteral("user-code"),
-                                    QStringLiteral("A user code that arms and disarms (repeatable; default 1234)."),
+                                    QStringLiteral("A user code that arms and disarms, up to 6 digits (repeatable: users 1, 2, ...; default 1234)."),
                                     QStringLiteral("digits"));
   const QCommandLineOption installerCode(QStringLiteral("installer-code"),
-                                         QStringLiteral("The installer code that opens program mode (default 9999)."),
+                                         QStringLiteral("The installer code that opens program mode, up to 6 digits (default 9999)."),
                                          QStringLiteral("digits"), QStringLiteral("9999"));
   line.addOptions({callIn, redial, callBack, listen, password, verdict, loginVerdict, split, once, constants, accessCode,
                    userCode, installerCode});
@@ -135,15 +135,22 @@ int RunPanelSimulator(const QStringList& arguments) {
     std::copy_n(code.constData(), 4, options.policy.secrets.accessCode.begin());
   }
 
-  // The PC sends at most 14 digits of a user code and 13 of an installer code.
+  // They go into the panel's parameters: user codes (users 1, 2, ... in
+  // order) and the installer code hold up to 6 digits.
+  constexpr qsizetype kCodeDigits = 6;
   sim::AlarmPanel::Codes codes;
   if (line.isSet(userCode)) codes.user.clear();
+  if (line.values(userCode).size() > sim::ParameterStore::kUsers)
+    return line.fail(QStringLiteral("--user-code: more than %1 users").arg(sim::ParameterStore::kUsers));
   for (const QString& code : line.values(userCode)) {
-    if (!IsCode(code, 14)) return line.fail(QStringLiteral("--user-code: '%1' is not 1 to 14 digits").arg(code));
+    if (!IsCode(code, kCodeDigits))
+      return line.fail(QStringLiteral("--user-code: '%1' is not 1 to %2 digits").arg(code).arg(kCodeDigits));
     codes.user.push_back(code.toStdString());
   }
-  if (!IsCode(line.value(installerCode), 13))
-    return line.fail(QStringLiteral("--installer-code: '%1' is not 1 to 13 digits").arg(line.value(installerCode)));
+  if (!IsCode(line.value(installerCode), kCodeDigits))
+    return line.fail(QStringLiteral("--installer-code: '%1' is not 1 to %2 digits")
+                         .arg(line.value(installerCode))
+                         .arg(kCodeDigits));
   codes.installer = line.value(installerCode).toStdString();
 
   sim::PanelSimulator simulator(options, std::make_unique<sim::PanelModel>(nullptr, std::move(codes)));

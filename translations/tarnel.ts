@@ -1068,6 +1068,446 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
 </context>
 <context>
+    <name>editors::CClockDlg</name>
+    <message>
+        <source>Synchronize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::CHolydayDlg</name>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holydays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holiday %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::CKeyswitchDlg</name>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyswitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyswitch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyswitch number is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::CListDlg</name>
+    <message>
+        <source>Zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::COutTime</name>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON Delay Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chime Mode Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(0-9999 Seconds, 0 = no delay)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(0-255 1/10th Seconds, eg 20 = 2 secs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output number is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse time is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chime mode time is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::COutputDlg</name>
+    <message>
+        <source>Un-map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options &quot;A&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options &quot;B&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options &quot;C&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options &quot;D&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zones to OP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output number is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un-Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::CPhoneNumberDlg</name>
+    <message>
+        <source>Phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum dial retries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slot number is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number not correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::CTimeZoneDlg</name>
+    <message>
+        <source>Ignore Holidays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active days:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone number is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::CUserCodeDlg</name>
+    <message>
+        <source>Radio User Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Users</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assigned to: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Privileges: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::CValueDlg</name>
+    <message>
+        <source>%1 Digits 0-9,B,C,D,E,F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value %1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account not correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No digital character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overrange</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::EntityNumberField</name>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editors::ParamEditor</name>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>events::CDiagnosticDlg</name>
     <message>
         <source>Exit</source>

@@ -31,6 +31,7 @@ class PausingEditor : public console::EditorDialog {
     pauseAfterWrite(pauseMs);
   }
   void sendLater(std::uint8_t key) { send(panel::KeystrokeFrame({key})); }
+  void sendInTurn(std::uint8_t key) { inTurn([this, key] { sendLater(key); }); }
   void handlePanelFrame(const std::uint8_t* frame, std::size_t length) override {
     frames.emplace_back(frame, frame + length);
     if (frame[0] == 0x16) write(100);  // a reply that writes again pauses again
@@ -93,6 +94,30 @@ TEST_F(EditorPause, ACloseRequestDuringAPauseDropsWhatWasHeld) {
   EXPECT_FALSE(editor.isPaused());
   QTest::qWait(30);
   EXPECT_EQ(conn.writes.size(), 1u);
+}
+
+// Before, a second write during a pause restarted the pause timer with the
+// shorter time, and its frame went out with no pause of its own after it.
+TEST_F(EditorPause, APauseAskedForDuringAPauseStartsAfterTheWorkBeforeIt) {
+  editor.write(250);
+  editor.write(100);
+  editor.sendInTurn(0x04);
+  EXPECT_EQ(conn.writes.size(), 1u);
+  EXPECT_EQ(Times().pauses, std::vector<int>{250});
+  ASSERT_TRUE(WaitFor([&] { return conn.writes.size() == 3; }));
+  EXPECT_EQ(Times().pauses, (std::vector<int>{250, 100}));
+  EXPECT_EQ(conn.writes[1], (Bytes{0x7A, 0x01, 0x11}));
+  EXPECT_EQ(conn.writes[2], (Bytes{0x7A, 0x04}));
+}
+
+TEST_F(EditorPause, AnEditorThatHasEndedSendsNothing) {
+  editor.reject();
+  editor.sendLater(0x01);
+  editor.sendInTurn(0x02);
+  editor.write(100);
+  QTest::qWait(10);
+  EXPECT_TRUE(conn.writes.empty());
+  EXPECT_TRUE(Times().pauses.empty());
 }
 
 }  // namespace

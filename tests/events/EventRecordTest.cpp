@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "events/EventCsv.h"
 #include "events/EventRecord.h"
 
 namespace {
@@ -67,6 +68,21 @@ TEST(EventRecord, ShortOrForeignFramesAreNoRecords) {
   wrongType[0] = 0x21;
   EXPECT_FALSE(DecodeEventRecord(wrongType.data(), wrongType.size()));
   EXPECT_FALSE(DecodeEventRecord(nullptr, 10));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EventCsv, OneRowPerEventWithAnIsoTimeAndTheRawFields) {
+  const std::vector<std::uint8_t> frame{0x20, 0x07, 0x35, 39, 0x80, 0x00, 0x1A, 0x21, 0x02, 0x07, 0x7E};
+  const auto record = events::DecodeEventRecord(frame.data(), frame.size());
+  ASSERT_TRUE(record);
+  EXPECT_EQ(events::EventCsvHeader(), "time,event,code,area,number,index\r\n");
+  EXPECT_EQ(events::EventCsvRow(*record), "2013-01-01T17:04:00,Area B Armed by User 7,39,2,7,53\r\n");
+  EXPECT_EQ(events::CsvField("plain text"), "plain text");
+  EXPECT_EQ(events::CsvField("a, b"), "\"a, b\"");
+  EXPECT_EQ(events::CsvField("say \"hi\"\r\n"), "\"say \"\"hi\"\"\r\n\"");
 }
 
 }  // namespace

@@ -268,8 +268,10 @@ TEST_F(SimPanelEvents, RestoresGoBackToTheFactoryCodesAndCallBackIsLogged) {
   EXPECT_EQ(Text(custom.events().events().back()), "Callback requested");
 }
 
-// Time zone 1: weekdays 08:00 to 17:59; time zone 2: every night 22:00 to 05:59.
+// The factory's time zones: zone 1 weekdays 08:00 to 17:59, zone 2 every
+// night 22:00 to 05:59.
 TEST(SimDiagnostics, TimeZonesFollowTheClockOnBothSidesOfEachBoundary) {
+  const sim::ParameterStore factory;
   struct Case {
     int day, hour, minute;
     std::uint8_t zones;
@@ -282,7 +284,7 @@ TEST(SimDiagnostics, TimeZonesFollowTheClockOnBothSidesOfEachBoundary) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "2024-05-" << c.day << " " << c.hour << ":" << c.minute);
-    EXPECT_EQ(sim::PanelDiagnostics::ActiveTimeZones(At(2024, 5, c.day, c.hour, c.minute, 0)), c.zones);
+    EXPECT_EQ(factory.activeTimeZones(At(2024, 5, c.day, c.hour, c.minute, 0)), c.zones);
   }
 }
 

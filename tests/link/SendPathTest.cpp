@@ -42,7 +42,6 @@ struct FixedBufferTransport : LinkConnection {
   }
   void closeConnection() override {}
   bool isOpen() const override { return true; }
-  bool holdsLine() const override { return true; }
   PanelLink& link;
   std::array<std::uint8_t, kMaxSendBytes> last{};
   std::size_t lastLength = 0;

@@ -80,4 +80,51 @@ TEST_F(SimulatorCommandsTest, MalformedCommandsAreRefusedAndChangeNothing) {
   EXPECT_TRUE(simulator->command(QStringLiteral("   ")));
 }
 
+TEST_F(SimulatorCommandsTest, ParamUserAndPhoneCommandsShowAndSetParameters) {
+  const auto printed = [this](const std::string& line) {
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(simulator->command(QString::fromStdString(line))) << line;
+    return testing::internal::GetCapturedStdout();
+  };
+  const struct {
+    std::string line, printed;
+  } cases[] = {
+      {"param 122 5", "sim: param 122/5 = 0x45\n"},
+      {"param 122 5 0x81", "sim: param 122/5 = 0x81\n"},
+      {"PARAM 122 5", "sim: param 122/5 = 0x81\n"},
+      {"param 60 2 255", "sim: param 60/2 = 255\n"},
+      {"param 60 2 256", "sim: refused param 60/2: expected a number from 0 to 255\n"},
+      {"param 181 1 \"0W*5\"", "sim: param 181/1 = \"0W*5\"\n"},
+      {"param 181 1 \"0W*5", "sim: refused param 181/1: expected up to 16 characters of 0-9 # * = W - in double quotes\n"},
+      {"param 1 3 \"\"", "sim: param 1/3 = \"\"\n"},
+      {"param 172 1 06:00", "sim: param 172/1 = 06:00\n"},
+      {"param 170 2 none", "sim: param 170/2 = none\n"},
+      {"param 170 2 2026-02-29", "sim: refused param 170/2: expected a date from 2000-01-01 to 2099-12-31, or none\n"},
+      {"param 200 1", "sim: refused param 200/1: no such parameter\n"},
+      {"param 125 9 3", "sim: refused param 125/9: no such parameter\n"},
+      {"user 1",
+       "sim: param 1/1 = \"1234\"\nsim: param 2/1 = 0\nsim: param 3/1 = 0x03\nsim: param 4/1 = 0x8F\n"
+       "sim: param 5/1 = 0x13\nsim: param 10/1 = 0xFF\nsim: param 9/1 = 0x00\nsim: param 12/1 = 0x00\n"
+       "sim: param 13/1 = 0x00\nsim: param 14/1 = 0x00\n"},
+      {"user 100",
+       "sim: param 1/100 = \"\"\nsim: param 2/100 = 0\nsim: param 3/100 = 0x00\nsim: param 4/100 = 0x00\n"
+       "sim: param 5/100 = 0x00\nsim: param 7/100 = 0\nsim: param 10/100 = 0x00\nsim: param 9/100 = 0x00\n"
+       "sim: param 12/100 = 0x00\nsim: param 13/100 = 0x00\nsim: param 14/100 = 0x00\nsim: param 15/100 = 0x00\n"
+       "sim: param 11/100 = 0x00\nsim: param 8/100 = 0x00\n"},
+      {"phone 1",
+       "sim: param 181/1 = \"0W*5\"\nsim: param 182/1 = 1\nsim: param 184/1 = 8\nsim: param 183/1 = 0x01\n"
+       "sim: param 186/1 = 0xFF\nsim: param 187/1 = 0xFF\nsim: param 188/1 = 0x01\nsim: param 189/1 = 0x04\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(printed(c.line), c.printed) << c.line;
+  for (const char* line : {"param 122", "param x 1", "param 256 1", "param -1 1", "param 122 +5", "user 0", "user 101",
+                           "user", "user 1 2", "phone 9", "phone 0"})
+    EXPECT_FALSE(simulator->command(QString::fromLatin1(line))) << line;
+  EXPECT_TRUE(sent.empty());
+
+  // The keypad takes a code as soon as it is set.
+  printed("param 1 2 \"4711\"");
+  model->receive(std::vector<std::uint8_t>{0x7A, 4, 7, 1, 1, 0x11});
+  EXPECT_EQ(model->panel().armedAreas(), AlarmPanel::kAllAreas);
+}
+
 }  // namespace

@@ -62,6 +62,20 @@ TEST_F(SimulatorEndToEndTest, TheInstallerCodeOptionOpensProgramMode) {
   EXPECT_EQ(std::count(window.frames.begin(), window.frames.end(), std::vector<std::uint8_t>{0x1F, 0x07, 0x02, 0x00, 0x7E}), 1);
 }
 
+TEST_F(SimulatorEndToEndTest, ParametersAreReadOverTheLinkAndSetOnStandardInput) {
+  panel::SendPanelFrame(panel::KeystrokeFrame({panel::key::kNo, 4, 4, 5, 5, panel::key::kEnter}));
+  ASSERT_TRUE(received({0x1F, 0x07, 0x02, 0x00, 0x7E}));
+  command("param 144 1 45");
+  ASSERT_TRUE(sim.waitForOutput(QStringLiteral("sim: param 144/1 = 45")));
+  panel::SendPanelFrame(panel::ParamReadRequest(144, 1));
+  EXPECT_TRUE(received({0x18, 0x07, 0x00, 0x2D, 0x90, 0x01, 0x7E}));
+  panel::SendPanelFrame(panel::KeystrokeFrame({3, 0, panel::key::kEnter}));
+  // Standard input and the link are two channels: ask once the keys are in.
+  ASSERT_TRUE(sim.waitForOutput(QStringLiteral("7A 03 00 11")));
+  command("param 144 1");
+  EXPECT_TRUE(sim.waitForOutput(QStringLiteral("sim: param 144/1 = 30")));
+}
+
 TEST_F(SimulatorEndToEndTest, DropClosesTheLink) {
   command("drop");
   EXPECT_TRUE(WaitFor([&] { return window.linkClosed == 1; }));

@@ -1,0 +1,171 @@
+#include "editors/COutputDlg.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "editors/CheckBoxRow.h"
+#include "editors/EntityNumberField.h"
+#include "editors/ParamCodec.h"
+#include "platform/MessageBoxes.h"
+
+namespace editors {
+
+namespace {
+
+constexpr std::uint8_t kTabParameters[] = {0x22, 0x23, 0x24, 0x25, 0x2C};
+constexpr std::uint8_t kUnmapParameter = 0x2B;
+// The panel's frame 15 with 0D 2B in bytes 2 and 3: an un-map is done.
+constexpr std::uint8_t kUnmapDoneType = 0x15;
+
+constexpr params::LabelTable kOptionsA{
+    "Invert Output", "Flash Output", "Single Pulse to Output", "Lockout Output", "DTMF Remote Control of Output",
+    "Keypad User can Operate Output", "<CONTROL> button can Operate Output",
+    "Pulsed Chime Alarm (linked to pulse timer)"};
+constexpr params::LabelTable kOptionsB{
+    "Mains Fail to Output", "Fuse Failure to Output", "Battery Low to Output", "Telephone Line Failure to Output",
+    "Supervisory Radio Failure to Output", "Sensor-Watch Alarm to Output", "System Tamper to Output",
+    "Receiver Fail to Output"};
+constexpr params::LabelTable kOptionsC{
+    "Walk-test Pulse to Output", "Pulse Output every 5 seconds when Disarmed",
+    "Pulse Output on Kiss-off Following Arming", "Pulse Output on Kiss-off Following a Zone Alarm",
+    "Output Disable when P25E3E timer is running", "", "", ""};
+constexpr params::LabelTable kOptionsD{
+    "Siren Driver to Output (applies to O/P 1&2 only, requires an 8\u03A9 speaker)",
+    "Output Reset Time is in Minutes",
+    "Output \u201CSilenced\u201D for 10 seconds on key-press",
+    "Turn Output OFF during Two Way Voice Mode",
+    "", "", "",
+    "Output Monitored (applies to O/P 1&2 only)"};
+
+const params::LabelTable* const kTabLabels[] = {&kOptionsA, &kOptionsB, &kOptionsC, &kOptionsD,
+                                                &params::kTimeZoneTexts};
+
+}  // namespace
+
+COutputDlg::COutputDlg(QWidget* parent)
+    : EditorDialog(parent),
+      output_(new EntityNumberField(1, 8, 1, this)),
+      tabs_(new QTabBar(this)),
+      boxes_(new CheckBoxRow(Qt::Vertical, this)),
+      unmap_(new QPushButton(tr("Un-map"), this)) {
+  setWindowTitle(tr("Output Options"));
+
+  auto* outputBox = new QGroupBox(tr("Output:"), this);
+  (new QVBoxLayout(outputBox))->addWidget(output_);
+  output_->field()->setAccessibleName(tr("Output"));
+
+  for (const QString& tab : {tr("Options \"A\""), tr("Options \"B\""), tr("Options \"C\""), tr("Options \"D\""),
+                             tr("Time Zones to OP")})
+    tabs_->addTab(tab);
+  boxes_->setLabels(*kTabLabels[0]);
+  boxes_->setBoxesEnabled(false);
+  unmap_->setAutoDefault(false);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(outputBox);
+  top->addStretch();
+  top->addWidget(unmap_, 0, Qt::AlignBottom);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(tabs_);
+  layout->addWidget(boxes_);
+  layout->addStretch();
+  setTabOrder(output_->field(), unmap_);
+  setTabOrder(unmap_, tabs_);
+  setTabOrder(tabs_, boxes_->box(0));
+
+  connect(output_, &EntityNumberField::changed, this, &COutputDlg::outputChanged);
+  connect(tabs_, &QTabBar::currentChanged, this, &COutputDlg::tabChanged);
+  connect(boxes_, &CheckBoxRow::boxClicked, this, [this] { pending_ = true; });
+  connect(unmap_, &QPushButton::clicked, this, &COutputDlg::unmap);
+  connect(&loadTimer_, &platform::OneShotTimer::timeout, this, &COutputDlg::load);
+}
+
+std::uint8_t COutputDlg::tabParameter() const { return kTabParameters[shownTab_]; }
+
+void COutputDlg::showEvent(QShowEvent* event) {
+  EditorDialog::showEvent(event);
+  if (started_) return;
+  started_ = true;
+  output_->setText(QStringLiteral("1"));
+}
+
+void COutputDlg::outputChanged() {
+  // Check box changes belong to the output they were made on: written
+  // before another output is chosen, typed or stepped.
+  writePending();
+  boxes_->setBoxesEnabled(false);
+  loadTimer_.start(500);
+}
+
+void COutputDlg::tabChanged(int index) {
+  writePending();
+  shownTab_ = index;
+  boxes_->setLabels(*kTabLabels[index]);
+  loadTimer_.start(1);
+}
+
+void COutputDlg::load() {
+  loadTimer_.stop();
+  const std::optional<int> output = output_->typed();
+  if (!output) return;
+  if (!output_->inRange(*output)) {
+    platform::ShowMessage(this, tr("Error"), tr("Output number is invalid"));
+    return;
+  }
+  currentOutput_ = static_cast<std::uint8_t>(*output);
+  output_->setPosition(*output);
+  send(panel::ParamReadRequest(tabParameter(), currentOutput_));
+}
+
+void COutputDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
+  if (length >= 4 && frame[0] == kUnmapDoneType && frame[2] == 0x0D && frame[3] == kUnmapParameter) {
+    unmap_->setText(tr("Un-Map"));
+    unmap_->setEnabled(true);
+    loadTimer_.start(1);
+    return;
+  }
+  const std::optional<params::Reply> reply = params::DecodeReply(frame, length);
+  if (!reply || reply->type != params::kOptionByteReply || reply->parameter != tabParameter() ||
+      reply->entity != currentOutput_)
+    return;
+  cached_[static_cast<std::size_t>(shownTab_)] = static_cast<std::uint8_t>(reply->number);
+  boxes_->setBits(static_cast<std::uint8_t>(reply->number));
+  boxes_->setBoxesEnabled(true);
+}
+
+void COutputDlg::writePending() {
+  if (!pending_) return;
+  pending_ = false;
+  const panel::FrameBytes keys = boxes_->toggleEntry(cached_[static_cast<std::size_t>(shownTab_)]);
+  boxes_->setBoxesEnabled(false);
+  if (keys.empty()) return;
+  send(keys);
+  // 7A, the options and 11: one key more than the options changed.
+  pauseAfterWrite(250 * (keys.size() - 1));
+}
+
+void COutputDlg::unmap() {
+  // Pending toggles go to the option byte they were made on, before the
+  // panel is moved to the un-map command.
+  writePending();
+  send(panel::ParamReadRequest(kUnmapParameter, currentOutput_));
+  if (platform::AskYesNo(this, tr("Attention"), tr("Are you sure?"))) {
+    unmap_->setEnabled(false);
+    unmap_->setText(tr("write..."));
+    boxes_->setBoxesEnabled(false);
+    send(params::Entry({}));
+  } else {
+    send(panel::KeystrokeFrame({panel::key::kNo}));
+  }
+}
+
+void COutputDlg::done(int result) {
+  writePending();
+  EditorDialog::done(result);
+}
+
+}  // namespace editors

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "console/EditorDialog.h"
+#include "platform/Timing.h"
+
+class QPushButton;
+class QTabBar;
+
+namespace editors {
+
+class CheckBoxRow;
+class EntityNumberField;
+
+// "Output Options": five option bytes per output, one per tab, written as
+// toggles when the user leaves the tab or the output or closes; and the
+// output's "Un-map" command.
+class COutputDlg : public console::EditorDialog {
+  Q_OBJECT
+ public:
+  explicit COutputDlg(QWidget* parent = nullptr);
+
+  void handlePanelFrame(const std::uint8_t* frame, std::size_t length) override;
+  void done(int result) override;
+
+  EntityNumberField* outputField() const { return output_; }
+  QTabBar* tabs() const { return tabs_; }
+  CheckBoxRow* boxes() const { return boxes_; }
+  QPushButton* unmapButton() const { return unmap_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  std::uint8_t tabParameter() const;
+  void outputChanged();
+  void tabChanged(int index);
+  void load();
+  void writePending();
+  void unmap();
+
+  EntityNumberField* output_;
+  QTabBar* tabs_;
+  CheckBoxRow* boxes_;
+  QPushButton* unmap_;
+  platform::OneShotTimer loadTimer_;
+
+  int shownTab_ = 0;
+  std::uint8_t currentOutput_ = 1;
+  std::array<std::uint8_t, 5> cached_{};
+  bool pending_ = false;
+  bool started_ = false;
+};
+
+}  // namespace editors

@@ -1,0 +1,278 @@
+#include "editors/CPhoneNumberDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "editors/CheckBoxRow.h"
+#include "editors/EditorTexts.h"
+#include "editors/EntityNumberField.h"
+#include "editors/OptionTabs.h"
+#include "editors/ParamCodec.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Timing.h"
+
+namespace editors {
+
+namespace {
+
+constexpr std::uint8_t kNumberParameter = 0xB5;
+constexpr std::uint8_t kFormatParameter = 0xB6;
+constexpr std::uint8_t kRetriesParameter = 0xB8;
+constexpr int kSlots = 8;
+constexpr std::uint32_t kMostRetries = 99;
+
+using G = CPhoneNumberDlg::Group;
+constexpr GroupRule kPhoneGroups[] = {
+    // group          position read       swallow pause  reentry  writes on leave
+    {G::kOptionBoxes, std::nullopt, false, 0, false, true},
+    {G::kNumber, kNumberParameter, true, 0, true, true},
+    {G::kRetries, kRetriesParameter, true, 0, true, true},
+};
+
+constexpr params::LabelTable kDiallerOptions{{"Stop Dialling if Kissed Off", "Monitor Call Progress", "Blind Dial",
+                                              "Use Group Numbers for Contact ID Reporting",
+                                              "Stay On-line after Alarm report for two way voice",
+                                              "Auto Kiss-off for Voice/Domestic Reporting",
+                                              "Use the Dial Pre-fix Number", "Used as the Call-back Number"}};
+constexpr params::LabelTable kReportingA{{"Report Mains Fail", "Report Battery Low", "Report Radio Battery Low",
+                                          "Report Line Fail", "Report System Tamper", "Report Keypad Tamper",
+                                          "Report Zone Tamper", "Report Radio Zone Tamper"}};
+constexpr params::LabelTable kReportingB{{"Report Duress", "Report Supervised Radio Alarm",
+                                          "Report Zone Inactivity Alarm", "Report Manual Panic Alarm",
+                                          "Report Manual Fire Alarm", "Report Manual Medical Alarm",
+                                          "Report Radio Pendant Panic Alarm", "Report Zone Bypasses"}};
+constexpr params::LabelTable kReportingC{{"Report Arm/Disarm", "Report Stay Mode Arm/Disarm",
+                                          "Report Disarm only after an Alarm",
+                                          "Report Stay Mode Disarm only after an Alarm", "Report Stay Mode Zone Alarms",
+                                          "Report Access to Program Mode",
+                                          "Report 24 Hour Alarms for Domestic/Voice Formats", "Report Zone Restores"}};
+constexpr params::LabelTable kReportingD{{"Report Latchkey Disarm", "Report Delinquency Alarm", "Report Test Calls",
+                                          "Report Fuse Failure", "Report Output 1 or 2 Fail",
+                                          "Report RTC (Real Time Clock) Time changed", "Report Keypad Buss Trouble",
+                                          "Report RF Interference (Jamming) Detected"}};
+constexpr OptionTab kOptionTabs[] = {
+    {"Options", 0xB7, &kDiallerOptions, ""},
+    {"Reporting \"A\"", 0xBA, &kReportingA, ""},
+    {"Reporting \"B\"", 0xBB, &kReportingB, ""},
+    {"Reporting \"C\"", 0xBC, &kReportingC, ""},
+    {"Reporting \"D\"", 0xBD, &kReportingD, ""},
+};
+
+QRegularExpressionValidator* DigitsOnly(QObject* parent) {
+  return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), parent);
+}
+
+}  // namespace
+
+CPhoneNumberDlg::CPhoneNumberDlg(QWidget* parent)
+    : GroupEditorDialog(kPhoneGroups, parent),
+      slotField_(new EntityNumberField(1, kSlots, 1, this)),
+      number_(new QLineEdit(this)),
+      format_(new QComboBox(this)),
+      retries_(new QLineEdit(this)),
+      tabs_(new OptionTabs(kOptionTabs, Qt::Vertical, this)),
+      loadTimer_(new platform::OneShotTimer(this)) {
+  setWindowTitle(tr("Phone number"));
+
+  auto* phone = new QGroupBox(tr("Phone:"), this);
+  slotField_->setParent(phone);
+  slotField_->field()->setAccessibleName(tr("Slot"));
+  number_->setParent(phone);
+  number_->setAccessibleName(tr("Number"));
+  number_->setMaxLength(16);
+  number_->setEnabled(false);
+  auto* phoneLayout = new QHBoxLayout(phone);
+  phoneLayout->addWidget(slotField_);
+  phoneLayout->addWidget(number_, 1);
+
+  for (const params::Choice& choice : params::kPhoneFormatChoices) format_->addItem(Translated(choice.text), choice.value);
+  format_->setCurrentIndex(0);
+  format_->setEnabled(false);
+  retries_->setMaxLength(2);
+  // Digits only: a retry count is keyed digit by digit.
+  retries_->setValidator(DigitsOnly(retries_));
+  retries_->setMaximumWidth(retries_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+  retries_->setEnabled(false);
+  auto* fields = new QFormLayout;
+  fields->addRow(tr("Format:"), format_);
+  fields->addRow(tr("Maximum dial retries:"), retries_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(phone);
+  layout->addLayout(fields);
+  layout->addWidget(tabs_);
+
+  QList<QWidget*> order{slotField_->field(), number_, format_, retries_, tabs_->tabBar()};
+  for (int bit = 0; bit < 8; ++bit) order << tabs_->boxes()->box(bit);
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+
+  connect(slotField_, &EntityNumberField::changed, this, &CPhoneNumberDlg::slotChanged);
+  connect(loadTimer_, &platform::OneShotTimer::timeout, this, [this] { inTurn([this] { loadSlot(); }); });
+  onUserFocus(number_, [this] { enterGroup(kNumber); });
+  onUserFocus(retries_, [this] { enterGroup(kRetries); });
+  onUserFocus(format_, [this] { formatFocused(); });
+  connect(format_, &QComboBox::currentIndexChanged, this, &CPhoneNumberDlg::formatChosen);
+  connect(tabs_->boxes(), &CheckBoxRow::boxClicked, this, [this] { enterGroup(kOptionBoxes); });
+  connect(tabs_, &OptionTabs::tabLeaving, this, [this] {
+    tabs_->boxes()->setBoxesEnabled(false);
+    writePending();
+    setPendingGroup(kNoGroup);
+  });
+  connect(tabs_, &OptionTabs::tabShown, this, [this] {
+    readParameter(tabs_->shownParameter());
+    pauseAfterWrite(100);
+  });
+}
+
+void CPhoneNumberDlg::showEvent(QShowEvent* event) {
+  GroupEditorDialog::showEvent(event);
+  if (opened_) return;
+  opened_ = true;
+  slotField_->setText(QStringLiteral("1"));
+}
+
+void CPhoneNumberDlg::done(int result) {
+  loadTimer_->stop();
+  GroupEditorDialog::done(result);
+}
+
+// ---- slot and loading
+
+void CPhoneNumberDlg::slotChanged() {
+  writePending();
+  setPendingGroup(kNoGroup);
+  // Focus must not fall from a control being disabled onto the next group.
+  slotField_->field()->setFocus(Qt::OtherFocusReason);
+  number_->clear();
+  number_->setEnabled(false);
+  format_->setEnabled(false);
+  retries_->setEnabled(false);
+  tabs_->boxes()->setBoxesEnabled(false);
+  loadTimer_->start(500);
+}
+
+void CPhoneNumberDlg::loadSlot() {
+  setPendingGroup(kNoGroup);
+  clearMarks();
+  const QString text = slotField_->text();
+  if (text.isEmpty()) return;
+  const int slot = text.toInt();
+  if (slot < 1 || slot > kSlots) {
+    platform::ShowMessage(this, tr("Error"), tr("Slot number is invalid"));
+    return;
+  }
+  slot_ = static_cast<std::uint8_t>(slot);
+  slotField_->setPosition(slot);
+  readParameters({kNumberParameter, kFormatParameter, kRetriesParameter, tabs_->shownParameter()});
+}
+
+// ---- replies
+
+void CPhoneNumberDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
+  const std::optional<params::Reply> reply = params::DecodeReply(frame, length);
+  if (!reply || reply->entity != slot_) return;
+  switch (reply->type) {
+    case params::kDigitsReply:
+      if (reply->parameter != kNumberParameter || swallow(kNumberParameter)) return;
+      reportedNumber_ = params::DigitText(reply->digits(), params::Alphabet::Phone);
+      number_->setText(QString::fromStdString(reportedNumber_));
+      number_->setEnabled(true);
+      return;
+    case params::kByteReply:
+    case params::kOptionByteReply:
+      showByte(reply->parameter, static_cast<std::uint8_t>(reply->number));
+      return;
+    default:
+      return;
+  }
+}
+
+void CPhoneNumberDlg::showByte(std::uint8_t parameter, std::uint8_t value) {
+  switch (parameter) {
+    case kFormatParameter: {
+      if (swallow(kFormatParameter)) return;
+      format_->setEnabled(true);
+      reported_[parameter] = value;
+      const int at = format_->findData(value);
+      const QSignalBlocker quiet(format_);
+      if (at >= 0) format_->setCurrentIndex(at);
+      return;
+    }
+    case kRetriesParameter:
+      if (swallow(kRetriesParameter)) return;
+      // The field holds two digits: a larger count would show cut and be written back cut.
+      if (value > kMostRetries) return;
+      reported_[parameter] = value;
+      retries_->setText(QString::number(value));
+      retries_->setEnabled(true);
+      return;
+    default:
+      for (const OptionTab& tab : kOptionTabs) {
+        if (tab.parameter != parameter) continue;
+        reported_[parameter] = value;
+        if (!swallow(parameter)) tabs_->showValue(parameter, value);
+      }
+      return;
+  }
+}
+
+// ---- format
+
+void CPhoneNumberDlg::formatFocused() {
+  writePending();
+  setPendingGroup(kNoGroup);
+  // Not swallowed: the reply shows the format the panel has now.
+  readParameter(kFormatParameter);
+}
+
+void CPhoneNumberDlg::formatChosen(int index) {
+  if (index < 0) return;
+  writeKeys(kFormatParameter, params::Entry(params::DecimalKeys(format_->itemData(index).toUInt())));
+}
+
+// ---- writing
+
+GroupWrite CPhoneNumberDlg::writeGroup(int group) {
+  switch (group) {
+    case kNumber: {
+      const std::string text = number_->text().toStdString();
+      if (text == reportedNumber_) return {};
+      const std::optional<std::vector<std::uint8_t>> keys = params::DigitKeys(text, params::Alphabet::Phone);
+      if (!keys) {
+        platform::ShowMessage(this, tr("Error number"), tr("Number not correct"));
+        return {kNumberParameter, {}, 0, true};
+      }
+      return {kNumberParameter, params::Entry(*keys), 1000};
+    }
+    case kRetries: {
+      const QString text = retries_->text();
+      // An empty field has no keys: nothing is written and the panel's count comes back.
+      if (text.isEmpty()) {
+        retries_->setText(QString::number(reported_[kRetriesParameter]));
+        return {};
+      }
+      const std::optional<std::vector<std::uint8_t>> keys = params::DigitKeys(text.toStdString(), params::Alphabet::Decimal);
+      if (!keys || text.toUInt() == reported_[kRetriesParameter]) return {};
+      return {kRetriesParameter, params::Entry(*keys), 100};
+    }
+    case kOptionBoxes: {
+      // The boxes come back with the panel's next report of the tab.
+      tabs_->boxes()->setBoxesEnabled(false);
+      const std::uint8_t parameter = tabs_->shownParameter();
+      const panel::FrameBytes keys = tabs_->boxes()->toggleEntry(reported_[parameter]);
+      return {parameter, keys, OptionTogglePauseMs(keys)};
+    }
+    default:
+      return {};
+  }
+}
+
+}  // namespace editors

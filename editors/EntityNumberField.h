@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QWidget>
+#include <optional>
+
+class QToolButton;
+
+namespace editors {
+
+// A number field with an up-down control beside it, for choosing which
+// output, keyswitch or time zone an editor shows. The field takes any digits
+// up to its length, so a number out of range can be typed and refused with
+// the editor's message; the up-down (and the Up and Down keys in the field)
+// stays within the range.
+class EntityNumberField : public QWidget {
+  Q_OBJECT
+ public:
+  EntityNumberField(int first, int last, int maxLength, QWidget* parent = nullptr);
+
+  QLineEdit* field() const { return field_; }
+  QString text() const;
+  void setText(const QString& text);
+  // The typed number; nothing for an empty field.
+  std::optional<int> typed() const;
+  bool inRange(int number) const { return number >= first_ && number <= last_; }
+
+  int position() const { return position_; }
+  void setPosition(int position);
+  // Steps the number by +1 or -1, as the up-down control does.
+  void step(int delta);
+
+  void setControlsEnabled(bool enabled);
+
+ signals:
+  // The text changed: typed, stepped or set.
+  void changed();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int first_;
+  int last_;
+  int position_;
+  QLineEdit* field_;
+  QToolButton* up_;
+  QToolButton* down_;
+};
+
+}  // namespace editors

@@ -1,0 +1,259 @@
+// The "Phone number" editor against a recording link: the slot load, the
+// number in the panel's alphabet both ways, and the keys and pauses of each
+// group.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <functional>
+
+#include "editors/CPhoneNumberDlg.h"
+#include "editors/CheckBoxRow.h"
+#include "editors/EntityNumberField.h"
+#include "editors/OptionTabs.h"
+#include "tests/editors/GroupEditorFixture.h"
+
+namespace editorstest {
+namespace {
+
+using editors::CPhoneNumberDlg;
+using testseams::Boxes;
+using testseams::Times;
+
+Bytes Number(int slot, std::initializer_list<int> packed) {
+  Bytes frame{0x7E, 0x1A, 0x07};
+  for (int b : packed) frame.push_back(static_cast<std::uint8_t>(b));
+  frame.resize(11, 0xFF);
+  frame.insert(frame.end(), {0xB5, static_cast<std::uint8_t>(slot), 0x7E});
+  return frame;
+}
+Bytes Byte(int parameter, int slot, int value) { return testseams::Bytes({0x7E, 0x17, 0x07, value, parameter, slot, 0x7E}); }
+Bytes Option(int parameter, int slot, int value) {
+  return testseams::Bytes({0x7E, 0x16, 0x07, 0x00, value, parameter, slot, 0x7E});
+}
+
+class PhoneNumbers : public GroupEditorTest<CPhoneNumberDlg> {
+ public:
+  void clickTab(int tab) {
+    QTabBar* bar = dialog->optionTabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+  }
+  void typeSlot(const QString& text) {
+    dialog->slotField()->field()->selectAll();
+    QTest::keyClick(dialog->slotField()->field(), Qt::Key_Delete);
+    QTest::keyClicks(dialog->slotField()->field(), text);
+  }
+  void retype(QLineEdit* field, const QString& text) {
+    click(field);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+  }
+};
+
+TEST_F(PhoneNumbers, OpeningLoadsSlotOneIn32Bytes500MsLater) {
+  EXPECT_EQ(Times().timers.front(), 500);
+  Bytes expected;
+  for (int parameter : {0xB5, 0xB6, 0xB8, 0xB7}) {
+    const Bytes read = Read(parameter, 1);
+    expected.insert(expected.end(), read.begin(), read.end());
+  }
+  EXPECT_EQ(load, expected);
+  EXPECT_EQ(dialog->formatList()->currentText(), QStringLiteral("Contact ID"));
+  EXPECT_FALSE(dialog->numberField()->isEnabled());
+}
+
+TEST_F(PhoneNumbers, NumberRepliesShowThePanelsAlphabet) {
+  reply(Number(2, {0x21}));
+  EXPECT_FALSE(dialog->numberField()->isEnabled());
+  reply(Number(1, {0x90, 0xA7, 0xFB}));
+  EXPECT_EQ(dialog->numberField()->text(), QStringLiteral("097#*"));
+  reply(Number(1, {0xDC, 0x1E, 0x32, 0x54, 0x76, 0x98, 0xBA, 0x10}));
+  EXPECT_EQ(dialog->numberField()->text(), QStringLiteral("=W-123456789#*01"));
+  EXPECT_TRUE(dialog->numberField()->isEnabled());
+}
+
+// Slots 0 and 9 were sent as typed; now they are refused like other entity numbers.
+TEST_F(PhoneNumbers, SlotOutsideOneToEightIsRefusedAndAnEmptyOneLoadsNothing) {
+  for (const char* typed : {"0", "9"}) {
+    SCOPED_TRACE(typed);
+    Boxes().shown.clear();
+    typeSlot(QString::fromLatin1(typed));
+    ASSERT_TRUE(WaitFor([&] { return !Boxes().shown.empty(); }));
+    EXPECT_EQ(Boxes().shown.back().caption, QStringLiteral("Error"));
+    EXPECT_EQ(Boxes().shown.back().text, QStringLiteral("Slot number is invalid"));
+  }
+  Boxes().shown.clear();
+  typeSlot(QString());
+  QTest::qWait(30);
+  EXPECT_TRUE(Boxes().shown.empty());
+  EXPECT_TRUE(sent().empty());
+  typeSlot(QStringLiteral("8"));
+  ASSERT_TRUE(settlesAt(1));
+  EXPECT_EQ(sent()[0].size(), 32u);
+  EXPECT_EQ(dialog->currentSlot(), 8);
+}
+
+// Each case starts on slot 1 with the number 123, retries 3, format Contact
+// ID and options 0 on every tab; it edits, leaves, and checks what went out.
+TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
+  struct Case {
+    const char* name;
+    std::function<void(PhoneNumbers&)> edit;
+    std::vector<Bytes> wire;
+    std::vector<int> pauses;
+  };
+  const auto typeNumber = [](PhoneNumbers& t, const char* number) {
+    t.retype(t.dialog->numberField(), QString::fromLatin1(number));
+    t.reply(Number(1, {0x21, 0xF3}));  // answers the positioning read: swallowed
+  };
+  const Case cases[] = {
+      {"number 0W*5 over 123",
+       [&](PhoneNumbers& t) {
+         typeNumber(t, "0W*5");
+         t.click(t.dialog->retriesField());
+       },
+       {Read(0xB5, 1), {0x7A, 0x00, 0x2A, 0x28, 0x05, 0x11}, Read(0xB8, 1)},
+       {1000}},
+      {"number with every letter, w in lower case",
+       [&](PhoneNumbers& t) {
+         typeNumber(t, "#*=w-");
+         t.click(t.dialog->retriesField());
+       },
+       {Read(0xB5, 1), {0x7A, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x11}, Read(0xB8, 1)},
+       {1000}},
+      {"number unchanged",
+       [&](PhoneNumbers& t) {
+         typeNumber(t, "123");
+         t.click(t.dialog->retriesField());
+       },
+       {Read(0xB5, 1), Read(0xB8, 1)},
+       {}},
+      {"retries 12 over 3",
+       [](PhoneNumbers& t) {
+         t.retype(t.dialog->retriesField(), QStringLiteral("12"));
+         t.click(t.dialog->numberField());
+       },
+       {Read(0xB8, 1), {0x7A, 0x01, 0x02, 0x11}, Read(0xB5, 1)},
+       {100}},
+      {"retries 7",
+       [](PhoneNumbers& t) {
+         t.retype(t.dialog->retriesField(), QStringLiteral("7"));
+         t.click(t.dialog->numberField());
+       },
+       {Read(0xB8, 1), {0x7A, 0x07, 0x11}, Read(0xB5, 1)},
+       {100}},
+      {"retries 03 is the count already there",
+       [](PhoneNumbers& t) {
+         t.retype(t.dialog->retriesField(), QStringLiteral("03"));
+         t.click(t.dialog->numberField());
+       },
+       {Read(0xB8, 1), Read(0xB5, 1)},
+       {}},
+      {"retries emptied",
+       [](PhoneNumbers& t) {
+         t.retype(t.dialog->retriesField(), QString());
+         t.click(t.dialog->numberField());
+         EXPECT_EQ(t.dialog->retriesField()->text(), QStringLiteral("3"));
+       },
+       {Read(0xB8, 1), Read(0xB5, 1)},
+       {}},
+      {"format SIA slow",
+       [](PhoneNumbers& t) {
+         t.dialog->formatList()->setFocus(Qt::TabFocusReason);
+         t.dialog->formatList()->setCurrentIndex(t.dialog->formatList()->findText(QStringLiteral("SIA slow")));
+       },
+       {Read(0xB6, 1), {0x7A, 0x01, 0x01, 0x11}},
+       {}},
+      {"format SIA, then Pager",
+       [](PhoneNumbers& t) {
+         t.dialog->formatList()->setFocus(Qt::TabFocusReason);
+         t.dialog->formatList()->setCurrentIndex(t.dialog->formatList()->findText(QStringLiteral("SIA")));
+         t.dialog->formatList()->setCurrentIndex(t.dialog->formatList()->findText(QStringLiteral("Pager")));
+       },
+       {Read(0xB6, 1), {0x7A, 0x01, 0x00, 0x11}, {0x7A, 0x03, 0x11}},
+       {}},
+      {"Reporting C options 2 and 8, then tab Options",
+       [](PhoneNumbers& t) {
+         t.clickTab(3);
+         t.reply(Option(0xBC, 1, 0x00));
+         t.click(t.dialog->optionTabs()->boxes()->box(1));
+         t.click(t.dialog->optionTabs()->boxes()->box(7));
+         t.clickTab(0);
+       },
+       {Read(0xBC, 1), {0x7A, 0x02, 0x08, 0x11}, Read(0xB7, 1)},
+       {100, 750, 100}},
+      // Entering the boxes reads nothing; the panel is still on the number,
+      // so the options are read before their keys go out.
+      {"option boxes straight from the number field",
+       [](PhoneNumbers& t) {
+         t.click(t.dialog->numberField());
+         t.click(t.dialog->optionTabs()->boxes()->box(0));
+         t.clickTab(1);
+       },
+       {Read(0xB5, 1), Read(0xB7, 1), {0x7A, 0x01, 0x11}, Read(0xBA, 1)},
+       {500, 100}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    open();
+    for (const Bytes& r : {Number(1, {0x21, 0xF3}), Byte(0xB6, 1, 1), Byte(0xB8, 1, 3), Option(0xB7, 1, 0x00)})
+      reply(r);
+    Times().pauses.clear();
+    c.edit(*this);
+    ASSERT_TRUE(settlesAt(c.wire.size()));
+    EXPECT_EQ(sent(), c.wire);
+    EXPECT_EQ(Times().pauses, c.pauses);
+  }
+}
+
+TEST_F(PhoneNumbers, NumberOutsideTheAlphabetIsRefusedUntilMended) {
+  reply(Number(1, {0x21, 0xF3}));
+  reply(Byte(0xB8, 1, 3));
+  retype(dialog->numberField(), QStringLiteral("12a4"));
+  click(dialog->retriesField());
+  ASSERT_EQ(Boxes().shown.size(), 1u);
+  EXPECT_EQ(Boxes().shown[0].caption, QStringLiteral("Error number"));
+  EXPECT_EQ(Boxes().shown[0].text, QStringLiteral("Number not correct"));
+  EXPECT_EQ(dialog->numberField()->text(), QStringLiteral("12a4"));
+  EXPECT_EQ(dialog->pendingGroup(), CPhoneNumberDlg::kNumber);
+
+  // Back in the field to mend it: no second message; leaving writes.
+  retype(dialog->numberField(), QStringLiteral("124"));
+  EXPECT_EQ(Boxes().shown.size(), 1u);
+  click(dialog->retriesField());
+  ASSERT_TRUE(settlesAt(3));
+  EXPECT_EQ(sent(), (std::vector<Bytes>{Read(0xB5, 1), {0x7A, 0x01, 0x02, 0x04, 0x11}, Read(0xB8, 1)}));
+}
+
+// A count above 99 would show cut in the two-digit field and be written back cut.
+TEST_F(PhoneNumbers, RetriesAboveNinetyNineAreNotTaken) {
+  reply(Byte(0xB8, 1, 150));
+  EXPECT_FALSE(dialog->retriesField()->isEnabled());
+  EXPECT_EQ(dialog->retriesField()->text(), QString());
+  reply(Byte(0xB8, 1, 99));
+  EXPECT_EQ(dialog->retriesField()->text(), QStringLiteral("99"));
+}
+
+// The phone editor used to drop an edit on closing; it writes it, as the user editor does.
+TEST_F(PhoneNumbers, ClosingWritesThePendingNumberAndClosesAfterItsPause) {
+  reply(Number(1, {0x21, 0xF3}));
+  retype(dialog->numberField(), QStringLiteral("555"));
+  dialog->close();
+  EXPECT_EQ(sent().back(), (Bytes{0x7A, 0x05, 0x05, 0x05, 0x11}));
+  EXPECT_TRUE(dialog->isVisible());
+  ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible(); }));
+  EXPECT_EQ(Times().pauses, std::vector<int>{1000});
+}
+
+TEST_F(PhoneNumbers, ClosingWithANumberOutsideTheAlphabetKeepsTheEditorOpen) {
+  reply(Number(1, {0x21, 0xF3}));
+  retype(dialog->numberField(), QStringLiteral("5x"));
+  dialog->close();
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(Boxes().shown.size(), 1u);
+  EXPECT_EQ(sent(), std::vector<Bytes>{Read(0xB5, 1)});
+}
+
+}  // namespace
+}  // namespace editorstest
