@@ -10,9 +10,11 @@
 namespace console {
 
 namespace {
-// Menu texts are shown as written; '&' would otherwise turn into a mnemonic.
-QString MenuText(const QString& text) {
-  QString shown = text;
+// One level of a menu path in the reader's language (the map marks each
+// level under "ParameterMap"), shown as written: '&' would otherwise turn
+// into a mnemonic.
+QString MenuText(const QString& level) {
+  QString shown = QCoreApplication::translate("ParameterMap", level.toUtf8().constData());
   return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 

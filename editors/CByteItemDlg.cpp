@@ -14,6 +14,7 @@ QString OptionsTitle(const params::MapRow& row) {
 
 CByteItemDlg::CByteItemDlg(const params::MapRow& row, QWidget* parent)
     : ParamEditor(row, OptionsTitle(row), parent), boxes_(new CheckBoxRow(Qt::Vertical, this)) {
+  boxes_->setObjectName(QStringLiteral("option"));
   boxes_->setLabels(*row.labels);
   boxes_->setBoxesEnabled(false);
   setBody(boxes_, false);

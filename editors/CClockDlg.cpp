@@ -72,8 +72,9 @@ std::vector<std::uint8_t> TwoDigitKeys(std::initializer_list<int> parts) {
   return keys;
 }
 
-QComboBox* NumberList(int first, int last, QWidget* parent) {
+QComboBox* NumberList(const char* name, int first, int last, QWidget* parent) {
   auto* list = new QComboBox(parent);
+  list->setObjectName(QString::fromLatin1(name));
   for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
   list->setCurrentIndex(-1);
   list->setEnabled(false);
@@ -91,6 +92,12 @@ CClockDlg::CClockDlg(QWidget* parent)
       enable_(new QCheckBox(tr("Enable"), this)),
       apply_(new QPushButton(tr("Apply"), this)) {
   setWindowTitle(tr("Clock setting"));
+  date_->setObjectName(QStringLiteral("date"));
+  time_->setObjectName(QStringLiteral("time"));
+  synchronize_->setObjectName(QStringLiteral("synchronize"));
+  panelTime_->setObjectName(QStringLiteral("panelTime"));
+  enable_->setObjectName(QStringLiteral("enable"));
+  apply_->setObjectName(QStringLiteral("apply"));
 
   // The panel keeps two digits of the year.
   date_->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
@@ -115,12 +122,12 @@ CClockDlg::CClockDlg(QWidget* parent)
   grid->addWidget(enable_, 0, 0);
   grid->addWidget(new QLabel(tr("Start:"), this), 0, 1);
   grid->addWidget(new QLabel(tr("Finish:"), this), 0, 2);
-  lists_[StartHour] = NumberList(0, 23, this);
-  lists_[FinishHour] = NumberList(0, 23, this);
-  lists_[StartSunday] = NumberList(1, 5, this);
-  lists_[FinishSunday] = NumberList(1, 5, this);
-  lists_[StartMonth] = NumberList(1, 12, this);
-  lists_[FinishMonth] = NumberList(1, 12, this);
+  lists_[StartHour] = NumberList("startHour", 0, 23, this);
+  lists_[FinishHour] = NumberList("finishHour", 0, 23, this);
+  lists_[StartSunday] = NumberList("startSunday", 1, 5, this);
+  lists_[FinishSunday] = NumberList("finishSunday", 1, 5, this);
+  lists_[StartMonth] = NumberList("startMonth", 1, 12, this);
+  lists_[FinishMonth] = NumberList("finishMonth", 1, 12, this);
   const std::pair<QString, std::pair<List, List>> rows[] = {
       {tr("Hour:"), {StartHour, FinishHour}},
       {tr("Sunday:"), {StartSunday, FinishSunday}},

@@ -36,6 +36,8 @@ CHolydayDlg::CHolydayDlg(QWidget* parent) : EditorDialog(parent), apply_(new QPu
   for (int i = 0; i < kHolidays; ++i) {
     auto* box = new QCheckBox(tr("Holiday %1").arg(i + 1), this);
     auto* picker = new QDateEdit(QDate::currentDate(), this);
+    box->setObjectName(QStringLiteral("holiday%1").arg(i + 1));
+    picker->setObjectName(QStringLiteral("date%1").arg(i + 1));
     // The panel keeps two digits of the year.
     picker->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
     picker->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
@@ -55,6 +57,7 @@ CHolydayDlg::CHolydayDlg(QWidget* parent) : EditorDialog(parent), apply_(new QPu
         pickers_[static_cast<std::size_t>(n)]->setEnabled(boxes_[static_cast<std::size_t>(n)]->isChecked());
     });
   }
+  apply_->setObjectName(QStringLiteral("apply"));
   setTabOrder(previous, apply_);
   apply_->setAutoDefault(false);
   auto* layout = new QVBoxLayout(this);

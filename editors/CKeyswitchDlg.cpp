@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "editors/CheckBoxRow.h"
+#include "editors/EditorTexts.h"
 #include "editors/EntityNumberField.h"
 #include "editors/ParamCodec.h"
 #include "platform/MessageBoxes.h"
@@ -18,11 +19,17 @@ namespace {
 constexpr std::uint8_t kAreas = 0x6F;
 constexpr std::uint8_t kOptions = 0x70;
 
-constexpr params::LabelTable kAreaLabels{"A", "B", "", "", "", "", "", ""};
-constexpr params::LabelTable kOptionLabels{
-    "Key-Switch can Arm", "Key-Switch can Arm Stay Mode", "Key-Switch can Disarm", "Key-Switch can Disarm Stay Mode",
-    "Key-Switch has Security Guard Options", "Key-Switch will Arm Latchkey Mode", "Key-Switch is NO (Normally Open)",
-    "Key-Switch is Momentary"};
+constexpr params::LabelTable kAreaLabels{{CORE_TR_NOOP("ParameterMap", "A"), CORE_TR_NOOP("ParameterMap", "B"), "", "", "", "", "", ""}};
+constexpr params::LabelTable kOptionLabels{{
+    CORE_TR_NOOP("ParameterMap", "Key-Switch can Arm"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch can Arm Stay Mode"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch can Disarm"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch can Disarm Stay Mode"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch has Security Guard Options"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch will Arm Latchkey Mode"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch is NO (Normally Open)"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch is Momentary"),
+}};
 
 }  // namespace
 
@@ -33,6 +40,10 @@ CKeyswitchDlg::CKeyswitchDlg(QWidget* parent)
       options_(new CheckBoxRow(Qt::Vertical, this)),
       apply_(new QPushButton(tr("Apply"), this)) {
   setWindowTitle(tr("Keyswitch"));
+  number_->field()->setObjectName(QStringLiteral("keyswitch"));
+  areas_->setObjectName(QStringLiteral("area"));
+  options_->setObjectName(QStringLiteral("option"));
+  apply_->setObjectName(QStringLiteral("apply"));
 
   auto* numberBox = new QGroupBox(tr("Keyswitch:"), this);
   (new QVBoxLayout(numberBox))->addWidget(number_);

@@ -7,6 +7,7 @@ namespace editors {
 CListDlg::CListDlg(const params::MapRow& row, QWidget* parent)
     : ParamEditor(row, MapText(row.title), parent, tr("Zone:")), choices_(new QComboBox(this)) {
   for (const params::Choice& choice : row.choices) choices_->addItem(MapText(choice.text), int{choice.value});
+  choices_->setObjectName(QStringLiteral("choice"));
   choices_->setCurrentIndex(-1);
   choices_->setEnabled(false);
   choices_->setAccessibleName(windowTitle());

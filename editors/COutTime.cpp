@@ -17,6 +17,7 @@ namespace editors {
 namespace {
 
 struct FieldInfo {
+  const char* name;
   std::uint8_t parameter;
   std::uint8_t replyType;
   int maxLength;
@@ -25,10 +26,10 @@ struct FieldInfo {
 
 // In the order of COutTime::Field.
 constexpr FieldInfo kFields[] = {
-    {0x26, params::kWordReply, 4, 9999},
-    {0x28, params::kWordReply, 4, 9999},
-    {0x27, params::kByteReply, 3, 255},
-    {0x29, params::kByteReply, 3, 255},
+    {"onDelay", 0x26, params::kWordReply, 4, 9999},
+    {"resetTime", 0x28, params::kWordReply, 4, 9999},
+    {"pulseTime", 0x27, params::kByteReply, 3, 255},
+    {"chimeTime", 0x29, params::kByteReply, 3, 255},
 };
 
 constexpr std::uint8_t kLoadOrder[] = {0x26, 0x27, 0x28, 0x29};
@@ -40,6 +41,8 @@ std::uint8_t Bit(int field) { return static_cast<std::uint8_t>(1u << field); }
 COutTime::COutTime(QWidget* parent)
     : EditorDialog(parent), output_(new EntityNumberField(1, 8, 1, this)), apply_(new QPushButton(tr("Apply"), this)) {
   setWindowTitle(tr("Output Times"));
+  output_->field()->setObjectName(QStringLiteral("output"));
+  apply_->setObjectName(QStringLiteral("apply"));
 
   auto* outputBox = new QGroupBox(tr("Output:"), this);
   (new QVBoxLayout(outputBox))->addWidget(output_);
@@ -52,6 +55,7 @@ COutTime::COutTime(QWidget* parent)
   QWidget* previous = output_->field();
   for (int f = 0; f < kFieldCount; ++f) {
     auto* field = new QLineEdit(this);
+    field->setObjectName(QString::fromLatin1(kFields[f].name));
     field->setMaxLength(kFields[f].maxLength);
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 7 + 8);

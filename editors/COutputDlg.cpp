@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "editors/CheckBoxRow.h"
+#include "editors/EditorTexts.h"
 #include "editors/EntityNumberField.h"
 #include "editors/ParamCodec.h"
 #include "platform/MessageBoxes.h"
@@ -20,25 +21,46 @@ constexpr std::uint8_t kUnmapParameter = 0x2B;
 // The panel's frame 15 with 0D 2B in bytes 2 and 3: an un-map is done.
 constexpr std::uint8_t kUnmapDoneType = 0x15;
 
-constexpr params::LabelTable kOptionsA{
-    "Invert Output", "Flash Output", "Single Pulse to Output", "Lockout Output", "DTMF Remote Control of Output",
-    "Keypad User can Operate Output", "<CONTROL> button can Operate Output",
-    "Pulsed Chime Alarm (linked to pulse timer)"};
-constexpr params::LabelTable kOptionsB{
-    "Mains Fail to Output", "Fuse Failure to Output", "Battery Low to Output", "Telephone Line Failure to Output",
-    "Supervisory Radio Failure to Output", "Sensor-Watch Alarm to Output", "System Tamper to Output",
-    "Receiver Fail to Output"};
-constexpr params::LabelTable kOptionsC{
-    "Walk-test Pulse to Output", "Pulse Output every 5 seconds when Disarmed",
-    "Pulse Output on Kiss-off Following Arming", "Pulse Output on Kiss-off Following a Zone Alarm",
-    "Output Disable when P25E3E timer is running", "", "", ""};
-constexpr params::LabelTable kOptionsD{
-    "Siren Driver to Output (applies to O/P 1&2 only, requires an 8\u03A9 speaker)",
-    "Output Reset Time is in Minutes",
-    "Output \u201CSilenced\u201D for 10 seconds on key-press",
-    "Turn Output OFF during Two Way Voice Mode",
-    "", "", "",
-    "Output Monitored (applies to O/P 1&2 only)"};
+constexpr params::LabelTable kOptionsA{{
+    CORE_TR_NOOP("ParameterMap", "Invert Output"),
+    CORE_TR_NOOP("ParameterMap", "Flash Output"),
+    CORE_TR_NOOP("ParameterMap", "Single Pulse to Output"),
+    CORE_TR_NOOP("ParameterMap", "Lockout Output"),
+    CORE_TR_NOOP("ParameterMap", "DTMF Remote Control of Output"),
+    CORE_TR_NOOP("ParameterMap", "Keypad User can Operate Output"),
+    CORE_TR_NOOP("ParameterMap", "<CONTROL> button can Operate Output"),
+    CORE_TR_NOOP("ParameterMap", "Pulsed Chime Alarm (linked to pulse timer)"),
+}};
+constexpr params::LabelTable kOptionsB{{
+    CORE_TR_NOOP("ParameterMap", "Mains Fail to Output"),
+    CORE_TR_NOOP("ParameterMap", "Fuse Failure to Output"),
+    CORE_TR_NOOP("ParameterMap", "Battery Low to Output"),
+    CORE_TR_NOOP("ParameterMap", "Telephone Line Failure to Output"),
+    CORE_TR_NOOP("ParameterMap", "Supervisory Radio Failure to Output"),
+    CORE_TR_NOOP("ParameterMap", "Sensor-Watch Alarm to Output"),
+    CORE_TR_NOOP("ParameterMap", "System Tamper to Output"),
+    CORE_TR_NOOP("ParameterMap", "Receiver Fail to Output"),
+}};
+constexpr params::LabelTable kOptionsC{{
+    CORE_TR_NOOP("ParameterMap", "Walk-test Pulse to Output"),
+    CORE_TR_NOOP("ParameterMap", "Pulse Output every 5 seconds when Disarmed"),
+    CORE_TR_NOOP("ParameterMap", "Pulse Output on Kiss-off Following Arming"),
+    CORE_TR_NOOP("ParameterMap", "Pulse Output on Kiss-off Following a Zone Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Output Disable when P25E3E timer is running"),
+    "",
+    "",
+    "",
+}};
+constexpr params::LabelTable kOptionsD{{
+    CORE_TR_NOOP("ParameterMap", "Siren Driver to Output (applies to O/P 1&2 only, requires an 8Ω speaker)"),
+    CORE_TR_NOOP("ParameterMap", "Output Reset Time is in Minutes"),
+    CORE_TR_NOOP("ParameterMap", "Output “Silenced” for 10 seconds on key-press"),
+    CORE_TR_NOOP("ParameterMap", "Turn Output OFF during Two Way Voice Mode"),
+    "",
+    "",
+    "",
+    CORE_TR_NOOP("ParameterMap", "Output Monitored (applies to O/P 1&2 only)"),
+}};
 
 const params::LabelTable* const kTabLabels[] = {&kOptionsA, &kOptionsB, &kOptionsC, &kOptionsD,
                                                 &params::kTimeZoneTexts};
@@ -52,6 +74,10 @@ COutputDlg::COutputDlg(QWidget* parent)
       boxes_(new CheckBoxRow(Qt::Vertical, this)),
       unmap_(new QPushButton(tr("Un-map"), this)) {
   setWindowTitle(tr("Output Options"));
+  output_->field()->setObjectName(QStringLiteral("output"));
+  tabs_->setObjectName(QStringLiteral("tabs"));
+  boxes_->setObjectName(QStringLiteral("option"));
+  unmap_->setObjectName(QStringLiteral("unmap"));
 
   auto* outputBox = new QGroupBox(tr("Output:"), this);
   (new QVBoxLayout(outputBox))->addWidget(output_);

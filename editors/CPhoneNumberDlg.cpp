@@ -37,33 +37,62 @@ constexpr GroupRule kPhoneGroups[] = {
     {G::kRetries, kRetriesParameter, true, 0, true, true},
 };
 
-constexpr params::LabelTable kDiallerOptions{{"Stop Dialling if Kissed Off", "Monitor Call Progress", "Blind Dial",
-                                              "Use Group Numbers for Contact ID Reporting",
-                                              "Stay On-line after Alarm report for two way voice",
-                                              "Auto Kiss-off for Voice/Domestic Reporting",
-                                              "Use the Dial Pre-fix Number", "Used as the Call-back Number"}};
-constexpr params::LabelTable kReportingA{{"Report Mains Fail", "Report Battery Low", "Report Radio Battery Low",
-                                          "Report Line Fail", "Report System Tamper", "Report Keypad Tamper",
-                                          "Report Zone Tamper", "Report Radio Zone Tamper"}};
-constexpr params::LabelTable kReportingB{{"Report Duress", "Report Supervised Radio Alarm",
-                                          "Report Zone Inactivity Alarm", "Report Manual Panic Alarm",
-                                          "Report Manual Fire Alarm", "Report Manual Medical Alarm",
-                                          "Report Radio Pendant Panic Alarm", "Report Zone Bypasses"}};
-constexpr params::LabelTable kReportingC{{"Report Arm/Disarm", "Report Stay Mode Arm/Disarm",
-                                          "Report Disarm only after an Alarm",
-                                          "Report Stay Mode Disarm only after an Alarm", "Report Stay Mode Zone Alarms",
-                                          "Report Access to Program Mode",
-                                          "Report 24 Hour Alarms for Domestic/Voice Formats", "Report Zone Restores"}};
-constexpr params::LabelTable kReportingD{{"Report Latchkey Disarm", "Report Delinquency Alarm", "Report Test Calls",
-                                          "Report Fuse Failure", "Report Output 1 or 2 Fail",
-                                          "Report RTC (Real Time Clock) Time changed", "Report Keypad Buss Trouble",
-                                          "Report RF Interference (Jamming) Detected"}};
+constexpr params::LabelTable kDiallerOptions{{
+    CORE_TR_NOOP("ParameterMap", "Stop Dialling if Kissed Off"),
+    CORE_TR_NOOP("ParameterMap", "Monitor Call Progress"),
+    CORE_TR_NOOP("ParameterMap", "Blind Dial"),
+    CORE_TR_NOOP("ParameterMap", "Use Group Numbers for Contact ID Reporting"),
+    CORE_TR_NOOP("ParameterMap", "Stay On-line after Alarm report for two way voice"),
+    CORE_TR_NOOP("ParameterMap", "Auto Kiss-off for Voice/Domestic Reporting"),
+    CORE_TR_NOOP("ParameterMap", "Use the Dial Pre-fix Number"),
+    CORE_TR_NOOP("ParameterMap", "Used as the Call-back Number"),
+}};
+constexpr params::LabelTable kReportingA{{
+    CORE_TR_NOOP("ParameterMap", "Report Mains Fail"),
+    CORE_TR_NOOP("ParameterMap", "Report Battery Low"),
+    CORE_TR_NOOP("ParameterMap", "Report Radio Battery Low"),
+    CORE_TR_NOOP("ParameterMap", "Report Line Fail"),
+    CORE_TR_NOOP("ParameterMap", "Report System Tamper"),
+    CORE_TR_NOOP("ParameterMap", "Report Keypad Tamper"),
+    CORE_TR_NOOP("ParameterMap", "Report Zone Tamper"),
+    CORE_TR_NOOP("ParameterMap", "Report Radio Zone Tamper"),
+}};
+constexpr params::LabelTable kReportingB{{
+    CORE_TR_NOOP("ParameterMap", "Report Duress"),
+    CORE_TR_NOOP("ParameterMap", "Report Supervised Radio Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Zone Inactivity Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Manual Panic Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Manual Fire Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Manual Medical Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Radio Pendant Panic Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Zone Bypasses"),
+}};
+constexpr params::LabelTable kReportingC{{
+    CORE_TR_NOOP("ParameterMap", "Report Arm/Disarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Stay Mode Arm/Disarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Disarm only after an Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Stay Mode Disarm only after an Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Stay Mode Zone Alarms"),
+    CORE_TR_NOOP("ParameterMap", "Report Access to Program Mode"),
+    CORE_TR_NOOP("ParameterMap", "Report 24 Hour Alarms for Domestic/Voice Formats"),
+    CORE_TR_NOOP("ParameterMap", "Report Zone Restores"),
+}};
+constexpr params::LabelTable kReportingD{{
+    CORE_TR_NOOP("ParameterMap", "Report Latchkey Disarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Delinquency Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Test Calls"),
+    CORE_TR_NOOP("ParameterMap", "Report Fuse Failure"),
+    CORE_TR_NOOP("ParameterMap", "Report Output 1 or 2 Fail"),
+    CORE_TR_NOOP("ParameterMap", "Report RTC (Real Time Clock) Time changed"),
+    CORE_TR_NOOP("ParameterMap", "Report Keypad Buss Trouble"),
+    CORE_TR_NOOP("ParameterMap", "Report RF Interference (Jamming) Detected"),
+}};
 constexpr OptionTab kOptionTabs[] = {
-    {"Options", 0xB7, &kDiallerOptions, ""},
-    {"Reporting \"A\"", 0xBA, &kReportingA, ""},
-    {"Reporting \"B\"", 0xBB, &kReportingB, ""},
-    {"Reporting \"C\"", 0xBC, &kReportingC, ""},
-    {"Reporting \"D\"", 0xBD, &kReportingD, ""},
+    {CORE_TR_NOOP("ParameterMap", "Options"), 0xB7, &kDiallerOptions, ""},
+    {CORE_TR_NOOP("ParameterMap", "Reporting \"A\""), 0xBA, &kReportingA, ""},
+    {CORE_TR_NOOP("ParameterMap", "Reporting \"B\""), 0xBB, &kReportingB, ""},
+    {CORE_TR_NOOP("ParameterMap", "Reporting \"C\""), 0xBC, &kReportingC, ""},
+    {CORE_TR_NOOP("ParameterMap", "Reporting \"D\""), 0xBD, &kReportingD, ""},
 };
 
 QRegularExpressionValidator* DigitsOnly(QObject* parent) {
@@ -81,6 +110,12 @@ CPhoneNumberDlg::CPhoneNumberDlg(QWidget* parent)
       tabs_(new OptionTabs(kOptionTabs, Qt::Vertical, this)),
       loadTimer_(new platform::OneShotTimer(this)) {
   setWindowTitle(tr("Phone number"));
+  slotField_->field()->setObjectName(QStringLiteral("slot"));
+  number_->setObjectName(QStringLiteral("number"));
+  format_->setObjectName(QStringLiteral("format"));
+  retries_->setObjectName(QStringLiteral("retries"));
+  tabs_->tabBar()->setObjectName(QStringLiteral("optionTabs"));
+  tabs_->boxes()->setObjectName(QStringLiteral("option"));
 
   auto* phone = new QGroupBox(tr("Phone:"), this);
   slotField_->setParent(phone);
@@ -93,7 +128,7 @@ CPhoneNumberDlg::CPhoneNumberDlg(QWidget* parent)
   phoneLayout->addWidget(slotField_);
   phoneLayout->addWidget(number_, 1);
 
-  for (const params::Choice& choice : params::kPhoneFormatChoices) format_->addItem(Translated(choice.text), choice.value);
+  for (const params::Choice& choice : params::kPhoneFormatChoices) format_->addItem(MapText(choice.text), choice.value);
   format_->setCurrentIndex(0);
   format_->setEnabled(false);
   retries_->setMaxLength(2);

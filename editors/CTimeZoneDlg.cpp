@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "editors/CheckBoxRow.h"
+#include "editors/EditorTexts.h"
 #include "editors/EntityNumberField.h"
 #include "editors/ParamCodec.h"
 #include "platform/MessageBoxes.h"
@@ -22,8 +23,16 @@ constexpr std::uint8_t kStart = 0xAC;
 constexpr std::uint8_t kEnd = 0xAD;
 constexpr std::uint8_t kOptions = 0xAE;  // bit 0 "Ignore Holidays"
 
-constexpr params::LabelTable kDayLabels{"Sunday",   "Monday", "Tuesday",  "Wednesday",
-                                        "Thursday", "Friday", "Saturday", "Invert"};
+constexpr params::LabelTable kDayLabels{{
+    CORE_TR_NOOP("ParameterMap", "Sunday"),
+    CORE_TR_NOOP("ParameterMap", "Monday"),
+    CORE_TR_NOOP("ParameterMap", "Tuesday"),
+    CORE_TR_NOOP("ParameterMap", "Wednesday"),
+    CORE_TR_NOOP("ParameterMap", "Thursday"),
+    CORE_TR_NOOP("ParameterMap", "Friday"),
+    CORE_TR_NOOP("ParameterMap", "Saturday"),
+    CORE_TR_NOOP("ParameterMap", "Invert"),
+}};
 
 }  // namespace
 
@@ -36,6 +45,12 @@ CTimeZoneDlg::CTimeZoneDlg(QWidget* parent)
       days_(new CheckBoxRow(Qt::Vertical, this)),
       apply_(new QPushButton(tr("Apply"), this)) {
   setWindowTitle(tr("Time Zone"));
+  zone_->field()->setObjectName(QStringLiteral("timeZone"));
+  start_->setObjectName(QStringLiteral("start"));
+  end_->setObjectName(QStringLiteral("end"));
+  ignoreHolidays_->setObjectName(QStringLiteral("ignoreHolidays"));
+  days_->setObjectName(QStringLiteral("day"));
+  apply_->setObjectName(QStringLiteral("apply"));
 
   auto* zoneBox = new QGroupBox(tr("Time zone:"), this);
   (new QVBoxLayout(zoneBox))->addWidget(zone_);

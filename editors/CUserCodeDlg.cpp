@@ -49,20 +49,34 @@ constexpr GroupRule kUserGroups[] = {
     {G::kRadioType, kRadioTypeParameter, true, 0, true, false},
 };
 
-constexpr params::LabelTable kAreaLabels{{"A", "B", "", "", "", "", "", ""}};
-constexpr params::LabelTable kAccessLabels{{"Arm Area", "Arm Stay Area", "Disarm Area", "Disarm Stay Area",
-                                            "Security Guard User", "Arm Latchkey Mode", "Call Divert Mode ",
-                                            "View Event Memory"}};
-constexpr params::LabelTable kPrivilegeLabels{{"Change Their Code", "Change All Codes", "Allow Installer Mode",
-                                               "Change Telephone Numbers", "Change Clock Settings",
-                                               "Change DTMF Codes", "Learn New Radio Devices", "Force Callback"}};
+constexpr params::LabelTable kAreaLabels{{CORE_TR_NOOP("ParameterMap", "A"), CORE_TR_NOOP("ParameterMap", "B"), "", "", "", "", "", ""}};
+constexpr params::LabelTable kAccessLabels{{
+    CORE_TR_NOOP("ParameterMap", "Arm Area"),
+    CORE_TR_NOOP("ParameterMap", "Arm Stay Area"),
+    CORE_TR_NOOP("ParameterMap", "Disarm Area"),
+    CORE_TR_NOOP("ParameterMap", "Disarm Stay Area"),
+    CORE_TR_NOOP("ParameterMap", "Security Guard User"),
+    CORE_TR_NOOP("ParameterMap", "Arm Latchkey Mode"),
+    CORE_TR_NOOP("ParameterMap", "Call Divert Mode "),
+    CORE_TR_NOOP("ParameterMap", "View Event Memory"),
+}};
+constexpr params::LabelTable kPrivilegeLabels{{
+    CORE_TR_NOOP("ParameterMap", "Change Their Code"),
+    CORE_TR_NOOP("ParameterMap", "Change All Codes"),
+    CORE_TR_NOOP("ParameterMap", "Allow Installer Mode"),
+    CORE_TR_NOOP("ParameterMap", "Change Telephone Numbers"),
+    CORE_TR_NOOP("ParameterMap", "Change Clock Settings"),
+    CORE_TR_NOOP("ParameterMap", "Change DTMF Codes"),
+    CORE_TR_NOOP("ParameterMap", "Learn New Radio Devices"),
+    CORE_TR_NOOP("ParameterMap", "Force Callback"),
+}};
 constexpr params::LabelTable kNumbered{{"1", "2", "3", "4", "5", "6", "7", "8"}};
 constexpr OptionTab kMapTabs[] = {
-    {"Keypad", 10, &kNumbered, "Assign to Keypad"},
-    {"Time Zone", 9, &kNumbered, "Assign to Time zone"},
-    {"Output Map", 12, &kNumbered, "Map User to outputs:"},
-    {"Output On", 13, &kNumbered, "User can turn ON outputs:"},
-    {"Output Off", 14, &kNumbered, "User can turn OFF outputs:"},
+    {CORE_TR_NOOP("ParameterMap", "Keypad"), 10, &kNumbered, CORE_TR_NOOP("ParameterMap", "Assign to Keypad")},
+    {CORE_TR_NOOP("ParameterMap", "Time Zone"), 9, &kNumbered, CORE_TR_NOOP("ParameterMap", "Assign to Time zone")},
+    {CORE_TR_NOOP("ParameterMap", "Output Map"), 12, &kNumbered, CORE_TR_NOOP("ParameterMap", "Map User to outputs:")},
+    {CORE_TR_NOOP("ParameterMap", "Output On"), 13, &kNumbered, CORE_TR_NOOP("ParameterMap", "User can turn ON outputs:")},
+    {CORE_TR_NOOP("ParameterMap", "Output Off"), 14, &kNumbered, CORE_TR_NOOP("ParameterMap", "User can turn OFF outputs:")},
 };
 
 const params::PanelParameter& CodeParameter() {
@@ -89,9 +103,13 @@ CUserCodeDlg::CUserCodeDlg(QWidget* parent)
       loadTimer_(new platform::OneShotTimer(this)),
       radioTypeTimer_(new platform::OneShotTimer(this)) {
   setWindowTitle(tr("Users"));
+  userField_->field()->setObjectName(QStringLiteral("user"));
+  code_->setObjectName(QStringLiteral("code"));
+  type_->setObjectName(QStringLiteral("type"));
+  radioType_->setObjectName(QStringLiteral("radioType"));
 
   auto* userLabel = new QLabel(tr("User"), this);
-  userLabel->setBuddy(userField_->field());
+  userField_->setLabel(userLabel);
   auto* codeLabel = new QLabel(tr("Code:"), this);
   codeLabel->setBuddy(code_);
   code_->setMaxLength(6);
@@ -101,7 +119,7 @@ CUserCodeDlg::CUserCodeDlg(QWidget* parent)
   typeLabel->setBuddy(type_);
   type_->setEnabled(false);
   radioTypeLabel_->setBuddy(radioType_);
-  for (const params::Choice& choice : params::kRadioUserTypeChoices) radioType_->addItem(Translated(choice.text), choice.value);
+  for (const params::Choice& choice : params::kRadioUserTypeChoices) radioType_->addItem(MapText(choice.text), choice.value);
   showRadioType(false);
 
   auto* assigned = new QGroupBox(tr("Assigned to: "), this);
@@ -113,13 +131,19 @@ CUserCodeDlg::CUserCodeDlg(QWidget* parent)
   assignedLayout->addWidget(areas_);
   assignedLayout->addStretch();
 
+  areas_->setObjectName(QStringLiteral("area"));
+
   tabs_ = new OptionTabs(kMapTabs, Qt::Horizontal, this);
+  tabs_->tabBar()->setObjectName(QStringLiteral("mapTabs"));
+  tabs_->boxes()->setObjectName(QStringLiteral("map"));
 
   auto* accessBox = new QGroupBox(tr("Access: "), this);
   access_ = OptionBox(kAccessLabels, Qt::Vertical, accessBox);
+  access_->setObjectName(QStringLiteral("access"));
   (new QVBoxLayout(accessBox))->addWidget(access_);
   auto* privilegeBox = new QGroupBox(tr("Privileges: "), this);
   privileges_ = OptionBox(kPrivilegeLabels, Qt::Vertical, privilegeBox);
+  privileges_->setObjectName(QStringLiteral("privilege"));
   (new QVBoxLayout(privilegeBox))->addWidget(privileges_);
 
   auto* top = new QGridLayout;
@@ -272,7 +296,7 @@ void CUserCodeDlg::showType(std::uint8_t value) {
   type_->clear();
   for (const params::Choice& choice : params::kUserTypeChoices) {
     if (choice.value == kRadioUserType && user_ <= kHighestCodeUser) continue;
-    type_->addItem(Translated(choice.text), choice.value);
+    type_->addItem(MapText(choice.text), choice.value);
   }
   type_->setEnabled(true);
   record().byParameter[kTypeParameter] = value;

@@ -35,6 +35,7 @@ CValueDlg::CValueDlg(const params::MapRow& row, QWidget* parent)
       length_(params::FieldLength(row.value)),
       value_(new QLineEdit(this)),
       hint_(new QLabel(this)) {
+  value_->setObjectName(QStringLiteral("value"));
   value_->setMaxLength(length_);
   value_->setValidator(new CapitalsValidator(value_));
   value_->setEnabled(false);

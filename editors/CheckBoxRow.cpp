@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 
+#include "editors/EditorTexts.h"
 #include "editors/ParamCodec.h"
 
 namespace editors {
@@ -16,14 +17,17 @@ CheckBoxRow::CheckBoxRow(Qt::Orientation orientation, QWidget* parent) : QWidget
     layout->addWidget(box);
     connect(box, &QCheckBox::clicked, this, [this, bit] { emit boxClicked(bit); });
   }
+  // The boxes are named after the row ("access" gives "access1" .. "access8").
+  connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setObjectName(name + QString::number(i + 1));
+  });
 }
 
 void CheckBoxRow::setLabels(const params::LabelTable& labels) {
   shown_ = params::ShownBits(labels);
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     // "O/P 1&2" and "<1> & <3>" show their ampersand instead of making a shortcut of it.
-    boxes_[i]->setText(QString::fromUtf8(labels[i].data(), static_cast<qsizetype>(labels[i].size()))
-                           .replace(QLatin1Char('&'), QStringLiteral("&&")));
+    boxes_[i]->setText(MapText(labels[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
     boxes_[i]->setVisible(!labels[i].empty());
   }
 }

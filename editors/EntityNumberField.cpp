@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
@@ -49,6 +50,11 @@ EntityNumberField::EntityNumberField(int first, int last, int maxLength, QWidget
   setFocusProxy(field_);
 
   connect(field_, &QLineEdit::textChanged, this, &EntityNumberField::changed);
+}
+
+void EntityNumberField::setLabel(QLabel* label) {
+  label->setBuddy(field_);
+  field_->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
 }
 
 QString EntityNumberField::text() const { return field_->text(); }

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <optional>
 
+class QLabel;
 class QToolButton;
 
 namespace editors {
@@ -19,6 +20,10 @@ class EntityNumberField : public QWidget {
   EntityNumberField(int first, int last, int maxLength, QWidget* parent = nullptr);
 
   QLineEdit* field() const { return field_; }
+  // The label beside the field names it: its buddy, and what a screen reader
+  // announces (the label sits in the dialog's layout, out of the field's
+  // reach for Qt's own label lookup).
+  void setLabel(QLabel* label);
   QString text() const;
   void setText(const QString& text);
   // The typed number; nothing for an empty field.

@@ -23,7 +23,7 @@ OptionTabs::OptionTabs(std::span<const OptionTab> tabs, Qt::Orientation boxes, Q
   pageLayout->addWidget(boxes_);
   comment_->setVisible(std::ranges::any_of(tabs, [](const OptionTab& tab) { return !tab.comment.empty(); }));
 
-  for (const OptionTab& tab : tabs) bar_->addTab(Translated(tab.text));
+  for (const OptionTab& tab : tabs) bar_->addTab(MapText(tab.text));
   boxes_->setLabels(*tabs_.front().labels);
   boxes_->setBoxesEnabled(false);
   for (int bit = 0; bit < 8; ++bit) boxes_->box(bit)->setAccessibleDescription(bar_->tabText(0));
@@ -50,7 +50,7 @@ void OptionTabs::selectionChanged(int index) {
   const OptionTab& tab = tabs_[static_cast<std::size_t>(index)];
   boxes_->setLabels(*tab.labels);
   for (int bit = 0; bit < 8; ++bit) boxes_->box(bit)->setAccessibleDescription(bar_->tabText(index));
-  comment_->setText(Translated(tab.comment));
+  comment_->setText(MapText(tab.comment));
   emit tabShown(index);
 }
 

@@ -1,6 +1,5 @@
 #include "editors/ParamEditor.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,7 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <string>
 
 #include "editors/EntityNumberField.h"
 #include "platform/MessageBoxes.h"
@@ -31,11 +29,6 @@ int TypedNumber(const QString& text) {
 }
 }  // namespace
 
-QString MapText(std::string_view text) {
-  const std::string key(text);
-  return QCoreApplication::translate("ParameterMap", key.c_str());
-}
-
 ParamEditor::ParamEditor(const params::MapRow& row, const QString& windowTitle, QWidget* parent,
                          const QString& fieldLabel)
     : EditorDialog(parent), row_(row), layout_(new QVBoxLayout(this)) {
@@ -48,6 +41,8 @@ ParamEditor::ParamEditor(const params::MapRow& row, const QString& windowTitle, 
     auto* group = new QGroupBox(tr("Area"), this);
     areaA_ = new QRadioButton(tr("A"), group);
     areaB_ = new QRadioButton(tr("B"), group);
+    areaA_->setObjectName(QStringLiteral("areaA"));
+    areaB_->setObjectName(QStringLiteral("areaB"));
     areaA_->setChecked(true);
     auto* buttons = new QHBoxLayout(group);
     buttons->addWidget(areaA_);
@@ -63,10 +58,11 @@ ParamEditor::ParamEditor(const params::MapRow& row, const QString& windowTitle, 
   } else if (row.entity != params::EntityKind::Fixed) {
     const params::EntityRange entities = row.entities();
     field_ = new EntityNumberField(entities.first, entities.last, kind.fieldLength, this);
+    field_->field()->setObjectName(QStringLiteral("entity"));
     field_->setText(QString::number(kind.firstShown));
     field_->setPosition(kind.firstShown);
     fieldLabel_ = new QLabel(fieldLabel.isEmpty() ? MapText(kind.label) : fieldLabel, this);
-    fieldLabel_->setBuddy(field_->field());
+    field_->setLabel(fieldLabel_);
     connect(field_, &EntityNumberField::changed, this, [this] { readTimer_.start(kFieldSettleMs); });
     auto* line = new QHBoxLayout;
     line->addWidget(fieldLabel_);
@@ -82,6 +78,8 @@ void ParamEditor::setBody(QWidget* body, bool applyOnEnter) {
   applyOnEnter_ = applyOnEnter;
   apply_ = new QPushButton(tr("Apply"), this);
   cancel_ = new QPushButton(tr("Cancel"), this);
+  apply_->setObjectName(QStringLiteral("apply"));
+  cancel_->setObjectName(QStringLiteral("cancel"));
   apply_->setEnabled(false);
   if (applyOnEnter) {
     apply_->setDefault(true);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "console/EditorDialog.h"
+#include "editors/EditorTexts.h"
 #include "editors/ParamCodec.h"
 #include "editors/ParameterMap.h"
 #include "platform/Timing.h"
@@ -76,8 +77,5 @@ class ParamEditor : public console::EditorDialog {
   bool started_ = false;
   platform::OneShotTimer readTimer_;
 };
-
-// Map texts (titles, option texts, choices) as shown, translatable under "ParameterMap".
-QString MapText(std::string_view text);
 
 }  // namespace editors

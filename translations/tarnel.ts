@@ -563,6 +563,2225 @@
     </message>
 </context>
 <context>
+    <name>ParameterMap</name>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key-Switch can Arm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key-Switch can Arm Stay Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key-Switch can Disarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key-Switch can Disarm Stay Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key-Switch has Security Guard Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key-Switch will Arm Latchkey Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key-Switch is NO (Normally Open)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key-Switch is Momentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invert Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Pulse to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lockout Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF Remote Control of Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad User can Operate Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;CONTROL&gt; button can Operate Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulsed Chime Alarm (linked to pulse timer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mains Fail to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuse Failure to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery Low to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telephone Line Failure to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supervisory Radio Failure to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor-Watch Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Tamper to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver Fail to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walk-test Pulse to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse Output every 5 seconds when Disarmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse Output on Kiss-off Following Arming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse Output on Kiss-off Following a Zone Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Disable when P25E3E timer is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Siren Driver to Output (applies to O/P 1&amp;2 only, requires an 8Ω speaker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Reset Time is in Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output “Silenced” for 10 seconds on key-press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Output OFF during Two Way Voice Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Monitored (applies to O/P 1&amp;2 only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Dialling if Kissed Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor Call Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blind Dial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Group Numbers for Contact ID Reporting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay On-line after Alarm report for two way voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Kiss-off for Voice/Domestic Reporting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use the Dial Pre-fix Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used as the Call-back Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Mains Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Battery Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Radio Battery Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Line Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report System Tamper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Keypad Tamper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Zone Tamper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Radio Zone Tamper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Duress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Supervised Radio Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Zone Inactivity Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Manual Panic Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Manual Fire Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Manual Medical Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Radio Pendant Panic Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Zone Bypasses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Arm/Disarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Stay Mode Arm/Disarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Disarm only after an Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Stay Mode Disarm only after an Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Stay Mode Zone Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Access to Program Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report 24 Hour Alarms for Domestic/Voice Formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Zone Restores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Latchkey Disarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Delinquency Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Test Calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Fuse Failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Output 1 or 2 Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report RTC (Real Time Clock) Time changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Keypad Buss Trouble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report RF Interference (Jamming) Detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reporting &quot;A&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reporting &quot;B&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reporting &quot;C&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reporting &quot;D&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arm Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arm Stay Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disarm Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disarm Stay Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security Guard User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arm Latchkey Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call Divert Mode </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Event Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Their Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change All Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow Installer Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Telephone Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Clock Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change DTMF Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn New Radio Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Callback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign to Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map User to outputs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User can turn ON outputs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User can turn OFF outputs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad number is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone number is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output number is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio User is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short Circuit Loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1k5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2k2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3k3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3k9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4k7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5k6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6k8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>22k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2k2 // 4k7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3k3 // 6k8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2k2 // 4k7 // 8k2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4k7 // 8k2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest Vibration setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Vibration setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest Vibration setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>200 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>250 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>300 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>350 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>400 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>450 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>500 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>550 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>600 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>650 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>700 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>750 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>800 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>850 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>900 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>950 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1000 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1050 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vell Ostrel PIR (supervised signal ignored)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vell Ostrel PIR (supervised signal active)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zentaro with checksum (supervised signal active)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zentaro with checksum (Non-supervised)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vell KV series battery Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vell KV series Radio Reed Switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ness Radio devices Battery Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ness Radio Reed Switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electronics Line Cougar Radio PIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visonic K900 Radio PIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visonic Powercode (supervised signal ignored)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visonic Powercode (supervised signal active)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Siemens (supervised signal ignored)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Siemens (supervised signal active)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burglary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un-typed Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emergency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprinkler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equip. Tamper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Code User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access Key User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both Code and Access Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Either Code and Access Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generic Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vell Zentaro Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Domestic Dial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Dialler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 + 2 10 pps 1400 Hz/1900 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 + 2 10 pps 2300 Hz/1800 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 + 2 20 pps 1400 Hz/1900 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 + 2 20 pps 2300 Hz/1800 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 + 2 DTMF (with Checksum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIA slow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ARM&gt; button Required Before Code to Arm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;STAY&gt; button Required Before code to Arm Stay Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;CODE&gt; Required to Arm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;CODE&gt; Required to Bypass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Arm Signal at the end of the Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can Arm only if All Zones Sealed (Ready)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can Arm Stay Mode only if All Zones Sealed (Ready)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Near and Verified Alarm reporting for All zones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area will Arm at the end of Time-Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area will Disarm at the end of Time-Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign Chirps to Access tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Arm if Zone Unsealed at end of Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;CHIME&gt; or &lt;CONTROL&gt;&lt;PROGRAM&gt; button Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;BYPASS&gt; button Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;PANIC&gt; button Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delayed Operation of &lt;PANIC&gt; button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;1&gt; &amp; &lt;3&gt; Panic Alarm Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;4&gt; &amp; &lt;6&gt; Fire Alarm Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;7&gt; &amp; &lt;9&gt; Medical Alarm Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Armed Beep to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mains Fail Beeps Keypad Buzzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuse Fail Beeps Keypad Buzzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery Low Beeps Keypad Buzzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telephone Line Fail Beeps Keypad Buzzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Tamper Beeps Keypad Buzzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver Fail Beeps Keypad Buzzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Off Keypad LED’s when Armed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Off Keypad LCD/Keypad Backlighting on Mains Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ARM&gt; button can Arm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ARM&gt; button can Arm Stay Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ARM&gt; button can Disarm at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ARM&gt; button can Disarm Stay Mode at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ARM&gt; button can Reset Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ARM&gt; button can Arm Latchkey Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ARM&gt; button can Disarm During Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ARM&gt; button can Disarm Stay Mode During Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;STAY&gt; button can Arm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;STAY&gt; button can Arm Stay Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;STAY&gt; button can Disarm at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;STAY&gt; button can Disarm Stay Mode at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;STAY&gt; button can Reset Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;STAY&gt; button can Arm Latchkey Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;STAY&gt; button can Disarm During Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;STAY&gt; button can Disarm Stay Mode During Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;A&gt; button can Arm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;A&gt; button can Arm Stay Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;A&gt; button can Disarm at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;A&gt; button can Disarm Stay Mode at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;A&gt; button can Reset Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;A&gt; button can Arm Latchkey Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;A&gt; button can Disarm During Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;A&gt; button can Disarm Stay Mode During Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;B&gt; button can Arm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;B&gt; button can Arm STAY Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;B&gt; button can Disarm at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;B&gt; button can Disarm Stay Mode at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;B&gt; button can Reset Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;B&gt; button can Arm Latchkey Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;B&gt; button can Disarm During Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;B&gt; button can Disarm Stay Mode During Exit Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is N/O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an Exit Delay Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is a Radio Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is a Stay Mode Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone can be Manually Bypassed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone can be Auto-Bypassed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is a Handover Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is a Two Trigger Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is a 24 Hour Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is a 24 Hour Auto-reset Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is a 24 Hour Fire Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is a Chime Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is a Permanent Chime Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can Arm if Zone is not Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Will Send Multiple Reports to Dialler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is Monitored for Inactivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone is on Soak Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone will report to Area B Account Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone will Not Report 24 hour Alarms via Dialler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse Output on Kiss-off Following a Zone Alarm </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Terminator Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel Tamper is 2k2 EOL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direct access to program mode for the Installer Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Mains Fail Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen-in to O/P # 1 Low Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver Fail Lockout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Output information to Keypad Buss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Arm if the System Battery is Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installer Lockout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry to Installer Mode Resets Confirmed Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry to Installer Mode Resets Tamper Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry to Installer Mode Resets Low Battery Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry to Installer Mode Resets Supervisory Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Arm if there is a keypad Fault </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Arm if there is a Telephone Line Failure or Comms Fault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 Incorrect Code Attempts locks out the keypad for 90 Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Codes Must be 4-6 digits long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code Required to View Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Handover Zone Function in Stay Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Control from Keypad is Disabled when Armed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Codes are Disabled During Entry Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Keypad Indications while Armed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitored KP Buss Output Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Keypad Tamper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit Events &amp; Dialler to 3 of any one type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialler is Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fax Defeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Telephone Line Monitoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulse Dialling (NOTE: For DTMF 4 &amp; 5 must be OFF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverse Pulse Dialling (NOTE: For DTMF 4 &amp; 5 must be OFF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long DTMF Dialling Digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-detect Modem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force V21 Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step to next Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyridge uses Call-back Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyridge only if Disarmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Test Calls Only if Armed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Time Period id in days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold line open following Domestic/Voice report for DTMF control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First to Open Last to Close Reporting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer After 1 ring for Two Way Voice Call-back Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled when dialling only and in Disarmed State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled when dialling only and in Armed State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled when dialling only and in Monitor Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled through the entire call only in Disarmed state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled through the entire call only in Armed State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled through the entire call only in Monitor Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled when the panel answers a call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen-in on at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendant can Disarm at All Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendant will cause an Immediate Panic Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendant will cause a Delayed Panic Alarm (1.5 sec)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendant only works during entry delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This User is a dedicated Duress Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Pendant Alarm to an Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Pendant Panic Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Pendant Panic Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Users Privileges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio User Privelege</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holydays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialler Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialler Options A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialler Options B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Answer Ring count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Call options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time to the first dialler test call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIME to the FIRST DIALLER TEST CALL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Call Time Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Listen-In Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output # 1 Listen-In Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialling Pre-Fix Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIA Report Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;PANIC&quot; Alarm SIA code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panic Alarm SIA Reporting codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;FIRE&quot; Alarm SIA code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire Alarm SIA Reporting codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;MEDICAL&quot; Alarm SIA code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical Alarm SIA Reporting codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Alarm SIA code </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Alarm SIA Reporting codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CID Report Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;PANIC&quot; alarm CID code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“PANIC” ALARM CONTACT ID REPORT CODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;FIRE&quot; alarm CID code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“FIRE” ALARM CONTACT ID REPORT CODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;MEDICAL&quot; alarm CID code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“MEDICAL” ALARM CONTACT ID REPORT CODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF Remote Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output DTMF control code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OUTPUT DTMF CONTROL CODE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone ON/OFF DTMF code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MICROPHONE ON/OFF DTMF CODE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialler acknowledge DTMF code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DIALLER ACKNOWLEDGE DTMF CODE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force test DTMF code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FORCE TEST CALL DTMF CODE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous Voice Reporting Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEYPAD or RADIO PANIC ALARM VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FIRE ALARM VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MEDICAL ALARM VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AC FAIL ALARM VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AC RESTORE VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BATTERY LOW ALARM VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BATTERY RESTORE VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TAMPER ALARMS VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DURESS ALARM VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LATCHKEY DISARM VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MANUAL TEST CALL INITIATED VOICE MESSAGE NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area Optioin A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area Options “A”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area Option B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area Options “B”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area Arm Indication to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area Stay Arm Indication to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area Disarm Indication to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendant Arm Chirp to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendant Stay Mode Arm Chirp to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendant Disarm Chirp to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendant Stay Mode Disarm Chirp to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arm Pulse to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Arm Pulse to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disarm Pulse to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Disarm Pulse to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armed Exit Delay Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Exit Delay Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armed Exit Delay Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Exit Delay Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitoring Account Code Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF Remote Control Code Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start of “DTMF Arm/Disarm” Status Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armed Exit Beeps to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Arm Exit Beeps to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area Delinquency Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic Arm/Disarm Time Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone-Main</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Area Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Alarm Type Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Options A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Options B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Options C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone EOL (End-Of-Line) Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Response Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Response time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Zone Detector Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Beeps to keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armed Zone Alarm Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Zone Alarm Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24 Hour Zone Alarm Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chime Zone Alarm Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Tamper Alarm Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Supervise Fail Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Inactivity Alarm Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armed Zone Entry Delay Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Entry Delay Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armed Zone Entry Delay Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Zone Entry Delay Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Re-Trigger Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone CID Report Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Alarm Contact ID Report Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Near Alarm Contact ID Report Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Confirmed Alarm Contact ID Report Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Alarm Voice Message Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor-Watch Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Watch Dog Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone-Outputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armed Zone Alarms to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Zone Alarms to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24 Hour Zone Alarms to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chime Zone Alarms to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Tamper Alarms to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armed Entry Delay to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay Mode Entry Delay to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Near Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZZone Near Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Confirmed alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Area Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Button Operations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad System Beeps/ Led Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad System Beeps &amp; Led Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad &lt;Arm&gt; Button Area Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad &lt;Arm&gt; Button Area Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad &lt;Stay&gt; Button Area Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad &lt;Stay&gt; Button Area Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad &lt;A&gt; Button Area Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad &lt;A&gt; Button Area Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad &lt;B&gt; Button Area Assignmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad &lt;B&gt; Button Area Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad &lt;B&gt; Button Area Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad to Output Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;Control&gt;  Button to Output Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;Control&gt; Button to Output Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad  to Outputs and KP Buzzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Panic Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Fire Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Medical Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Duress Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Tamper Switch Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Wrong Code Alarm to Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Wrong Code Alarm to Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual Panic Alarm Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual Fire Alarm Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual Medical Alarm Beeps to Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong Code or Keypad Tamper Beeps To Keypad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad Chime Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proximity Reader Led To Output Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message Number for Outputs Command Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyswitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installer Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installer code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duress Digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dial Reporting Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Zone Supervised Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two Trigger Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mains Fail Reporting Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver Fail Delay/Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temporary Output Disable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous Panel Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous Installer Options </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous Installer Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous User Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit from Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypads 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypads 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypads 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypads 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypads 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypads 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypads 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypads 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area B</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>connection::CDialingDlg</name>
     <message>
         <source>Dialog</source>

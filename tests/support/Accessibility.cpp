@@ -26,7 +26,8 @@ QStringList LabelledBy(QWidget* widget) {
 QStringList TabOrder(QWidget* window) {
   QStringList names;
   for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-    if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && window->isAncestorOf(w))
+    // Tab passes over a widget that hands its focus on (a date edit's own line edit).
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisibleTo(window) && window->isAncestorOf(w))
       names << w->objectName();
   }
   return names;
