@@ -50,7 +50,7 @@ class Clock : public EditorTest<CClockDlg> {
 TEST_F(Clock, LoadsTheDaylightSavingRuleOnce100msAfterOpening) {
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Clock setting"));
   EXPECT_EQ(Times().timers, (std::vector<int>{100}));
-  EXPECT_EQ(sent()[0], Join({Read(0x1B, 1), Read(0x1C, 1), Read(0x1D, 1), Read(0x1B, 2), Read(0x1C, 2),
+  EXPECT_EQ(sent()[0], Joined({Read(0x1B, 1), Read(0x1C, 1), Read(0x1D, 1), Read(0x1B, 2), Read(0x1C, 2),
                              Read(0x1D, 2), Read(0x1A, 4)}));
   EXPECT_EQ(sent()[0].size(), 56u);
   QTest::qWait(20);
@@ -101,7 +101,7 @@ TEST_F(Clock, ShowsThePanelsTimeAndItsReportedRule) {
 }
 
 TEST_F(Clock, ApplyWritesTheEnableToggleAndTheChangedListsOnlyAgainstReportedValues) {
-  const Bytes kToggle = Join({Read(0x1A, 4), {0x7A, 0x01, 0x11}});
+  const Bytes kToggle = Joined({Read(0x1A, 4), {0x7A, 0x01, 0x11}});
   const struct {
     const char* name;
     std::optional<std::uint8_t> enable;  // reported enable value
@@ -111,19 +111,19 @@ TEST_F(Clock, ApplyWritesTheEnableToggleAndTheChangedListsOnlyAgainstReportedVal
     Bytes expected;
   } cases[] = {
       {"enable and two lists", 0, true, true, {{CClockDlg::StartMonth, 9}, {CClockDlg::FinishHour, 3}},
-       Join({kToggle, Read(0x1C, 1), {0x7A, 0x01, 0x00, 0x11}, Read(0x1D, 2), {0x7A, 0x00, 0x03, 0x11}})},
+       Joined({kToggle, Read(0x1C, 1), {0x7A, 0x01, 0x00, 0x11}, Read(0x1D, 2), {0x7A, 0x00, 0x03, 0x11}})},
       {"disable only", 1, true, true, {{CClockDlg::StartMonth, 9}}, kToggle},
       {"all six in order", 1, true, false,
        {{CClockDlg::FinishHour, 23}, {CClockDlg::StartHour, 0}, {CClockDlg::FinishMonth, 0},
         {CClockDlg::StartMonth, 11}, {CClockDlg::FinishSunday, 0}, {CClockDlg::StartSunday, 1}},
-       Join({Read(0x1B, 1), {0x7A, 0x02, 0x11}, Read(0x1B, 2), {0x7A, 0x01, 0x11}, Read(0x1C, 1),
+       Joined({Read(0x1B, 1), {0x7A, 0x02, 0x11}, Read(0x1B, 2), {0x7A, 0x01, 0x11}, Read(0x1C, 1),
              {0x7A, 0x01, 0x02, 0x11}, Read(0x1C, 2), {0x7A, 0x00, 0x01, 0x11}, Read(0x1D, 1),
              {0x7A, 0x00, 0x00, 0x11}, Read(0x1D, 2), {0x7A, 0x02, 0x03, 0x11}})},
       {"nothing changed", 1, true, false, {}, {}},
       // Without reports there is nothing to compare with: nothing is toggled or typed.
       {"nothing reported", std::nullopt, false, true, {{CClockDlg::StartMonth, 9}}, {}},
       {"enable not reported", std::nullopt, true, true, {{CClockDlg::StartSunday, 0}},
-       Join({Read(0x1B, 1), {0x7A, 0x01, 0x11}})},
+       Joined({Read(0x1B, 1), {0x7A, 0x01, 0x11}})},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -164,7 +164,7 @@ TEST_F(Clock, AfterAnApplyRepliesChangeOnlyTheCache) {
   // The cache moved: the next Apply writes the shown values back.
   apply();
   ASSERT_EQ(sent().size(), 3u);
-  EXPECT_EQ(sent()[2], Join({Read(0x1C, 1), {0x7A, 0x01, 0x00, 0x11}, Read(0x1D, 2), {0x7A, 0x00, 0x01, 0x11}}));
+  EXPECT_EQ(sent()[2], Joined({Read(0x1C, 1), {0x7A, 0x01, 0x00, 0x11}, Read(0x1D, 2), {0x7A, 0x00, 0x01, 0x11}}));
 }
 
 // ---- Keyswitch
@@ -182,7 +182,7 @@ class Keyswitch : public EditorTest<CKeyswitchDlg> {
   void toKeyswitchTwo() {
     QTest::keyClick(dialog->numberField()->field(), Qt::Key_Up);
     ASSERT_TRUE(waitSent(2));
-    ASSERT_EQ(sent()[1], Join({Read(0x6F, 2), Read(0x70, 2)}));
+    ASSERT_EQ(sent()[1], Joined({Read(0x6F, 2), Read(0x70, 2)}));
   }
   void apply() { QTest::mouseClick(dialog->applyButton(), Qt::LeftButton); }
 };
@@ -214,9 +214,9 @@ TEST_F(Keyswitch, ApplyTogglesTheChangedAreasAndOptionsOnceEach) {
     std::vector<std::pair<bool, int>> clicks;  // (area box?, bit)
     Bytes expected;
   } cases[] = {
-      {"area B", 0x01, 0x00, {{true, 1}}, Join({Read(0x6F, 2), {0x7A, 0x02, 0x11}})},
-      {"options 3 and 8", 0x01, 0x05, {{false, 2}, {false, 7}}, Join({Read(0x70, 2), {0x7A, 0x03, 0x08, 0x11}})},
-      {"both parts", 0x03, 0x00, {{false, 0}, {true, 0}}, Join({Read(0x6F, 2), {0x7A, 0x01, 0x11}, Read(0x70, 2),
+      {"area B", 0x01, 0x00, {{true, 1}}, Joined({Read(0x6F, 2), {0x7A, 0x02, 0x11}})},
+      {"options 3 and 8", 0x01, 0x05, {{false, 2}, {false, 7}}, Joined({Read(0x70, 2), {0x7A, 0x03, 0x08, 0x11}})},
+      {"both parts", 0x03, 0x00, {{false, 0}, {true, 0}}, Joined({Read(0x6F, 2), {0x7A, 0x01, 0x11}, Read(0x70, 2),
                                                                  {0x7A, 0x01, 0x11}})},
   };
   for (const auto& c : cases) {
@@ -271,7 +271,7 @@ class TimeZone : public EditorTest<CTimeZoneDlg> {
 
 TEST_F(TimeZone, LoadsZoneOneAtOnceAndShowsItsTimes) {
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Time Zone"));
-  EXPECT_EQ(sent()[0], Join({Read(0xAB, 1), Read(0xAC, 1), Read(0xAD, 1), Read(0xAE, 1)}));
+  EXPECT_EQ(sent()[0], Joined({Read(0xAB, 1), Read(0xAC, 1), Read(0xAD, 1), Read(0xAE, 1)}));
   EXPECT_EQ(Times().timers, (std::vector<int>{500, 1}));
   EXPECT_EQ(dialog->startPicker()->displayFormat(), QStringLiteral("HH:mm"));
   EXPECT_FALSE(dialog->startPicker()->isEnabled());
@@ -286,7 +286,7 @@ TEST_F(TimeZone, LoadsZoneOneAtOnceAndShowsItsTimes) {
 TEST_F(TimeZone, ApplyWritesOptionsTimesAndDaysInThatOrderInOneSend) {
   TypeNumber(dialog->zoneField(), QStringLiteral("3"));
   ASSERT_TRUE(waitSent(2));
-  ASSERT_EQ(sent()[1], Join({Read(0xAB, 3), Read(0xAC, 3), Read(0xAD, 3), Read(0xAE, 3)}));
+  ASSERT_EQ(sent()[1], Joined({Read(0xAB, 3), Read(0xAC, 3), Read(0xAD, 3), Read(0xAE, 3)}));
   answer(3, 0x41, 800, 1730, 0x00);
   click(dialog->dayBoxes()->box(1));  // Monday on
   click(dialog->dayBoxes()->box(6));  // Saturday off
@@ -305,7 +305,7 @@ TEST_F(TimeZone, ApplyWritesOptionsTimesAndDaysInThatOrderInOneSend) {
   dialog->startPicker()->setTime(QTime(8, 5));
   apply();
   ASSERT_EQ(sent().size(), 4u);
-  EXPECT_EQ(sent()[3], Join({Read(0xAE, 3), {0x7A, 0x01, 0x11}, Read(0xAC, 3), {0x7A, 0x00, 0x08, 0x00, 0x05, 0x11}}));
+  EXPECT_EQ(sent()[3], Joined({Read(0xAE, 3), {0x7A, 0x01, 0x11}, Read(0xAC, 3), {0x7A, 0x00, 0x08, 0x00, 0x05, 0x11}}));
   apply();
   EXPECT_EQ(sent().size(), 4u);
 }
@@ -347,7 +347,7 @@ TEST_F(Holidays, LoadsTheEightDates10msAfterOpeningAndShowsThem) {
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Holydays"));
   EXPECT_EQ(Times().timers, (std::vector<int>{10}));
   Bytes load;
-  for (std::uint8_t n = 1; n <= 8; ++n) load = Join({load, Read(0xAA, n)});
+  for (std::uint8_t n = 1; n <= 8; ++n) load = Joined({load, Read(0xAA, n)});
   EXPECT_EQ(sent()[0], load);
   EXPECT_EQ(sent()[0].size(), 64u);
   EXPECT_FALSE(dialog->holidayBox(2)->isEnabled());

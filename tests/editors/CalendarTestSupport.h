@@ -7,6 +7,7 @@
 
 #include "console/EditorDialog.h"
 #include "tests/editors/EditorsTestSupport.h"
+#include "tests/editors/ReplyFrames.h"
 
 namespace calendartest {
 
@@ -15,15 +16,8 @@ using testseams::Boxes;
 using testseams::Times;
 using testseams::WaitFor;
 
-// 7E AB 07 00 p 00 e 7E
-inline Bytes Read(std::uint8_t parameter, std::uint8_t entity) {
-  return {0x7E, 0xAB, 0x07, 0x00, parameter, 0x00, entity, 0x7E};
-}
-inline Bytes Join(std::initializer_list<Bytes> parts) {
-  Bytes all;
-  for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
+using editorstest::Joined;
+using editorstest::Read;
 
 template <typename Dialog>
 class EditorTest : public editorstest::EditorLinkTest {

@@ -4,13 +4,9 @@
 #include <memory>
 
 #include "tests/editors/EditorsTestSupport.h"
+#include "tests/editors/ReplyFrames.h"
 
 namespace editorstest {
-
-// 7E AB 07 00 p 00 e 7E.
-inline Bytes Read(int parameter, int entity) {
-  return testseams::Bytes({0x7E, 0xAB, 0x07, 0x00, parameter, 0x00, entity, 0x7E});
-}
 
 // One group editor shown and active on a recording link; its first load
 // is kept in `load` and taken off the record.

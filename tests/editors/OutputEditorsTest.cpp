@@ -209,7 +209,7 @@ TEST_F(OutputOptions, UnmapAsksThenSendsYesOrNoAfterTheRead) {
 
 // ---- Output Times
 
-const Bytes kTimesLoad = Join({Read(0x26, 1), Read(0x27, 1), Read(0x28, 1), Read(0x29, 1)});
+const Bytes kTimesLoad = Joined({Read(0x26, 1), Read(0x27, 1), Read(0x28, 1), Read(0x29, 1)});
 
 class OutputTimes : public EditorTest<COutTime> {
  protected:
@@ -283,7 +283,7 @@ TEST_F(OutputTimes, AnEmptiedFieldIsWrittenAsZero) {
   QTest::keyClick(field(COutTime::ResetTime), Qt::Key_Delete);
   apply();
   ASSERT_EQ(sent().size(), 2u);
-  EXPECT_EQ(sent()[1], Join({Read(0x28, 1), {0x7A, 0x00, 0x11}}));
+  EXPECT_EQ(sent()[1], Joined({Read(0x28, 1), {0x7A, 0x00, 0x11}}));
 }
 
 TEST_F(OutputTimes, APulseOrChimeTimeAbove255IsRefusedBeforeAnythingIsSent) {
@@ -313,7 +313,7 @@ TEST_F(OutputTimes, NothingChangedSendsNothingAndAnotherOutputReloads) {
   QTest::keyClick(dialog->outputField()->field(), Qt::Key_Up);
   EXPECT_FALSE(field(COutTime::PulseTime)->isEnabled());
   ASSERT_TRUE(waitSent(2));
-  EXPECT_EQ(sent()[1], Join({Read(0x26, 2), Read(0x27, 2), Read(0x28, 2), Read(0x29, 2)}));
+  EXPECT_EQ(sent()[1], Joined({Read(0x26, 2), Read(0x27, 2), Read(0x28, 2), Read(0x29, 2)}));
   answerLoad(2);
 
   dialog->outputField()->field()->selectAll();

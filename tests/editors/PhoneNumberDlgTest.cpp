@@ -20,18 +20,6 @@ using editors::CPhoneNumberDlg;
 using testseams::Boxes;
 using testseams::Times;
 
-Bytes Number(int slot, std::initializer_list<int> packed) {
-  Bytes frame{0x7E, 0x1A, 0x07};
-  for (int b : packed) frame.push_back(static_cast<std::uint8_t>(b));
-  frame.resize(11, 0xFF);
-  frame.insert(frame.end(), {0xB5, static_cast<std::uint8_t>(slot), 0x7E});
-  return frame;
-}
-Bytes Byte(int parameter, int slot, int value) { return testseams::Bytes({0x7E, 0x17, 0x07, value, parameter, slot, 0x7E}); }
-Bytes Option(int parameter, int slot, int value) {
-  return testseams::Bytes({0x7E, 0x16, 0x07, 0x00, value, parameter, slot, 0x7E});
-}
-
 class PhoneNumbers : public GroupEditorTest<CPhoneNumberDlg> {
  public:
   void clickTab(int tab) {
@@ -64,11 +52,11 @@ TEST_F(PhoneNumbers, OpeningLoadsSlotOneIn32Bytes500MsLater) {
 }
 
 TEST_F(PhoneNumbers, NumberRepliesShowThePanelsAlphabet) {
-  reply(Number(2, {0x21}));
+  reply(DigitsReply(0xB5, 2, {0x21}));
   EXPECT_FALSE(dialog->numberField()->isEnabled());
-  reply(Number(1, {0x90, 0xA7, 0xFB}));
+  reply(DigitsReply(0xB5, 1, {0x90, 0xA7, 0xFB}));
   EXPECT_EQ(dialog->numberField()->text(), QStringLiteral("097#*"));
-  reply(Number(1, {0xDC, 0x1E, 0x32, 0x54, 0x76, 0x98, 0xBA, 0x10}));
+  reply(DigitsReply(0xB5, 1, {0xDC, 0x1E, 0x32, 0x54, 0x76, 0x98, 0xBA, 0x10}));
   EXPECT_EQ(dialog->numberField()->text(), QStringLiteral("=W-123456789#*01"));
   EXPECT_TRUE(dialog->numberField()->isEnabled());
 }
@@ -105,7 +93,7 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
   };
   const auto typeNumber = [](PhoneNumbers& t, const char* number) {
     t.retype(t.dialog->numberField(), QString::fromLatin1(number));
-    t.reply(Number(1, {0x21, 0xF3}));  // answers the positioning read: swallowed
+    t.reply(DigitsReply(0xB5, 1, {0x21, 0xF3}));  // answers the positioning read: swallowed
   };
   const Case cases[] = {
       {"number 0W*5 over 123",
@@ -176,7 +164,7 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
       {"Reporting C options 2 and 8, then tab Options",
        [](PhoneNumbers& t) {
          t.clickTab(3);
-         t.reply(Option(0xBC, 1, 0x00));
+         t.reply(OptionReply(0xBC, 1, 0x00));
          t.click(t.dialog->optionTabs()->boxes()->box(1));
          t.click(t.dialog->optionTabs()->boxes()->box(7));
          t.clickTab(0);
@@ -197,7 +185,7 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     open();
-    for (const Bytes& r : {Number(1, {0x21, 0xF3}), Byte(0xB6, 1, 1), Byte(0xB8, 1, 3), Option(0xB7, 1, 0x00)})
+    for (const Bytes& r : {DigitsReply(0xB5, 1, {0x21, 0xF3}), ByteReply(0xB6, 1, 1), ByteReply(0xB8, 1, 3), OptionReply(0xB7, 1, 0x00)})
       reply(r);
     Times().pauses.clear();
     c.edit(*this);
@@ -208,8 +196,8 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
 }
 
 TEST_F(PhoneNumbers, NumberOutsideTheAlphabetIsRefusedUntilMended) {
-  reply(Number(1, {0x21, 0xF3}));
-  reply(Byte(0xB8, 1, 3));
+  reply(DigitsReply(0xB5, 1, {0x21, 0xF3}));
+  reply(ByteReply(0xB8, 1, 3));
   retype(dialog->numberField(), QStringLiteral("12a4"));
   click(dialog->retriesField());
   ASSERT_EQ(Boxes().shown.size(), 1u);
@@ -228,16 +216,16 @@ TEST_F(PhoneNumbers, NumberOutsideTheAlphabetIsRefusedUntilMended) {
 
 // A count above 99 would show cut in the two-digit field and be written back cut.
 TEST_F(PhoneNumbers, RetriesAboveNinetyNineAreNotTaken) {
-  reply(Byte(0xB8, 1, 150));
+  reply(ByteReply(0xB8, 1, 150));
   EXPECT_FALSE(dialog->retriesField()->isEnabled());
   EXPECT_EQ(dialog->retriesField()->text(), QString());
-  reply(Byte(0xB8, 1, 99));
+  reply(ByteReply(0xB8, 1, 99));
   EXPECT_EQ(dialog->retriesField()->text(), QStringLiteral("99"));
 }
 
 // The phone editor used to drop an edit on closing; it writes it, as the user editor does.
 TEST_F(PhoneNumbers, ClosingWritesThePendingNumberAndClosesAfterItsPause) {
-  reply(Number(1, {0x21, 0xF3}));
+  reply(DigitsReply(0xB5, 1, {0x21, 0xF3}));
   retype(dialog->numberField(), QStringLiteral("555"));
   dialog->close();
   EXPECT_EQ(sent().back(), (Bytes{0x7A, 0x05, 0x05, 0x05, 0x11}));
@@ -247,7 +235,7 @@ TEST_F(PhoneNumbers, ClosingWritesThePendingNumberAndClosesAfterItsPause) {
 }
 
 TEST_F(PhoneNumbers, ClosingWithANumberOutsideTheAlphabetKeepsTheEditorOpen) {
-  reply(Number(1, {0x21, 0xF3}));
+  reply(DigitsReply(0xB5, 1, {0x21, 0xF3}));
   retype(dialog->numberField(), QStringLiteral("5x"));
   dialog->close();
   EXPECT_TRUE(dialog->isVisible());

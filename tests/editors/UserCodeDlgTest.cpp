@@ -20,26 +20,6 @@ using editors::CUserCodeDlg;
 using testseams::Boxes;
 using testseams::Times;
 
-Bytes Code(int user, std::initializer_list<int> packed) {
-  Bytes frame{0x7E, 0x1A, 0x07};
-  for (int b : packed) frame.push_back(static_cast<std::uint8_t>(b));
-  frame.resize(11, 0xFF);
-  frame.insert(frame.end(), {0x01, static_cast<std::uint8_t>(user), 0x7E});
-  return frame;
-}
-Bytes Byte(int parameter, int user, int value) { return testseams::Bytes({0x7E, 0x17, 0x07, value, parameter, user, 0x7E}); }
-Bytes Option(int parameter, int user, int value) {
-  return testseams::Bytes({0x7E, 0x16, 0x07, 0x00, value, parameter, user, 0x7E});
-}
-Bytes Cut(Bytes frame, std::size_t length) {
-  frame.resize(length);
-  return frame;
-}
-Bytes Joined(std::initializer_list<Bytes> parts) {
-  Bytes all;
-  for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
 QStringList Entries(const QComboBox* list) {
   QStringList texts;
   for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
@@ -102,14 +82,14 @@ TEST_F(UserCodes, CodeRepliesShowSixDigitsAtMostAndOnlyTheCurrentUsers) {
     bool enabled;
   };
   const Case cases[] = {
-      {"five digits", Code(1, {0x21, 0x43, 0xF5}), "12345", true},
-      {"none", Code(1, {}), "", true},
-      {"six digits", Code(1, {0x21, 0x43, 0x65}), "123456", true},
-      {"seven digits", Code(1, {0x21, 0x43, 0x65, 0xF7}), "", false},
-      {"sixteen digits", Code(1, {0x21, 0x43, 0x65, 0x87, 0x09, 0x21, 0x43, 0x65}), "", false},
-      {"a nibble above 9", Code(1, {0x21, 0xFA}), "", false},
-      {"another user", Code(2, {0x21, 0x43, 0xF5}), "", false},
-      {"cut before the parameter", Cut(Code(1, {0x21}), 11), "", false},
+      {"five digits", DigitsReply(1, 1, {0x21, 0x43, 0xF5}), "12345", true},
+      {"none", DigitsReply(1, 1, {}), "", true},
+      {"six digits", DigitsReply(1, 1, {0x21, 0x43, 0x65}), "123456", true},
+      {"seven digits", DigitsReply(1, 1, {0x21, 0x43, 0x65, 0xF7}), "", false},
+      {"sixteen digits", DigitsReply(1, 1, {0x21, 0x43, 0x65, 0x87, 0x09, 0x21, 0x43, 0x65}), "", false},
+      {"a nibble above 9", DigitsReply(1, 1, {0x21, 0xFA}), "", false},
+      {"another user", DigitsReply(1, 2, {0x21, 0x43, 0xF5}), "", false},
+      {"cut before the parameter", Cut(DigitsReply(1, 1, {0x21}), 11), "", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -132,7 +112,7 @@ TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
   };
   const auto typeCode = [](UserCodes& t, const char* code) {
     t.click(t.dialog->codeField());
-    t.reply(Code(1, {0x21, 0x43}));  // answers the positioning read: swallowed
+    t.reply(DigitsReply(1, 1, {0x21, 0x43}));  // answers the positioning read: swallowed
     t.dialog->codeField()->selectAll();
     QTest::keyClicks(t.dialog->codeField(), QString::fromLatin1(code));
   };
@@ -169,7 +149,7 @@ TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
       {"access 0x05 to options 1 and 2",
        [](UserCodes& t) {
          t.click(t.dialog->accessBoxes()->box(2));
-         t.reply(Option(4, 1, 0x05));  // swallowed: the boxes keep the edit
+         t.reply(OptionReply(4, 1, 0x05));  // swallowed: the boxes keep the edit
          t.click(t.dialog->accessBoxes()->box(1));
          t.clickTab(1);
        },
@@ -193,7 +173,7 @@ TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
       {"three boxes of Output On",
        [](UserCodes& t) {
          t.clickTab(3);
-         t.reply(Option(13, 1, 0x00));
+         t.reply(OptionReply(13, 1, 0x00));
          for (int bit : {0, 3, 7}) t.click(t.dialog->mapTabs()->boxes()->box(bit));
          t.clickTab(0);
        },
@@ -213,8 +193,8 @@ TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     open();
-    for (const Bytes& r : {Code(1, {0x21, 0x43}), Option(3, 1, 0x03), Option(4, 1, 0x05), Option(5, 1, 0x00),
-                           Option(10, 1, 0x00)})
+    for (const Bytes& r : {DigitsReply(1, 1, {0x21, 0x43}), OptionReply(3, 1, 0x03), OptionReply(4, 1, 0x05), OptionReply(5, 1, 0x00),
+                           OptionReply(10, 1, 0x00)})
       reply(r);
     Times().pauses.clear();
     c.edit(*this);
@@ -225,8 +205,8 @@ TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
 }
 
 TEST_F(UserCodes, MapReplyForAnotherTabOnlyUpdatesTheCache) {
-  reply(Option(10, 1, 0x03));
-  reply(Option(13, 1, 0xF0));
+  reply(OptionReply(10, 1, 0x03));
+  reply(OptionReply(13, 1, 0xF0));
   EXPECT_EQ(dialog->mapTabs()->boxes()->bits(), 0x03);
   EXPECT_TRUE(dialog->mapTabs()->boxes()->box(0)->isEnabled());
   EXPECT_EQ(dialog->mapTabs()->comment()->text(), QString());
@@ -235,28 +215,28 @@ TEST_F(UserCodes, MapReplyForAnotherTabOnlyUpdatesTheCache) {
 // Written boxes, and the boxes of a newly shown tab until its map arrives,
 // are not to be clicked: a click would be compared with a map they do not show.
 TEST_F(UserCodes, MapBoxesWaitDisabledForTheNextMap) {
-  reply(Option(10, 1, 0x03));
+  reply(OptionReply(10, 1, 0x03));
   click(dialog->mapTabs()->boxes()->box(2));
   clickTab(3);
   EXPECT_FALSE(dialog->mapTabs()->boxes()->box(0)->isEnabled());
   EXPECT_EQ(dialog->mapTabs()->comment()->text(), QStringLiteral("User can turn ON outputs:"));
   ASSERT_TRUE(settlesAt(2));
   EXPECT_EQ(sent()[1], Read(13, 1));
-  reply(Option(13, 1, 0xF0));
+  reply(OptionReply(13, 1, 0xF0));
   EXPECT_EQ(dialog->mapTabs()->boxes()->bits(), 0xF0);
   EXPECT_TRUE(dialog->mapTabs()->boxes()->box(0)->isEnabled());
 }
 
 TEST_F(UserCodes, TypeListOffersRadioUserOnlyAboveTwentyAndReadsTheRadioType) {
   selectUser(20);
-  reply(Byte(2, 20, 1));
+  reply(ByteReply(2, 20, 1));
   EXPECT_EQ(Entries(dialog->typeList()), (QStringList{"Keypad Code User", "Access Key User",
                                                        "Both Code and Access Tag", "Either Code and Access Tag"}));
   EXPECT_EQ(dialog->typeList()->currentIndex(), -1);
 
   selectUser(21);
   Times().timers.clear();
-  reply(Byte(2, 21, 1));
+  reply(ByteReply(2, 21, 1));
   EXPECT_EQ(Entries(dialog->typeList()), (QStringList{"Keypad Code User", "Radio user", "Access Key User",
                                                        "Both Code and Access Tag", "Either Code and Access Tag"}));
   EXPECT_EQ(dialog->typeList()->currentText(), QStringLiteral("Radio user"));
@@ -265,7 +245,7 @@ TEST_F(UserCodes, TypeListOffersRadioUserOnlyAboveTwentyAndReadsTheRadioType) {
   EXPECT_EQ(sent()[0], Read(7, 21));
   EXPECT_TRUE(dialog->radioTypeList()->isHidden());
 
-  reply(Byte(7, 21, 1));
+  reply(ByteReply(7, 21, 1));
   EXPECT_FALSE(dialog->radioTypeList()->isHidden());
   EXPECT_FALSE(dialog->radioTypeLabel()->isHidden());
   EXPECT_EQ(dialog->radioTypeList()->currentText(), QStringLiteral("Vell Zentaro Type"));
@@ -273,7 +253,7 @@ TEST_F(UserCodes, TypeListOffersRadioUserOnlyAboveTwentyAndReadsTheRadioType) {
   // Choosing positions the panel and writes at once; the answer to that
   // read (the type before the write) leaves the choice on screen.
   dialog->radioTypeList()->setCurrentIndex(0);
-  reply(Byte(7, 21, 1));
+  reply(ByteReply(7, 21, 1));
   EXPECT_EQ(dialog->radioTypeList()->currentText(), QStringLiteral("Generic Type"));
   ASSERT_TRUE(settlesAt(3));
   EXPECT_EQ(sent()[1], Read(7, 21));
@@ -284,15 +264,15 @@ TEST_F(UserCodes, TypeListOffersRadioUserOnlyAboveTwentyAndReadsTheRadioType) {
 // code by then, the code is read again before it is written.
 TEST_F(UserCodes, ARadioTypeReadDuringAnEditMovesThePanelBackBeforeTheWrite) {
   selectUser(21);
-  reply(Code(21, {0x21, 0x43}));
-  reply(Byte(2, 21, 1));
+  reply(DigitsReply(1, 21, {0x21, 0x43}));
+  reply(ByteReply(2, 21, 1));
   click(dialog->codeField());
   QTest::keyClick(dialog->codeField(), Qt::Key_End);
   QTest::keyClicks(dialog->codeField(), QStringLiteral("5"));
   ASSERT_TRUE(WaitFor([&] { return sent().size() == 2; }));  // the radio type's read
-  reply(Byte(7, 21, 0));
+  reply(ByteReply(7, 21, 0));
   click(dialog->typeList());
-  reply(Code(21, {0x21, 0x43}));  // the read before the write: swallowed
+  reply(DigitsReply(1, 21, {0x21, 0x43}));  // the read before the write: swallowed
   ASSERT_TRUE(settlesAt(5));
   EXPECT_EQ(sent(), (std::vector<Bytes>{Read(1, 21), Read(7, 21), Read(1, 21), {0x7A, 0x01, 0x02, 0x03, 0x04, 0x05, 0x11},
                                         Read(2, 21)}));
@@ -303,7 +283,7 @@ TEST_F(UserCodes, ARadioTypeReadDuringAnEditMovesThePanelBackBeforeTheWrite) {
 // once the user has moved on (it was read for whatever the field held).
 TEST_F(UserCodes, LeavingARadioUserDropsItsRadioTypeRead) {
   selectUser(21);
-  reply(Byte(2, 21, 1));
+  reply(ByteReply(2, 21, 1));
   dialog->userField()->field()->selectAll();
   QTest::keyClicks(dialog->userField()->field(), QStringLiteral("22"));
   QTest::qWait(40);
@@ -313,9 +293,9 @@ TEST_F(UserCodes, LeavingARadioUserDropsItsRadioTypeRead) {
 }
 
 TEST_F(UserCodes, ChoosingATypeWritesItAtOnceAfterTheRead) {
-  reply(Byte(2, 1, 0));
+  reply(ByteReply(2, 1, 0));
   focus(dialog->typeList());
-  reply(Byte(2, 1, 0));  // swallowed
+  reply(ByteReply(2, 1, 0));  // swallowed
   dialog->typeList()->setCurrentIndex(dialog->typeList()->findText(QStringLiteral("Access Key User")));
   ASSERT_TRUE(settlesAt(2));
   EXPECT_EQ(sent(), (std::vector<Bytes>{Read(2, 1), {0x7A, 0x02, 0x11}}));
@@ -323,7 +303,7 @@ TEST_F(UserCodes, ChoosingATypeWritesItAtOnceAfterTheRead) {
 }
 
 TEST_F(UserCodes, ClosingWritesThePendingGroupAndClosesAfterItsPause) {
-  reply(Code(1, {0x21, 0x43}));
+  reply(DigitsReply(1, 1, {0x21, 0x43}));
   click(dialog->codeField());
   dialog->codeField()->selectAll();
   QTest::keyClicks(dialog->codeField(), QStringLiteral("55"));
