@@ -131,6 +131,9 @@ void EditorDialog::closeEvent(QCloseEvent* event) {
 void EditorDialog::done(int result) {
   ended_ = true;
   dropHeldWork();
+  // Nothing the editor has scheduled runs once it is closed: a late load
+  // would put up its message box over the keypad window.
+  for (platform::OneShotTimer* timer : findChildren<platform::OneShotTimer*>()) timer->stop();
   QDialog::done(result);
 }
 

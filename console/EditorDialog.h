@@ -14,7 +14,8 @@
 // the same as if the editor had slept. A pause asked for during a pause
 // starts once the work held before it has run, and work that does not come
 // from input or frames (a timer's) waits its turn through inTurn().
-// An editor that has ended sends nothing more.
+// An editor that has ended sends nothing more, and the one-shot timers it
+// owns (children of the dialog) are stopped.
 
 #include <QDialog>
 #include <QPointer>

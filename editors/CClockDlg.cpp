@@ -57,20 +57,14 @@ std::vector<std::uint8_t> KeysOf(std::uint8_t parameter, int index) {
   }
 }
 
-panel::FrameBytes Piece(std::uint8_t parameter, std::uint8_t entity, const std::vector<std::uint8_t>& keys) {
-  panel::FrameBytes piece = panel::ParamReadRequest(parameter, entity);
-  piece.append(params::Entry(keys));
-  return piece;
+// The clock's own writes: their reads' replies are no list's, so nothing is marked.
+panel::FrameBytes ClockWrite(std::uint8_t entity, const std::vector<std::uint8_t>& keys) {
+  panel::FrameBytes write = panel::ParamReadRequest(kClock, entity);
+  write.append(params::Entry(keys));
+  return write;
 }
 
-std::vector<std::uint8_t> TwoDigitKeys(std::initializer_list<int> parts) {
-  std::vector<std::uint8_t> keys;
-  for (const int part : parts) {
-    const std::vector<std::uint8_t> two = params::DecimalKeys(static_cast<std::uint32_t>(part), 2);
-    keys.insert(keys.end(), two.begin(), two.end());
-  }
-  return keys;
-}
+std::uint32_t Part(int number) { return static_cast<std::uint32_t>(number); }
 
 QComboBox* NumberList(const char* name, int first, int last, QWidget* parent) {
   auto* list = new QComboBox(parent);
@@ -201,10 +195,7 @@ void CClockDlg::showListReply(std::uint8_t parameter, std::uint8_t entity, std::
   const int list = ListOf(parameter, entity);
   if (list < 0) return;
   const auto slot = static_cast<std::size_t>(list);
-  if (listMarks_.test(slot)) {
-    listMarks_.reset(slot);
-    return;
-  }
+  if (marks_.consume(parameter, entity)) return;
   // Zero (and anything the list does not hold) is no setting.
   const std::optional<int> index = IndexOf(parameter, value);
   if (!index) return;
@@ -213,10 +204,7 @@ void CClockDlg::showListReply(std::uint8_t parameter, std::uint8_t entity, std::
 }
 
 void CClockDlg::showEnableReply(std::uint32_t value) {
-  if (enableMark_) {
-    enableMark_ = false;
-    return;
-  }
+  if (marks_.consume(kClock, kDaylightSaving)) return;
   if (!enableShown_) {
     enableShown_ = true;
     enable_->setChecked(value != 0);
@@ -228,10 +216,10 @@ void CClockDlg::showEnableReply(std::uint32_t value) {
 void CClockDlg::synchronize() {
   const QDate date = date_->date();
   const QTime time = time_->time();
-  panel::FrameBytes pieces = Piece(kClock, 1, TwoDigitKeys({time.hour(), time.minute()}));
+  panel::FrameBytes pieces = ClockWrite(1, params::TwoDigitKeys({Part(time.hour()), Part(time.minute())}));
   // The panel counts the days of the week from Sunday = 1.
-  pieces.append(Piece(kClock, 2, params::DecimalKeys(static_cast<std::uint32_t>(date.dayOfWeek() % 7 + 1))));
-  pieces.append(Piece(kClock, 3, TwoDigitKeys({date.day(), date.month(), date.year() % 100})));
+  pieces.append(ClockWrite(2, params::DecimalKeys(Part(date.dayOfWeek() % 7 + 1))));
+  pieces.append(ClockWrite(3, params::TwoDigitKeys({Part(date.day()), Part(date.month()), Part(date.year() % 100)})));
   send(pieces);
 }
 
@@ -240,9 +228,8 @@ void CClockDlg::apply() {
   // Key 1 toggles daylight saving, so it is written only against a reported value.
   const bool toggleEnable = cachedEnable_ && (enable_->isChecked() == (*cachedEnable_ == 0));
   if (toggleEnable) {
-    pieces.append(Piece(kClock, kDaylightSaving, {1}));
+    marks_.appendWrite(pieces, kClock, kDaylightSaving, params::Entry(std::vector<std::uint8_t>{1}));
     cachedEnable_ = static_cast<std::uint8_t>(*cachedEnable_ ^ 1u);
-    enableMark_ = true;
   }
   if (enable_->isChecked()) {
     for (int list = 0; list < kListCount; ++list) {
@@ -250,9 +237,9 @@ void CClockDlg::apply() {
       const int index = lists_[slot]->currentIndex();
       // Nothing is compared with a value the panel never reported.
       if (index < 0 || !cached_[slot] || index == *cached_[slot]) continue;
-      pieces.append(Piece(kLists[list].parameter, kLists[list].entity, KeysOf(kLists[list].parameter, index)));
+      marks_.appendWrite(pieces, kLists[list].parameter, kLists[list].entity,
+                         params::Entry(KeysOf(kLists[list].parameter, index)));
       cached_[slot] = index;
-      listMarks_.set(slot);
     }
   }
   if (pieces.empty()) return;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstdint>
 #include <optional>
 
 #include "console/EditorDialog.h"
+#include "editors/ReplyMarks.h"
 #include "platform/Timing.h"
 
 class QCheckBox;
@@ -57,7 +57,7 @@ class CClockDlg : public console::EditorDialog {
   QCheckBox* enable_;
   std::array<QComboBox*, kListCount> lists_{};
   QPushButton* apply_;
-  platform::OneShotTimer loadTimer_;
+  platform::OneShotTimer loadTimer_{this};
 
   // What the panel last reported (list indexes), or nothing before its reply.
   std::array<std::optional<int>, kListCount> cached_{};
@@ -66,8 +66,7 @@ class CClockDlg : public console::EditorDialog {
   // After the first Apply that writes, replies change only the cache.
   bool listsStopped_ = false;
   // The reads in front of Apply's keys, whose replies carry the values before them.
-  std::bitset<kListCount> listMarks_;
-  bool enableMark_ = false;
+  ReplyMarks marks_;
   bool started_ = false;
 };
 

@@ -16,15 +16,10 @@ namespace {
 
 constexpr std::uint8_t kHoliday = 0xAA;
 
-panel::FrameBytes Piece(std::uint8_t holiday, int day, int month, int year) {
-  std::vector<std::uint8_t> keys;
-  for (const int part : {day, month, year % 100}) {
-    const std::vector<std::uint8_t> two = params::DecimalKeys(static_cast<std::uint32_t>(part), 2);
-    keys.insert(keys.end(), two.begin(), two.end());
-  }
-  panel::FrameBytes piece = panel::ParamReadRequest(kHoliday, holiday);
-  piece.append(params::Entry(keys));
-  return piece;
+// 7A DD MM YY 11
+panel::FrameBytes DateEntry(int day, int month, int year) {
+  return params::Entry(params::TwoDigitKeys(
+      {static_cast<std::uint32_t>(day), static_cast<std::uint32_t>(month), static_cast<std::uint32_t>(year % 100)}));
 }
 
 }  // namespace
@@ -88,10 +83,7 @@ void CHolydayDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length
   const int n = *reply->entity;
   if (n < 1 || n > kHolidays) return;
   const auto slot = static_cast<std::size_t>(n - 1);
-  if (marks_.test(slot)) {
-    marks_.reset(slot);
-    return;
-  }
+  if (marks_.consume(kHoliday, static_cast<std::uint8_t>(n))) return;
   const int day = static_cast<int>(reply->number % 100);
   const int month = static_cast<int>(reply->number / 100 % 100);
   const int yearByte = static_cast<int>(reply->number / 10000);
@@ -116,18 +108,17 @@ void CHolydayDlg::apply() {
     const auto n = static_cast<std::uint8_t>(i + 1);
     if (!boxes_[slot]->isChecked()) {
       if (cached_[slot].empty()) continue;
-      pieces.append(Piece(n, 0, 0, 0));
+      marks_.appendWrite(pieces, kHoliday, n, DateEntry(0, 0, 0));
       cached_[slot] = {};
     } else {
       const QDate date = pickers_[slot]->date();
       const Date wanted{date.day(), date.month(), date.year()};
       if (wanted == cached_[slot]) continue;
       pickers_[slot]->setEnabled(false);
-      pieces.append(Piece(n, wanted.day, wanted.month, wanted.year));
+      marks_.appendWrite(pieces, kHoliday, n, DateEntry(wanted.day, wanted.month, wanted.year));
       // Apply again without a change sends nothing.
       cached_[slot] = wanted;
     }
-    marks_.set(slot);
   }
   if (!pieces.empty()) send(pieces);
 }

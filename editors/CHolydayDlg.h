@@ -1,10 +1,10 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstdint>
 
 #include "console/EditorDialog.h"
+#include "editors/ReplyMarks.h"
 #include "platform/Timing.h"
 
 class QCheckBox;
@@ -48,10 +48,10 @@ class CHolydayDlg : public console::EditorDialog {
   std::array<QCheckBox*, kHolidays> boxes_{};
   std::array<QDateEdit*, kHolidays> pickers_{};
   QPushButton* apply_;
-  platform::OneShotTimer loadTimer_;
+  platform::OneShotTimer loadTimer_{this};
 
   std::array<Date, kHolidays> cached_{};
-  std::bitset<kHolidays> marks_;
+  ReplyMarks marks_;
   bool started_ = false;
 };
 

@@ -10,7 +10,6 @@
 #include "editors/EditorTexts.h"
 #include "editors/EntityNumberField.h"
 #include "editors/ParamCodec.h"
-#include "platform/MessageBoxes.h"
 
 namespace editors {
 
@@ -70,7 +69,8 @@ CKeyswitchDlg::CKeyswitchDlg(QWidget* parent)
   connect(areas_, &CheckBoxRow::boxClicked, this, [this] { apply_->setEnabled(true); });
   connect(options_, &CheckBoxRow::boxClicked, this, [this] { apply_->setEnabled(true); });
   connect(apply_, &QPushButton::clicked, this, &CKeyswitchDlg::apply);
-  connect(&loadTimer_, &platform::OneShotTimer::timeout, this, &CKeyswitchDlg::load);
+  number_->setSettleTime(300);
+  connect(number_, &EntityNumberField::settled, this, &CKeyswitchDlg::load);
 }
 
 void CKeyswitchDlg::showEvent(QShowEvent* event) {
@@ -83,18 +83,12 @@ void CKeyswitchDlg::showEvent(QShowEvent* event) {
 void CKeyswitchDlg::numberChanged() {
   areas_->setBoxesEnabled(false);
   options_->setBoxesEnabled(false);
-  loadTimer_.start(300);
 }
 
 void CKeyswitchDlg::load() {
-  loadTimer_.stop();
-  const std::optional<int> number = number_->typed();
-  if (!number || !number_->inRange(*number)) {
-    platform::ShowMessage(this, tr("Error"), tr("Keyswitch number is invalid"));
-    return;
-  }
+  const std::optional<int> number = number_->take(tr("Keyswitch number is invalid"), true);
+  if (!number) return;
   current_ = static_cast<std::uint8_t>(*number);
-  number_->setPosition(*number);
   // A mark left by a write that was never answered must not hide this load's replies.
   marks_.clear();
   panel::FrameBytes requests = panel::ParamReadRequest(kAreas, current_);
@@ -106,7 +100,7 @@ void CKeyswitchDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t leng
   const std::optional<params::Reply> reply = params::DecodeReply(frame, length);
   if (!reply || reply->type != params::kOptionByteReply || reply->entity != current_) return;
   if (reply->parameter != kAreas && reply->parameter != kOptions) return;
-  if (marks_.consume(reply->parameter)) return;
+  if (marks_.consume(reply->parameter, current_)) return;
   const auto value = static_cast<std::uint8_t>(reply->number);
   if (reply->parameter == kAreas) {
     cachedAreas_ = value & 0x03;
@@ -129,10 +123,8 @@ void CKeyswitchDlg::apply() {
     if (!boxes->box(0)->isEnabled()) continue;
     const panel::FrameBytes keys = boxes->toggleEntry(*cached);
     if (keys.empty()) continue;
-    pieces.append(panel::ParamReadRequest(parameter, current_));
-    pieces.append(keys);
+    marks_.appendWrite(pieces, parameter, current_, keys);
     *cached = static_cast<std::uint8_t>((boxes->bits() & boxes->shownBits()) | (*cached & ~boxes->shownBits()));
-    marks_.set(parameter);
   }
   if (!pieces.empty()) send(pieces);
 }

@@ -4,7 +4,6 @@
 
 #include "console/EditorDialog.h"
 #include "editors/ReplyMarks.h"
-#include "platform/Timing.h"
 
 class QPushButton;
 
@@ -39,7 +38,6 @@ class CKeyswitchDlg : public console::EditorDialog {
   CheckBoxRow* areas_;
   CheckBoxRow* options_;
   QPushButton* apply_;
-  platform::OneShotTimer loadTimer_;
 
   std::uint8_t current_ = 1;
   std::uint8_t cachedAreas_ = 0;

@@ -85,7 +85,8 @@ COutTime::COutTime(QWidget* parent)
 
   connect(output_, &EntityNumberField::changed, this, &COutTime::outputChanged);
   connect(apply_, &QPushButton::clicked, this, &COutTime::apply);
-  connect(&loadTimer_, &platform::OneShotTimer::timeout, this, &COutTime::load);
+  output_->setSettleTime(300);
+  connect(output_, &EntityNumberField::settled, this, &COutTime::load);
 }
 
 void COutTime::showEvent(QShowEvent* event) {
@@ -93,12 +94,11 @@ void COutTime::showEvent(QShowEvent* event) {
   if (started_) return;
   started_ = true;
   output_->setText(QStringLiteral("1"));
-  loadTimer_.start(1);
+  output_->settleIn(1);
 }
 
 void COutTime::outputChanged() {
   for (QLineEdit* field : fields_) field->setEnabled(false);
-  loadTimer_.start(300);
 }
 
 void COutTime::setChoosingEnabled(bool enabled) {
@@ -107,18 +107,13 @@ void COutTime::setChoosingEnabled(bool enabled) {
 }
 
 void COutTime::load() {
-  loadTimer_.stop();
-  const std::optional<int> output = output_->typed();
-  if (!output || !output_->inRange(*output)) {
-    platform::ShowMessage(this, tr("Error"), tr("Output number is invalid"));
-    return;
-  }
+  const std::optional<int> output = output_->take(tr("Output number is invalid"), true);
+  if (!output) return;
   if (edited_) {
     edited_ = false;
     setChoosingEnabled(false);
   }
   currentOutput_ = static_cast<std::uint8_t>(*output);
-  output_->setPosition(*output);
   writeMarks_.clear();
   outstanding_ = Bit(kFieldCount) - 1;
   panel::FrameBytes requests;
@@ -137,7 +132,7 @@ void COutTime::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
   const auto slot = static_cast<std::size_t>(f);
   // The read in front of an Apply's keys is answered with the value before
   // them; the field keeps what was written.
-  if (writeMarks_.consume(reply->parameter)) {
+  if (writeMarks_.consume(reply->parameter, currentOutput_)) {
     cached_[slot] = written_[slot];
   } else {
     cached_[slot] = reply->number;
@@ -175,10 +170,8 @@ void COutTime::apply() {
     // A disabled field is waiting for its reply: its text is not the user's.
     if (!fields_[slot]->isEnabled() || values[slot] == cached_[slot]) continue;
     fields_[slot]->setEnabled(false);
-    pieces.append(panel::ParamReadRequest(kFields[f].parameter, currentOutput_));
-    pieces.append(params::Entry(params::DecimalKeys(values[slot])));
+    writeMarks_.appendWrite(pieces, kFields[f].parameter, currentOutput_, params::Entry(params::DecimalKeys(values[slot])));
     written_[slot] = values[slot];
-    writeMarks_.set(kFields[f].parameter);
     outstanding_ = static_cast<std::uint8_t>(outstanding_ | Bit(f));
   }
   if (pieces.empty()) return;

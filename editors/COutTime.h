@@ -5,7 +5,6 @@
 
 #include "console/EditorDialog.h"
 #include "editors/ReplyMarks.h"
-#include "platform/Timing.h"
 
 class QLineEdit;
 class QPushButton;
@@ -42,7 +41,6 @@ class COutTime : public console::EditorDialog {
   EntityNumberField* output_;
   std::array<QLineEdit*, kFieldCount> fields_{};
   QPushButton* apply_;
-  platform::OneShotTimer loadTimer_;
 
   std::uint8_t currentOutput_ = 1;
   std::array<std::uint32_t, kFieldCount> cached_{};

@@ -107,7 +107,8 @@ COutputDlg::COutputDlg(QWidget* parent)
   connect(tabs_, &QTabBar::currentChanged, this, &COutputDlg::tabChanged);
   connect(boxes_, &CheckBoxRow::boxClicked, this, [this] { pending_ = true; });
   connect(unmap_, &QPushButton::clicked, this, &COutputDlg::unmap);
-  connect(&loadTimer_, &platform::OneShotTimer::timeout, this, &COutputDlg::load);
+  output_->setSettleTime(500);
+  connect(output_, &EntityNumberField::settled, this, &COutputDlg::load);
 }
 
 std::uint8_t COutputDlg::tabParameter() const { return kTabParameters[shownTab_]; }
@@ -124,26 +125,19 @@ void COutputDlg::outputChanged() {
   // before another output is chosen, typed or stepped.
   writePending();
   boxes_->setBoxesEnabled(false);
-  loadTimer_.start(500);
 }
 
 void COutputDlg::tabChanged(int index) {
   writePending();
   shownTab_ = index;
   boxes_->setLabels(*kTabLabels[index]);
-  loadTimer_.start(1);
+  output_->settleIn(1);
 }
 
 void COutputDlg::load() {
-  loadTimer_.stop();
-  const std::optional<int> output = output_->typed();
+  const std::optional<int> output = output_->take(tr("Output number is invalid"), false);
   if (!output) return;
-  if (!output_->inRange(*output)) {
-    platform::ShowMessage(this, tr("Error"), tr("Output number is invalid"));
-    return;
-  }
   currentOutput_ = static_cast<std::uint8_t>(*output);
-  output_->setPosition(*output);
   send(panel::ParamReadRequest(tabParameter(), currentOutput_));
 }
 
@@ -151,7 +145,7 @@ void COutputDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length)
   if (length >= 4 && frame[0] == kUnmapDoneType && frame[2] == 0x0D && frame[3] == kUnmapParameter) {
     unmap_->setText(tr("Un-Map"));
     unmap_->setEnabled(true);
-    loadTimer_.start(1);
+    output_->settleIn(1);
     return;
   }
   const std::optional<params::Reply> reply = params::DecodeReply(frame, length);

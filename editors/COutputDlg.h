@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "console/EditorDialog.h"
-#include "platform/Timing.h"
 
 class QPushButton;
 class QTabBar;
@@ -45,7 +44,6 @@ class COutputDlg : public console::EditorDialog {
   QTabBar* tabs_;
   CheckBoxRow* boxes_;
   QPushButton* unmap_;
-  platform::OneShotTimer loadTimer_;
 
   int shownTab_ = 0;
   std::uint8_t currentOutput_ = 1;

@@ -17,7 +17,6 @@
 #include "editors/OptionTabs.h"
 #include "editors/ParamCodec.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Timing.h"
 
 namespace editors {
 
@@ -107,8 +106,7 @@ CPhoneNumberDlg::CPhoneNumberDlg(QWidget* parent)
       number_(new QLineEdit(this)),
       format_(new QComboBox(this)),
       retries_(new QLineEdit(this)),
-      tabs_(new OptionTabs(kOptionTabs, Qt::Vertical, this)),
-      loadTimer_(new platform::OneShotTimer(this)) {
+      tabs_(new OptionTabs(kOptionTabs, Qt::Vertical, this)) {
   setWindowTitle(tr("Phone number"));
   slotField_->field()->setObjectName(QStringLiteral("slot"));
   number_->setObjectName(QStringLiteral("number"));
@@ -150,7 +148,8 @@ CPhoneNumberDlg::CPhoneNumberDlg(QWidget* parent)
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
   connect(slotField_, &EntityNumberField::changed, this, &CPhoneNumberDlg::slotChanged);
-  connect(loadTimer_, &platform::OneShotTimer::timeout, this, [this] { inTurn([this] { loadSlot(); }); });
+  slotField_->setSettleTime(500);
+  connect(slotField_, &EntityNumberField::settled, this, [this] { inTurn([this] { loadSlot(); }); });
   onUserFocus(number_, [this] { enterGroup(kNumber); });
   onUserFocus(retries_, [this] { enterGroup(kRetries); });
   onUserFocus(format_, [this] { formatFocused(); });
@@ -174,11 +173,6 @@ void CPhoneNumberDlg::showEvent(QShowEvent* event) {
   slotField_->setText(QStringLiteral("1"));
 }
 
-void CPhoneNumberDlg::done(int result) {
-  loadTimer_->stop();
-  GroupEditorDialog::done(result);
-}
-
 // ---- slot and loading
 
 void CPhoneNumberDlg::slotChanged() {
@@ -191,21 +185,14 @@ void CPhoneNumberDlg::slotChanged() {
   format_->setEnabled(false);
   retries_->setEnabled(false);
   tabs_->boxes()->setBoxesEnabled(false);
-  loadTimer_->start(500);
 }
 
 void CPhoneNumberDlg::loadSlot() {
   setPendingGroup(kNoGroup);
   clearMarks();
-  const QString text = slotField_->text();
-  if (text.isEmpty()) return;
-  const int slot = text.toInt();
-  if (slot < 1 || slot > kSlots) {
-    platform::ShowMessage(this, tr("Error"), tr("Slot number is invalid"));
-    return;
-  }
-  slot_ = static_cast<std::uint8_t>(slot);
-  slotField_->setPosition(slot);
+  const std::optional<int> slot = slotField_->take(tr("Slot number is invalid"), false);
+  if (!slot) return;
+  slot_ = static_cast<std::uint8_t>(*slot);
   readParameters({kNumberParameter, kFormatParameter, kRetriesParameter, tabs_->shownParameter()});
 }
 

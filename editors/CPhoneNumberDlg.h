@@ -9,10 +9,6 @@
 class QComboBox;
 class QLineEdit;
 
-namespace platform {
-class OneShotTimer;
-}
-
 namespace editors {
 
 class OptionTabs;
@@ -30,7 +26,6 @@ class CPhoneNumberDlg : public GroupEditorDialog {
   explicit CPhoneNumberDlg(QWidget* parent = nullptr);
 
   void handlePanelFrame(const std::uint8_t* frame, std::size_t length) override;
-  void done(int result) override;
 
   std::uint8_t currentSlot() const { return slot_; }
   EntityNumberField* slotField() const { return slotField_; }
@@ -62,7 +57,6 @@ class CPhoneNumberDlg : public GroupEditorDialog {
   QComboBox* format_;
   QLineEdit* retries_;
   OptionTabs* tabs_;
-  platform::OneShotTimer* loadTimer_;
 };
 
 }  // namespace editors

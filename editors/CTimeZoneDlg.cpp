@@ -12,7 +12,6 @@
 #include "editors/EditorTexts.h"
 #include "editors/EntityNumberField.h"
 #include "editors/ParamCodec.h"
-#include "platform/MessageBoxes.h"
 
 namespace editors {
 
@@ -93,7 +92,8 @@ CTimeZoneDlg::CTimeZoneDlg(QWidget* parent)
 
   connect(zone_, &EntityNumberField::changed, this, &CTimeZoneDlg::zoneChanged);
   connect(apply_, &QPushButton::clicked, this, &CTimeZoneDlg::apply);
-  connect(&loadTimer_, &platform::OneShotTimer::timeout, this, &CTimeZoneDlg::load);
+  zone_->setSettleTime(500);
+  connect(zone_, &EntityNumberField::settled, this, &CTimeZoneDlg::load);
 }
 
 void CTimeZoneDlg::showEvent(QShowEvent* event) {
@@ -101,7 +101,7 @@ void CTimeZoneDlg::showEvent(QShowEvent* event) {
   if (started_) return;
   started_ = true;
   zone_->setText(QStringLiteral("1"));
-  loadTimer_.start(1);
+  zone_->settleIn(1);
 }
 
 void CTimeZoneDlg::zoneChanged() {
@@ -109,19 +109,12 @@ void CTimeZoneDlg::zoneChanged() {
   start_->setEnabled(false);
   end_->setEnabled(false);
   ignoreHolidays_->setEnabled(false);
-  loadTimer_.start(500);
 }
 
 void CTimeZoneDlg::load() {
-  loadTimer_.stop();
-  const std::optional<int> zone = zone_->typed();
+  const std::optional<int> zone = zone_->take(tr("Time zone number is invalid"), false);
   if (!zone) return;
-  if (!zone_->inRange(*zone)) {
-    platform::ShowMessage(this, tr("Error"), tr("Time zone number is invalid"));
-    return;
-  }
   current_ = static_cast<std::uint8_t>(*zone);
-  zone_->setPosition(*zone);
   // A mark left by a write that was never answered must not hide this load's replies.
   marks_.clear();
   panel::FrameBytes requests;
@@ -137,7 +130,7 @@ void CTimeZoneDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t lengt
   const bool time = reply->type == params::kTimeReply || reply->type == params::kWordReply;
   const std::uint8_t p = reply->parameter;
   if (!((optionByte && (p == kDays || p == kOptions)) || (time && (p == kStart || p == kEnd)))) return;
-  if (marks_.consume(p)) return;
+  if (marks_.consume(p, current_)) return;
 
   switch (p) {
     case kDays:
@@ -167,14 +160,11 @@ void CTimeZoneDlg::showTime(QTimeEdit* picker, Time& cached, std::uint32_t numbe
 void CTimeZoneDlg::appendTime(panel::FrameBytes& pieces, std::uint8_t parameter, QTimeEdit* picker, Time& cached) {
   const QTime time = picker->time();
   if (!picker->isEnabled() || (time.hour() == cached.hour && time.minute() == cached.minute)) return;
-  std::vector<std::uint8_t> keys = params::DecimalKeys(static_cast<std::uint32_t>(time.hour()), 2);
-  const std::vector<std::uint8_t> minute = params::DecimalKeys(static_cast<std::uint32_t>(time.minute()), 2);
-  keys.insert(keys.end(), minute.begin(), minute.end());
-  pieces.append(panel::ParamReadRequest(parameter, current_));
-  pieces.append(params::Entry(keys));
+  marks_.appendWrite(pieces, parameter, current_,
+                     params::Entry(params::TwoDigitKeys({static_cast<std::uint32_t>(time.hour()),
+                                                         static_cast<std::uint32_t>(time.minute())})));
   picker->setEnabled(false);
   cached = {time.hour(), time.minute()};
-  marks_.set(parameter);
 }
 
 void CTimeZoneDlg::apply() {
@@ -184,20 +174,17 @@ void CTimeZoneDlg::apply() {
   panel::FrameBytes pieces;
   // The box shows bit 0, so it is compared with bit 0, whatever else the byte holds.
   if (ignoreHolidays_->isEnabled() && ignoreHolidays_->isChecked() != ((cachedOptions_ & 0x01) != 0)) {
-    pieces.append(panel::ParamReadRequest(kOptions, current_));
-    pieces.append(params::Entry(std::vector<std::uint8_t>{1}));
-    cachedOptions_ = static_cast<std::uint8_t>(cachedOptions_ ^ 0x01);
-    marks_.set(kOptions);
+    const auto toggled = static_cast<std::uint8_t>(cachedOptions_ ^ 0x01);
+    marks_.appendWrite(pieces, kOptions, current_, params::ToggleEntry(cachedOptions_, toggled));
+    cachedOptions_ = toggled;
   }
   appendTime(pieces, kStart, start_, cachedStart_);
   appendTime(pieces, kEnd, end_, cachedEnd_);
   if (days_->box(0)->isEnabled()) {
     const panel::FrameBytes keys = days_->toggleEntry(cachedDays_);
     if (!keys.empty()) {
-      pieces.append(panel::ParamReadRequest(kDays, current_));
-      pieces.append(keys);
+      marks_.appendWrite(pieces, kDays, current_, keys);
       cachedDays_ = days_->bits();
-      marks_.set(kDays);
     }
   }
   if (!pieces.empty()) send(pieces);

@@ -4,7 +4,6 @@
 
 #include "console/EditorDialog.h"
 #include "editors/ReplyMarks.h"
-#include "platform/Timing.h"
 
 class QCheckBox;
 class QPushButton;
@@ -52,7 +51,6 @@ class CTimeZoneDlg : public console::EditorDialog {
   QCheckBox* ignoreHolidays_;
   CheckBoxRow* days_;
   QPushButton* apply_;
-  platform::OneShotTimer loadTimer_;
 
   std::uint8_t current_ = 1;
   std::uint8_t cachedDays_ = 0;

@@ -16,7 +16,6 @@
 #include "editors/EntityNumberField.h"
 #include "editors/OptionTabs.h"
 #include "editors/PanelParameters.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Timing.h"
 
 namespace editors {
@@ -100,7 +99,6 @@ CUserCodeDlg::CUserCodeDlg(QWidget* parent)
       type_(new QComboBox(this)),
       radioTypeLabel_(new QLabel(tr("Radio User Type:"), this)),
       radioType_(new QComboBox(this)),
-      loadTimer_(new platform::OneShotTimer(this)),
       radioTypeTimer_(new platform::OneShotTimer(this)) {
   setWindowTitle(tr("Users"));
   userField_->field()->setObjectName(QStringLiteral("user"));
@@ -178,7 +176,8 @@ CUserCodeDlg::CUserCodeDlg(QWidget* parent)
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
   connect(userField_, &EntityNumberField::changed, this, &CUserCodeDlg::userNumberChanged);
-  connect(loadTimer_, &platform::OneShotTimer::timeout, this, [this] { inTurn([this] { loadUser(); }); });
+  userField_->setSettleTime(500);
+  connect(userField_, &EntityNumberField::settled, this, [this] { inTurn([this] { loadUser(); }); });
   connect(radioTypeTimer_, &platform::OneShotTimer::timeout, this, [this] { inTurn([this] { readRadioType(); }); });
   onUserFocus(code_, [this] { enterGroup(kCode); });
   onUserFocus(type_, [this] { enterGroup(kType); });
@@ -205,12 +204,6 @@ void CUserCodeDlg::showEvent(QShowEvent* event) {
   userField_->setText(QStringLiteral("1"));
 }
 
-void CUserCodeDlg::done(int result) {
-  loadTimer_->stop();
-  radioTypeTimer_->stop();
-  GroupEditorDialog::done(result);
-}
-
 // ---- user number and loading
 
 void CUserCodeDlg::userNumberChanged() {
@@ -224,20 +217,14 @@ void CUserCodeDlg::userNumberChanged() {
   for (CheckBoxRow* row : {areas_, access_, privileges_, tabs_->boxes()}) row->setBoxesEnabled(false);
   // The radio type would be read for the user being left.
   radioTypeTimer_->stop();
-  loadTimer_->start(500);
 }
 
 void CUserCodeDlg::loadUser() {
   showRadioType(false);
   clearMarks();
-  bool number = false;
-  const int user = userField_->text().toInt(&number);
-  if (!number || user < 1 || user > kHighestUser) {
-    platform::ShowMessage(this, tr("Error"), tr("User is invalid"));
-    return;
-  }
-  user_ = static_cast<std::uint8_t>(user);
-  userField_->setPosition(user);
+  const std::optional<int> user = userField_->take(tr("User is invalid"), true);
+  if (!user) return;
+  user_ = static_cast<std::uint8_t>(*user);
   readParameters({kCodeParameter, kTypeParameter, kAreasParameter, kAccessParameter, kPrivilegesParameter,
                   tabs_->shownParameter()});
 }

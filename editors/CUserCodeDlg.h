@@ -33,7 +33,6 @@ class CUserCodeDlg : public GroupEditorDialog {
   explicit CUserCodeDlg(QWidget* parent = nullptr);
 
   void handlePanelFrame(const std::uint8_t* frame, std::size_t length) override;
-  void done(int result) override;
 
   std::uint8_t currentUser() const { return user_; }
   EntityNumberField* userField() const { return userField_; }
@@ -85,7 +84,6 @@ class CUserCodeDlg : public GroupEditorDialog {
   CheckBoxRow* access_;
   CheckBoxRow* privileges_;
   OptionTabs* tabs_;
-  platform::OneShotTimer* loadTimer_;
   platform::OneShotTimer* radioTypeTimer_;
 };
 

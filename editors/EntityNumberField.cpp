@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/MessageBoxes.h"
+
 namespace editors {
 
 EntityNumberField::EntityNumberField(int first, int last, int maxLength, QWidget* parent)
@@ -49,7 +51,11 @@ EntityNumberField::EntityNumberField(int first, int last, int maxLength, QWidget
   layout->addStretch();
   setFocusProxy(field_);
 
-  connect(field_, &QLineEdit::textChanged, this, &EntityNumberField::changed);
+  connect(field_, &QLineEdit::textChanged, this, [this] {
+    if (settleMs_ > 0) settle_.start(settleMs_);
+    emit changed();
+  });
+  connect(&settle_, &platform::OneShotTimer::timeout, this, &EntityNumberField::settled);
 }
 
 void EntityNumberField::setLabel(QLabel* label) {
@@ -75,6 +81,16 @@ void EntityNumberField::step(int delta) {
   const int to = std::clamp(from + delta, first_, last_);
   position_ = to;
   if (field_->text() != QString::number(to)) field_->setText(QString::number(to));
+}
+
+std::optional<int> EntityNumberField::take(const QString& invalid, bool emptyRefused) {
+  const std::optional<int> number = typed();
+  if (number && inRange(*number)) {
+    position_ = *number;
+    return number;
+  }
+  if (number || emptyRefused) platform::ShowMessage(window(), tr("Error"), invalid);
+  return std::nullopt;
 }
 
 void EntityNumberField::setControlsEnabled(bool enabled) {

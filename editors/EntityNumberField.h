@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "platform/Timing.h"
+
 class QLabel;
 class QToolButton;
 
@@ -37,9 +39,20 @@ class EntityNumberField : public QWidget {
 
   void setControlsEnabled(bool enabled);
 
+  // After every change the field waits ms for the next one, then emits
+  // settled(): the editor then takes the number and loads its entity.
+  void setSettleTime(int ms) { settleMs_ = ms; }
+  // settled() after ms instead (a first load, a new tab).
+  void settleIn(int ms) { settle_.start(ms); }
+  // The typed number, which becomes the position; nothing for an empty
+  // field, and nothing, after a message box `invalid` (caption "Error"),
+  // for a number out of range or, where emptyRefused, an empty field.
+  std::optional<int> take(const QString& invalid, bool emptyRefused);
+
  signals:
   // The text changed: typed, stepped or set.
   void changed();
+  void settled();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +61,8 @@ class EntityNumberField : public QWidget {
   int first_;
   int last_;
   int position_;
+  int settleMs_ = 0;
+  platform::OneShotTimer settle_{this};
   QLineEdit* field_;
   QToolButton* up_;
   QToolButton* down_;

@@ -392,20 +392,9 @@ panel::FrameBytes WriteKeys(const PanelParameter& parameter, const Value& curren
                          parameter.bits);
     case ValueKind::Number:
     case ValueKind::Choice: return Entry(DecimalKeys(wanted.number, parameter.keyDigits));
-    case ValueKind::Time: {
-      std::vector<std::uint8_t> keys = DecimalKeys(wanted.number / 100, 2);
-      const std::vector<std::uint8_t> minute = DecimalKeys(wanted.number % 100, 2);
-      keys.insert(keys.end(), minute.begin(), minute.end());
-      return Entry(keys);
-    }
-    case ValueKind::Date: {
-      std::vector<std::uint8_t> keys;
-      for (const std::uint32_t part : {wanted.number % 100, wanted.number / 100 % 100, wanted.number / 10000}) {
-        const std::vector<std::uint8_t> two = DecimalKeys(part, 2);
-        keys.insert(keys.end(), two.begin(), two.end());
-      }
-      return Entry(keys);
-    }
+    case ValueKind::Time: return Entry(TwoDigitKeys({wanted.number / 100, wanted.number % 100}));
+    case ValueKind::Date:
+      return Entry(TwoDigitKeys({wanted.number % 100, wanted.number / 100 % 100, wanted.number / 10000}));
     case ValueKind::Digits:
     case ValueKind::LongDigits:
     case ValueKind::Code:

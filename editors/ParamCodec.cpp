@@ -152,6 +152,15 @@ std::vector<std::uint8_t> DecimalKeys(std::uint32_t value, int minDigits) {
   return keys;
 }
 
+std::vector<std::uint8_t> TwoDigitKeys(std::initializer_list<std::uint32_t> parts) {
+  std::vector<std::uint8_t> keys;
+  for (const std::uint32_t part : parts) {
+    const std::vector<std::uint8_t> two = DecimalKeys(part, 2);
+    keys.insert(keys.end(), two.begin(), two.end());
+  }
+  return keys;
+}
+
 std::vector<std::uint8_t> OptionByteReplyFrame(std::uint8_t parameter, std::uint8_t entity, std::uint8_t value) {
   return {panel::kDelimiter, kOptionByteReply, panel::kPcMarker, 0x00, value, parameter, entity, panel::kDelimiter};
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -69,6 +70,8 @@ panel::FrameBytes Entry(std::span<const std::uint8_t> keys);
 panel::FrameBytes ToggleEntry(std::uint8_t from, std::uint8_t to, std::uint8_t bits = 0xFF);
 // The decimal digit keys of value, at least minDigits of them (leading zeros).
 std::vector<std::uint8_t> DecimalKeys(std::uint32_t value, int minDigits = 1);
+// Two digit keys for each part, in order: the panel's times (HH MM) and dates (DD MM YY).
+std::vector<std::uint8_t> TwoDigitKeys(std::initializer_list<std::uint32_t> parts);
 
 // Replies as the panel sends them, delimiters included ([1] is 0x07).
 std::vector<std::uint8_t> OptionByteReplyFrame(std::uint8_t parameter, std::uint8_t entity, std::uint8_t value);

@@ -103,11 +103,6 @@ void ParamEditor::showEvent(QShowEvent* event) {
   readTimer_.start(kFirstReadMs);
 }
 
-void ParamEditor::done(int result) {
-  readTimer_.stop();
-  EditorDialog::done(result);
-}
-
 void ParamEditor::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (applyOnEnter_ || !enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {

@@ -25,7 +25,6 @@ class ParamEditor : public console::EditorDialog {
   Q_OBJECT
  public:
   void handlePanelFrame(const std::uint8_t* frame, std::size_t length) final;
-  void done(int result) override;
 
   const params::MapRow& row() const { return row_; }
   // True once a reply has been shown; Apply writes nothing before.
@@ -75,7 +74,7 @@ class ParamEditor : public console::EditorDialog {
   bool applyOnEnter_ = false;
   bool loaded_ = false;
   bool started_ = false;
-  platform::OneShotTimer readTimer_;
+  platform::OneShotTimer readTimer_{this};
 };
 
 }  // namespace editors

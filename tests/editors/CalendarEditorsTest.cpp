@@ -207,6 +207,14 @@ TEST_F(Keyswitch, LoadsAreasAndOptions300msAfterTheNumberChanges) {
   EXPECT_EQ(sent().size(), 1u);
 }
 
+TEST_F(Keyswitch, ClosedWhileANumberSettlesItNeitherLoadsNorComplains) {
+  TypeNumber(dialog->numberField(), QStringLiteral("3"));
+  dialog->reject();
+  QTest::qWait(30);  // ten times the 300 ms, scaled
+  EXPECT_TRUE(Boxes().shown.empty());
+  EXPECT_EQ(sent().size(), 1u);
+}
+
 TEST_F(Keyswitch, ApplyTogglesTheChangedAreasAndOptionsOnceEach) {
   const struct {
     const char* name;

@@ -130,6 +130,8 @@ TEST(KeyEntries, TogglesDigitsAndReplies) {
   EXPECT_EQ(params::DecimalKeys(0), (Bytes{0x00}));
   EXPECT_EQ(params::DecimalKeys(3, 2), (Bytes{0x00, 0x03}));
   EXPECT_EQ(params::DecimalKeys(4294967295u), (Bytes{4, 2, 9, 4, 9, 6, 7, 2, 9, 5}));
+  EXPECT_EQ(params::TwoDigitKeys({0, 9}), (Bytes{0, 0, 0, 9}));
+  EXPECT_EQ(params::TwoDigitKeys({25, 12, 99}), (Bytes{2, 5, 1, 2, 9, 9}));
   EXPECT_EQ(View(params::Entry(Bytes{})), (Bytes{0x7A, 0x11}));
 
   EXPECT_EQ(params::OptionByteReplyFrame(122, 5, 0x05), (Bytes{0x7E, 0x16, 0x07, 0x00, 0x05, 0x7A, 0x05, 0x7E}));
