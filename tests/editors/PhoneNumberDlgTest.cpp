@@ -85,12 +85,7 @@ TEST_F(PhoneNumbers, SlotOutsideOneToEightIsRefusedAndAnEmptyOneLoadsNothing) {
 // Each case starts on slot 1 with the number 123, retries 3, format Contact
 // ID and options 0 on every tab; it edits, leaves, and checks what went out.
 TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
-  struct Case {
-    const char* name;
-    std::function<void(PhoneNumbers&)> edit;
-    std::vector<Bytes> wire;
-    std::vector<int> pauses;
-  };
+  using Case = WriteCase<PhoneNumbers>;
   const auto typeNumber = [](PhoneNumbers& t, const char* number) {
     t.retype(t.dialog->numberField(), QString::fromLatin1(number));
     t.reply(DigitsReply(0xB5, 1, {0x21, 0xF3}));  // answers the positioning read: swallowed
@@ -182,17 +177,8 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
        {Read(0xB5, 1), Read(0xB7, 1), {0x7A, 0x01, 0x11}, Read(0xBA, 1)},
        {500, 100}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    open();
-    for (const Bytes& r : {DigitsReply(0xB5, 1, {0x21, 0xF3}), ByteReply(0xB6, 1, 1), ByteReply(0xB8, 1, 3), OptionReply(0xB7, 1, 0x00)})
-      reply(r);
-    Times().pauses.clear();
-    c.edit(*this);
-    ASSERT_TRUE(settlesAt(c.wire.size()));
-    EXPECT_EQ(sent(), c.wire);
-    EXPECT_EQ(Times().pauses, c.pauses);
-  }
+  expectWrites<PhoneNumbers>(cases, {DigitsReply(0xB5, 1, {0x21, 0xF3}), ByteReply(0xB6, 1, 1), ByteReply(0xB8, 1, 3),
+                                     OptionReply(0xB7, 1, 0x00)});
 }
 
 TEST_F(PhoneNumbers, NumberOutsideTheAlphabetIsRefusedUntilMended) {

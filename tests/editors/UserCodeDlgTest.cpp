@@ -104,12 +104,7 @@ TEST_F(UserCodes, CodeRepliesShowSixDigitsAtMostAndOnlyTheCurrentUsers) {
 // map 0 on every tab, and no group pending; it edits, leaves the group,
 // and checks what went out after the reads that position the panel.
 TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
-  struct Case {
-    const char* name;
-    std::function<void(UserCodes&)> edit;
-    std::vector<Bytes> wire;
-    std::vector<int> pauses;
-  };
+  using Case = WriteCase<UserCodes>;
   const auto typeCode = [](UserCodes& t, const char* code) {
     t.click(t.dialog->codeField());
     t.reply(DigitsReply(1, 1, {0x21, 0x43}));  // answers the positioning read: swallowed
@@ -190,18 +185,8 @@ TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
        {Read(4, 1), {0x7A, 0x06, 0x11}, Read(10, 1), {0x7A, 0x01, 0x11}, Read(9, 1)},
        {100, 100, 500, 100}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    open();
-    for (const Bytes& r : {DigitsReply(1, 1, {0x21, 0x43}), OptionReply(3, 1, 0x03), OptionReply(4, 1, 0x05), OptionReply(5, 1, 0x00),
-                           OptionReply(10, 1, 0x00)})
-      reply(r);
-    Times().pauses.clear();
-    c.edit(*this);
-    ASSERT_TRUE(settlesAt(c.wire.size()));
-    EXPECT_EQ(sent(), c.wire);
-    EXPECT_EQ(Times().pauses, c.pauses);
-  }
+  expectWrites<UserCodes>(cases, {DigitsReply(1, 1, {0x21, 0x43}), OptionReply(3, 1, 0x03), OptionReply(4, 1, 0x05),
+                                  OptionReply(5, 1, 0x00), OptionReply(10, 1, 0x00)});
 }
 
 TEST_F(UserCodes, MapReplyForAnotherTabOnlyUpdatesTheCache) {
