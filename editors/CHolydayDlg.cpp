@@ -87,12 +87,14 @@ void CHolydayDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length
   const int day = static_cast<int>(reply->number % 100);
   const int month = static_cast<int>(reply->number / 100 % 100);
   const int yearByte = static_cast<int>(reply->number / 10000);
-  cached_[slot] = {day, month, 2000 + yearByte};
+  const bool set = day != 0 && month != 0 && yearByte != 0;
+  // A date shown as no holiday is cached as none, so Apply clears only a
+  // holiday the user cleared, never one the panel holds in a form not shown.
+  cached_[slot] = set ? Date{day, month, 2000 + yearByte} : Date{};
 
   QCheckBox* box = boxes_[slot];
   QDateEdit* picker = pickers_[slot];
   box->setEnabled(true);
-  const bool set = day != 0 && month != 0 && yearByte != 0;
   box->setChecked(set);
   picker->setEnabled(set);
   if (!set) return;

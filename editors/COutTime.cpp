@@ -134,11 +134,15 @@ void COutTime::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
   // them; the field keeps what was written.
   if (writeMarks_.consume(reply->parameter, currentOutput_)) {
     cached_[slot] = written_[slot];
+    fields_[slot]->setEnabled(true);
   } else {
     cached_[slot] = reply->number;
-    fields_[slot]->setText(QString::number(reply->number));
+    // A time beyond the field's digits would show cut and be written back
+    // cut by the next Apply: the field stays disabled and Apply leaves it.
+    const bool fits = reply->number <= kFields[f].maximum;
+    if (fits) fields_[slot]->setText(QString::number(reply->number));
+    fields_[slot]->setEnabled(fits);
   }
-  fields_[slot]->setEnabled(true);
   if (!(outstanding_ & Bit(f))) return;
   outstanding_ = static_cast<std::uint8_t>(outstanding_ & ~Bit(f));
   if (outstanding_ == 0) {

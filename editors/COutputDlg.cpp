@@ -183,6 +183,11 @@ void COutputDlg::unmap() {
   }
 }
 
+void COutputDlg::closeRequest() {
+  pending_ = false;
+  EditorDialog::closeRequest();
+}
+
 void COutputDlg::done(int result) {
   writePending();
   EditorDialog::done(result);

@@ -22,6 +22,9 @@ class COutputDlg : public console::EditorDialog {
   explicit COutputDlg(QWidget* parent = nullptr);
 
   void handlePanelFrame(const std::uint8_t* frame, std::size_t length) override;
+  // The panel has left program mode or the link is gone: toggles written
+  // now would reach the panel as keypad presses, so they are dropped.
+  void closeRequest() override;
   void done(int result) override;
 
   EntityNumberField* outputField() const { return output_; }

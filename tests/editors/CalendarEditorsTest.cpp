@@ -399,6 +399,20 @@ TEST_F(Holidays, ApplySetsAndClearsHolidaysInOrderAndSwallowsTheAnswers) {
   EXPECT_TRUE(dialog->datePicker(5)->isEnabled());
 }
 
+TEST_F(Holidays, ApplyLeavesAlonePanelDatesShownAsNoHoliday) {
+  answer(3, 25, 12, 0);  // year byte 0
+  answer(4, 0, 7, 27);   // no day
+  EXPECT_FALSE(dialog->holidayBox(3)->isChecked());
+  EXPECT_FALSE(dialog->holidayBox(4)->isChecked());
+  answer(5, 0, 0, 0);
+  click(dialog->holidayBox(5));
+  dialog->datePicker(5)->setDate(QDate(2027, 1, 1));
+  apply();
+  ASSERT_EQ(sent().size(), 2u);
+  EXPECT_EQ(sent()[1], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0xAA, 0x00, 0x05, 0x7E, 0x7A, 0x00, 0x01, 0x00, 0x01, 0x02, 0x07,
+                              0x11}));
+}
+
 // ---- Menu items
 
 class CalendarMenu : public editorstest::ProgramModeTest {};

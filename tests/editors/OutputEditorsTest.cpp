@@ -139,6 +139,15 @@ TEST_F(OutputOptions, AnotherOutputStepsTypedOrClosingWriteTheTogglesFirst) {
   }
 }
 
+TEST_F(OutputOptions, TogglesAreDroppedWhenTheKeypadWindowClosesTheEditor) {
+  loaded(0x22, 0x00);
+  click(box(1));
+  dialog->closeRequest();
+  QTest::qWait(30);
+  EXPECT_EQ(sent().size(), 1u);
+  EXPECT_FALSE(dialog->isVisible());
+}
+
 TEST_F(OutputOptions, NothingIsWrittenWhenTheBoxesMatchThePanel) {
   loaded(0x22, 0x05);
   click(box(2));
@@ -275,6 +284,20 @@ TEST_F(OutputTimes, ApplySendsEachChangedTimeAsReadAndDigitsInOneTransmission) {
   EXPECT_TRUE(dialog->outputField()->field()->isEnabled());
   apply();
   EXPECT_EQ(sent().size(), 2u);
+}
+
+TEST_F(OutputTimes, ATimeBeyondItsFieldIsNeitherShownNorWrittenBack) {
+  feed({0x18, 0x07, 0x27, 0x10, 0x26, 0x01, 0x7E});  // ON delay 10000
+  feed({0x17, 0x07, 0x14, 0x27, 0x01, 0x7E});
+  feed({0x18, 0x07, 0x27, 0x0F, 0x28, 0x01, 0x7E});  // reset 9999
+  feed({0x17, 0x07, 0x00, 0x29, 0x01, 0x7E});
+  EXPECT_FALSE(field(COutTime::OnDelay)->isEnabled());
+  EXPECT_EQ(field(COutTime::ResetTime)->text(), QStringLiteral("9999"));
+  EXPECT_TRUE(dialog->applyButton()->isEnabled());
+  type(COutTime::ChimeTime, QStringLiteral("5"));
+  apply();
+  ASSERT_EQ(sent().size(), 2u);
+  EXPECT_EQ(sent()[1], Joined({Read(0x29, 1), {0x7A, 0x05, 0x11}}));
 }
 
 TEST_F(OutputTimes, AnEmptiedFieldIsWrittenAsZero) {
