@@ -34,8 +34,7 @@ bool CByteItemDlg::showReply(const params::Reply& reply) {
 void CByteItemDlg::apply() {
   const panel::FrameBytes keys = boxes_->toggleEntry(value_);
   if (keys.empty()) return;
-  const std::uint8_t shown = boxes_->shownBits();
-  value_ = static_cast<std::uint8_t>((value_ & ~shown) | (boxes_->bits() & shown));
+  value_ = boxes_->bitsOver(value_);
   send(keys);
   // 7A, one key per option, 11: the options toggled plus one.
   pauseAfterWrite((keys.size() - 1) * kPausePerKeyMs);

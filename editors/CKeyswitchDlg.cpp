@@ -18,7 +18,6 @@ namespace {
 constexpr std::uint8_t kAreas = 0x6F;
 constexpr std::uint8_t kOptions = 0x70;
 
-constexpr params::LabelTable kAreaLabels{{CORE_TR_NOOP("ParameterMap", "A"), CORE_TR_NOOP("ParameterMap", "B"), "", "", "", "", "", ""}};
 constexpr params::LabelTable kOptionLabels{{
     CORE_TR_NOOP("ParameterMap", "Key-Switch can Arm"),
     CORE_TR_NOOP("ParameterMap", "Key-Switch can Arm Stay Mode"),
@@ -49,7 +48,7 @@ CKeyswitchDlg::CKeyswitchDlg(QWidget* parent)
   number_->field()->setAccessibleName(tr("Keyswitch"));
   auto* areaBox = new QGroupBox(tr("Area"), this);
   (new QVBoxLayout(areaBox))->addWidget(areas_);
-  areas_->setLabels(kAreaLabels);
+  areas_->setLabels(params::kAreaLetters);
   options_->setLabels(kOptionLabels);
   areas_->setBoxesEnabled(false);
   options_->setBoxesEnabled(false);
@@ -124,7 +123,7 @@ void CKeyswitchDlg::apply() {
     const panel::FrameBytes keys = boxes->toggleEntry(*cached);
     if (keys.empty()) continue;
     marks_.appendWrite(pieces, parameter, current_, keys);
-    *cached = static_cast<std::uint8_t>((boxes->bits() & boxes->shownBits()) | (*cached & ~boxes->shownBits()));
+    *cached = boxes->bitsOver(*cached);
   }
   if (!pieces.empty()) send(pieces);
 }

@@ -184,7 +184,7 @@ void CTimeZoneDlg::apply() {
     const panel::FrameBytes keys = days_->toggleEntry(cachedDays_);
     if (!keys.empty()) {
       marks_.appendWrite(pieces, kDays, current_, keys);
-      cachedDays_ = days_->bits();
+      cachedDays_ = days_->bitsOver(cachedDays_);
     }
   }
   if (!pieces.empty()) send(pieces);

@@ -48,7 +48,6 @@ constexpr GroupRule kUserGroups[] = {
     {G::kRadioType, kRadioTypeParameter, true, 0, true, false},
 };
 
-constexpr params::LabelTable kAreaLabels{{CORE_TR_NOOP("ParameterMap", "A"), CORE_TR_NOOP("ParameterMap", "B"), "", "", "", "", "", ""}};
 constexpr params::LabelTable kAccessLabels{{
     CORE_TR_NOOP("ParameterMap", "Arm Area"),
     CORE_TR_NOOP("ParameterMap", "Arm Stay Area"),
@@ -115,13 +114,15 @@ CUserCodeDlg::CUserCodeDlg(QWidget* parent)
   code_->setEnabled(false);
   auto* typeLabel = new QLabel(tr("Type:"), this);
   typeLabel->setBuddy(type_);
+  // The list is filled once the user's type arrives; it then widens to its longest type.
+  type_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   type_->setEnabled(false);
   radioTypeLabel_->setBuddy(radioType_);
   for (const params::Choice& choice : params::kRadioUserTypeChoices) radioType_->addItem(MapText(choice.text), choice.value);
   showRadioType(false);
 
   auto* assigned = new QGroupBox(tr("Assigned to: "), this);
-  areas_ = OptionBox(kAreaLabels, Qt::Horizontal, assigned);
+  areas_ = OptionBox(params::kAreaLetters, Qt::Horizontal, assigned);
   auto* areaLabel = new QLabel(tr("Area: "), assigned);
   areaLabel->setBuddy(areas_->box(0));
   auto* assignedLayout = new QHBoxLayout(assigned);

@@ -47,6 +47,10 @@ panel::FrameBytes CheckBoxRow::toggleEntry(std::uint8_t cached) const {
   return params::ToggleEntry(cached, bits(), shown_);
 }
 
+std::uint8_t CheckBoxRow::bitsOver(std::uint8_t cached) const {
+  return static_cast<std::uint8_t>((cached & ~shown_) | (bits() & shown_));
+}
+
 void CheckBoxRow::setBoxesEnabled(bool enabled) {
   for (QCheckBox* box : boxes_) box->setEnabled(enabled);
 }

@@ -27,6 +27,9 @@ class CheckBoxRow : public QWidget {
   std::uint8_t bits() const;
   // 7A, the options whose shown box differs from `cached`, 11; empty when none differs.
   panel::FrameBytes toggleEntry(std::uint8_t cached) const;
+  // The byte once that entry has acted on `cached`: the shown bits as the
+  // boxes have them, the hidden ones as they were.
+  std::uint8_t bitsOver(std::uint8_t cached) const;
 
   void setBoxesEnabled(bool enabled);
   QCheckBox* box(int bit) const { return boxes_.at(static_cast<std::size_t>(bit)); }

@@ -30,11 +30,13 @@ EntityNumberField::EntityNumberField(int first, int last, int maxLength, QWidget
   down_->setArrowType(Qt::DownArrow);
   up_->setAccessibleName(tr("Next"));
   down_->setAccessibleName(tr("Previous"));
-  // The Up and Down keys in the field do the same for keyboard users.
+  // The Up and Down keys in the field do the same for keyboard users. The
+  // two arrows stand as high as the field, whatever the font.
+  const int arrowHeight = field_->sizeHint().height() / 2;
   for (QToolButton* button : {up_, down_}) {
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
-    button->setFixedSize(18, 12);
+    button->setFixedSize(arrowHeight * 3 / 2, arrowHeight);
   }
   connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
   connect(down_, &QToolButton::clicked, this, [this] { step(-1); });

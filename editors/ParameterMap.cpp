@@ -544,6 +544,8 @@ const LabelTable kAreaTexts{{
     "",
 }};
 
+const LabelTable kAreaLetters{{CORE_TR_NOOP("ParameterMap", "A"), CORE_TR_NOOP("ParameterMap", "B"), "", "", "", "", "", ""}};
+
 const ChoiceList kEolChoices{kEol};
 const ChoiceList kResponseTimeChoices{kResponseTimes};
 const ChoiceList kDetectorTypeChoices{kDetectorTypes};

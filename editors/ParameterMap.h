@@ -45,6 +45,7 @@ extern const LabelTable kOutputTexts;    // "Output 1" .. "Output 8"
 extern const LabelTable kKeypadTexts;    // "Keypads 1" .. "Keypads 8"
 extern const LabelTable kTimeZoneTexts;  // "Time Zone 1" .. "Time Zone 8"
 extern const LabelTable kAreaTexts;      // "Area A", "Area B"
+extern const LabelTable kAreaLetters;    // "A", "B": the users' and keyswitches' areas
 
 enum class ValueFormat : std::uint8_t { HexDigits = 0, Digits = 1, Range = 2, LongDigits = 4 };
 

@@ -3387,10 +3387,6 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Keyswitch number is invalid</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3500,10 +3496,6 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Output number is invalid</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3548,10 +3540,6 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
     <message>
         <source>Maximum dial retries:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3602,10 +3590,6 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Time zone number is invalid</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3646,10 +3630,6 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
     <message>
         <source>Privileges: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3696,6 +3676,10 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
     <message>
         <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
