@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/ParameterStore.h"
+#include "panelmodel/ParameterStore.h"
 
 namespace sim {
 

@@ -1,4 +1,4 @@
-#include "sim/AlarmPanel.h"
+#include "panelmodel/AlarmPanel.h"
 
 #include "link/PanelFrames.h"
 

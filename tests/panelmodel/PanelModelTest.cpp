@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "sim/PanelModel.h"
+#include "panelmodel/PanelModel.h"
 
 namespace {
 

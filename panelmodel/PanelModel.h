@@ -7,9 +7,9 @@
 #include <span>
 #include <vector>
 
-#include "sim/AlarmPanel.h"
-#include "sim/EventMemory.h"
-#include "sim/PanelDiagnostics.h"
+#include "panelmodel/AlarmPanel.h"
+#include "panelmodel/EventMemory.h"
+#include "panelmodel/PanelDiagnostics.h"
 
 namespace sim {
 
