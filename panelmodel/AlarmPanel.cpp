@@ -139,6 +139,12 @@ void AlarmPanel::leaveProgramMode() {
   startEntry(Entry::None);
 }
 
+void AlarmPanel::enterProgramMode() {
+  startEntry(Entry::None);
+  programMode_ = true;
+  answers_.push_back(Answer::ProgramMode);
+}
+
 void AlarmPanel::tick() {
   if (entry_ == Entry::None) return;
   if (++idleSeconds_ >= kEntryTimeoutSeconds) startEntry(Entry::None);

@@ -56,7 +56,7 @@ class PanelModel {
     version_ = version;
     build_ = build;
   }
-
+  std::uint8_t build() const { return build_; }
 
  protected:
   void send(std::initializer_list<std::uint8_t> frame);
