@@ -21,7 +21,8 @@ CSlotTableDlg::CSlotTableDlg(const QString& title, const QString& summary, const
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->verticalHeader()->hide();
   for (int r = 0; r < rows.size(); ++r)
-    for (int c = 0; c < rows[r].size() && c < headers.size(); ++c) table_->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    for (int c = 0; c < rows[r].size() && c < headers.size(); ++c)
+      table_->setItem(r, c, new QTableWidgetItem(rows[r][c]));
   table_->resizeColumnsToContents();
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setMinimumSize(760, 320);
@@ -38,7 +39,8 @@ QList<QStringList> CSlotTableDlg::rows() const {
   QList<QStringList> cells;
   for (int r = 0; r < table_->rowCount(); ++r) {
     QStringList row;
-    for (int c = 0; c < table_->columnCount(); ++c) row << (table_->item(r, c) ? table_->item(r, c)->text() : QString());
+    for (int c = 0; c < table_->columnCount(); ++c)
+      row << (table_->item(r, c) ? table_->item(r, c)->text() : QString());
     cells << row;
   }
   return cells;

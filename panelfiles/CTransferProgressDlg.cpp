@@ -53,8 +53,12 @@ void CTransferProgressDlg::handlePanelFrame(const std::uint8_t* frame, std::size
 void CTransferProgressDlg::showProgress(PanelTransferJob::Stage stage, int done, int total) {
   if (job_.running() && !cancel_->isEnabled()) return;  // "Stopping…" stays until the job has stopped
   switch (stage) {
-    case PanelTransferJob::Stage::Reading: stage_->setText(tr("Reading the panel: %1 of %2").arg(done).arg(total)); break;
-    case PanelTransferJob::Stage::Writing: stage_->setText(tr("Writing to the panel: %1 of %2").arg(done).arg(total)); break;
+    case PanelTransferJob::Stage::Reading:
+      stage_->setText(tr("Reading the panel: %1 of %2").arg(done).arg(total));
+      break;
+    case PanelTransferJob::Stage::Writing:
+      stage_->setText(tr("Writing to the panel: %1 of %2").arg(done).arg(total));
+      break;
     case PanelTransferJob::Stage::Verifying:
       stage_->setText(tr("Reading back what was written: %1 of %2").arg(done).arg(total));
       break;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "console/CKeypadDlg.h"
 #include "console/ProgramModeMenu.h"
@@ -57,7 +58,7 @@ void PanelFileCommands::setOfflineItemsEnabled(bool enabled) {
 
 // ---- files
 
-std::optional<PanelFileCommands::ChosenFile> PanelFileCommands::chooseAndRead(const QString& caption) {
+std::optional<PanelFileCommands::ChosenFile> PanelFileCommands::chooseAndRead(const QString& caption, bool forPanel) {
   const QString path = platform::ChooseFileToOpen(&window_, caption, tr("Panel files (*.toml);;All files (*)"));
   if (path.isEmpty()) return std::nullopt;
   QFile file(path);
@@ -65,16 +66,18 @@ std::optional<PanelFileCommands::ChosenFile> PanelFileCommands::chooseAndRead(co
     platform::ShowMessage(&window_, caption, tr("%1 cannot be read:\n%2").arg(Shown(path), file.errorString()));
     return std::nullopt;
   }
-  if (file.size() > kMaxFileBytes) {
+  // Read with a limit rather than by size: a device or pipe reports none.
+  const QByteArray text = file.read(kMaxFileBytes + 1);
+  if (text.size() > kMaxFileBytes) {
     platform::ShowMessage(&window_, caption, tr("%1 is too large to be a panel file.").arg(Shown(path)));
     return std::nullopt;
   }
-  const QByteArray text = file.readAll();
   auto read = ReadPanelFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
   if (const FileError* error = std::get_if<FileError>(&read)) {
+    const QString refused = forPanel ? tr("%1 is not a panel file this program can use; nothing was sent to the panel.")
+                                     : tr("%1 is not a panel file this program can use.");
     platform::ShowMessage(&window_, caption,
-                          tr("%1 is not a panel file this program can use; nothing was sent to the panel.\n\n%2")
-                              .arg(Shown(path), FromStd(Describe(*error))));
+                          refused.arg(Shown(path)) + QStringLiteral("\n\n") + FromStd(Describe(*error)));
     return std::nullopt;
   }
   return ChosenFile{path, std::move(std::get<PanelImage>(read))};
@@ -112,18 +115,19 @@ void PanelFileCommands::saveToFile() {
   result.panel.softwareVersion = window_.versionText().toStdString();
   if (!writeFile(path, result.panel)) return;
   if (const auto missing = static_cast<int>(result.report.unanswered.size()); missing > 0)
-    platform::ShowMessage(&window_, caption,
-                          tr("The panel did not answer for %n parameter(s); the file %1 holds every other one.", "",
-                             missing)
-                              .arg(Shown(path)));
+    platform::ShowMessage(
+        &window_, caption,
+        tr("The panel did not answer for %n parameter(s); the file %1 holds every other one.", "", missing)
+            .arg(Shown(path)));
 }
 
 void PanelFileCommands::compareWithFile() {
   const QString caption = tr("Compare panel with file");
-  const std::optional<ChosenFile> file = chooseAndRead(caption);
+  const std::optional<ChosenFile> file = chooseAndRead(caption, true);
   if (!file) return;
   // A dry run reads exactly what the file knows and writes nothing.
-  const JobResult result = runJob(caption, [image = file->image](PanelTransferJob& job) { job.startRestore(image, true); });
+  const JobResult result =
+      runJob(caption, [image = file->image](PanelTransferJob& job) { job.startRestore(image, true); });
   if (result.outcome == Outcome::LinkLost) reportLinkLost(caption);
   if (result.outcome != Outcome::Done) return;
   const std::vector<Difference> differences = Compare(result.panel, file->image);
@@ -135,27 +139,28 @@ void PanelFileCommands::compareWithFile() {
   }
   QList<QStringList> rows;
   for (const Difference& d : differences)
-    rows << QStringList{FromStd(SlotTitle(d.slot)), FromStd(EntityText(d.slot)), ValueText(d.slot, d.left, tr("no answer")),
-                        ValueText(d.slot, d.right, QString())};
-  CSlotTableDlg table(caption,
-                      tr("The panel differs from %1 in %n parameter(s).", "", static_cast<int>(differences.size())).arg(name),
-                      {tr("Menu title"), tr("Entity"), tr("Panel value"), tr("File value")}, rows, &window_);
+    rows << QStringList{FromStd(SlotTitle(d.slot)), FromStd(EntityText(d.slot)),
+                        ValueText(d.slot, d.left, tr("no answer")), ValueText(d.slot, d.right, QString())};
+  CSlotTableDlg table(
+      caption, tr("The panel differs from %1 in %n parameter(s).", "", static_cast<int>(differences.size())).arg(name),
+      {tr("Menu title"), tr("Entity"), tr("Panel value"), tr("File value")}, rows, &window_);
   table.exec();
 }
 
 void PanelFileCommands::writeToPanel() {
   const QString caption = tr("Write file to panel");
-  const std::optional<ChosenFile> file = chooseAndRead(caption);
+  const std::optional<ChosenFile> file = chooseAndRead(caption, true);
   if (!file) return;
-  const JobResult result = runJob(caption, [image = file->image](PanelTransferJob& job) { job.startRestore(image, false); });
+  const JobResult result =
+      runJob(caption, [image = file->image](PanelTransferJob& job) { job.startRestore(image, false); });
   if (!result.outcome) return;
   const PanelTransferJob::RestoreReport& report = result.report;
   const QString stopped = *result.outcome == Outcome::Cancelled ? tr("cancelled") : tr("link lost");
   QList<QStringList> rows;
   const auto add = [&](const std::vector<int>& list, const std::function<QString(int)>& outcome) {
     for (const int slot : list)
-      rows << QStringList{FromStd(SlotTitle(slot)), FromStd(EntityText(slot)), ValueText(slot, file->image.at(slot), {}),
-                          outcome(slot)};
+      rows << QStringList{FromStd(SlotTitle(slot)), FromStd(EntityText(slot)),
+                          ValueText(slot, file->image.at(slot), {}), outcome(slot)};
   };
   add(report.written, [&](int) { return tr("written and confirmed"); });
   add(report.notTaken, [&](int slot) {
@@ -182,14 +187,15 @@ void PanelFileCommands::writeToPanel() {
           .arg(report.notTaken.size())
           .arg(report.unconfirmed.size())
           .arg(report.notWritten.size() + report.unwritable.size());
-  CSlotTableDlg table(caption, summary, {tr("Menu title"), tr("Entity"), tr("File value"), tr("Result")}, rows, &window_);
+  CSlotTableDlg table(caption, summary, {tr("Menu title"), tr("Entity"), tr("File value"), tr("Result")}, rows,
+                      &window_);
   table.exec();
 }
 
 // ---- offline editing
 
 bool PanelFileCommands::openPanelFile() {
-  const std::optional<ChosenFile> file = chooseAndRead(tr("Open panel file"));
+  const std::optional<ChosenFile> file = chooseAndRead(tr("Open panel file"), false);
   if (!file) return false;
   panel::PanelLink& link = panel::PanelLink::instance();
   link.setActiveLink(panel::LinkKind::Tcp);

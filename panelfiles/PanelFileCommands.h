@@ -51,8 +51,9 @@ class PanelFileCommands : public QObject {
   void setOfflineItemsEnabled(bool enabled);
 
   // Asks for a panel file and reads it; a file that cannot be used is
-  // explained in a message box and gives nothing.
-  std::optional<ChosenFile> chooseAndRead(const QString& caption);
+  // explained in a message box (saying that the panel was left alone when
+  // it is for the panel) and gives nothing.
+  std::optional<ChosenFile> chooseAndRead(const QString& caption, bool forPanel);
   bool writeFile(const QString& path, const PanelImage& image);
   // Runs the job in a progress window as the open editor.
   JobResult runJob(const QString& title, std::function<void(PanelTransferJob&)> start);

@@ -111,9 +111,11 @@ TEST_F(OfflineEditing, EachStateOffersItsFileCommands) {
   // Open, the three transfers, Save, Save as.
   using Expected = std::array<bool, 6>;
   const auto state = [&] {
-    return Expected{command("Open panel file…")->isEnabled(), fileItem(FileMenuItem::SaveToFile)->isEnabled(),
+    return Expected{command("Open panel file…")->isEnabled(),
+                    fileItem(FileMenuItem::SaveToFile)->isEnabled(),
                     fileItem(FileMenuItem::CompareWithFile)->isEnabled(),
-                    fileItem(FileMenuItem::WriteToPanel)->isEnabled(), fileItem(FileMenuItem::SavePanelFile)->isEnabled(),
+                    fileItem(FileMenuItem::WriteToPanel)->isEnabled(),
+                    fileItem(FileMenuItem::SavePanelFile)->isEnabled(),
                     fileItem(FileMenuItem::SavePanelFileAs)->isEnabled()};
   };
   EXPECT_EQ(state(), (Expected{true, true, true, true, false, false})) << "no panel";

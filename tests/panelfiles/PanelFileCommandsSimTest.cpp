@@ -77,8 +77,8 @@ TEST_F(FileCommandsSim, SaveCompareAndWriteRoundTrip) {
   EXPECT_EQ(saved->softwareVersion, window->versionText().toStdString());
   const auto savedText = [&](int p, int e) {
     const int slot = panelfiles::SlotIndex(static_cast<std::uint8_t>(p), static_cast<std::uint8_t>(e));
-    return QString::fromStdString(params::FormatValue(*panelfiles::AllSlots()[static_cast<std::size_t>(slot)].parameter,
-                                                      *saved->at(slot)));
+    return QString::fromStdString(
+        params::FormatValue(*panelfiles::AllSlots()[static_cast<std::size_t>(slot)].parameter, *saved->at(slot)));
   };
   for (const auto& [p, e] : {std::pair{1, 1}, {144, 16}, {122, 5}, {0xB5, 2}, {170, 1}})
     EXPECT_TRUE(simAnswers(QStringLiteral("param %1 %2").arg(p).arg(e),
@@ -89,19 +89,20 @@ TEST_F(FileCommandsSim, SaveCompareAndWriteRoundTrip) {
   for (const char* change : {"param 60 1 45", "param 1 2 \"4711\"", "param 122 5 0x44", "param 172 1 09:30"})
     ASSERT_TRUE(simAnswers(QString::fromLatin1(change), QStringLiteral("sim: param "))) << change;
   EXPECT_EQ(run(FileMenuItem::CompareWithFile, backup),
-            (QList<QStringList>{
-                {QStringLiteral("User > Code"), QStringLiteral("user 2"), QStringLiteral("\"4711\""), QStringLiteral("\"\"")},
-                {QStringLiteral("Clock Setting > Time zone > Start"), QStringLiteral("time zone 1"),
-                 QStringLiteral("09:30"), QStringLiteral("08:00")},
-                {QStringLiteral("Area > Armed Exit Delay Time"), QStringLiteral("area A"), QStringLiteral("45"),
-                 QStringLiteral("60")},
-                {QStringLiteral("Zone-Main > Zone Alarm Type Options > Zone Options A"), QStringLiteral("zone 5"),
-                 QStringLiteral("0x44"), QStringLiteral("0x45")}}));
+            (QList<QStringList>{{QStringLiteral("User > Code"), QStringLiteral("user 2"), QStringLiteral("\"4711\""),
+                                 QStringLiteral("\"\"")},
+                                {QStringLiteral("Clock Setting > Time zone > Start"), QStringLiteral("time zone 1"),
+                                 QStringLiteral("09:30"), QStringLiteral("08:00")},
+                                {QStringLiteral("Area > Armed Exit Delay Time"), QStringLiteral("area A"),
+                                 QStringLiteral("45"), QStringLiteral("60")},
+                                {QStringLiteral("Zone-Main > Zone Alarm Type Options > Zone Options A"),
+                                 QStringLiteral("zone 5"), QStringLiteral("0x44"), QStringLiteral("0x45")}}));
 
   // Written back: the four, each confirmed, and the simulator holds the file again.
   const QList<QStringList> report = run(FileMenuItem::WriteToPanel, backup);
   ASSERT_EQ(report.size(), 4);
-  for (const QStringList& row : report) EXPECT_EQ(row[3], QStringLiteral("written and confirmed")) << row[0].toStdString();
+  for (const QStringList& row : report)
+    EXPECT_EQ(row[3], QStringLiteral("written and confirmed")) << row[0].toStdString();
   for (const char* check : {"param 60 1|= 60", "param 1 2|= \"\"", "param 122 5|= 0x45", "param 172 1|= 08:00"}) {
     const QStringList parts = QString::fromLatin1(check).split(QLatin1Char('|'));
     EXPECT_TRUE(simAnswers(parts[0], parts[1])) << check;

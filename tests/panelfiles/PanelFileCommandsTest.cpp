@@ -47,7 +47,9 @@ class FileCommands : public editorstest::ProgramModeTest {
     ASSERT_TRUE(action->isEnabled());
     action->trigger();
   }
-  bool waitSent(std::size_t count) { return WaitFor([&] { return sent().size() >= count; }) && sent().size() == count; }
+  bool waitSent(std::size_t count) {
+    return WaitFor([&] { return sent().size() >= count; }) && sent().size() == count;
+  }
 
   QTemporaryDir dir;
 };
@@ -87,12 +89,12 @@ TEST_F(FileCommands, WriteSendsOnlyWhatDiffersAsTheEditorWouldAndReportsItConfir
 }
 
 TEST_F(FileCommands, APanelThatKeepsItsValueOrDoesNotAnswerIsReportedSo) {
-  Files().answers = {file(QStringLiteral("site.toml"),
-                          "format = 1\n[parameters]\n\"P60 area A\" = 45\n\"P60 area B\" = 50\n")};
+  Files().answers = {
+      file(QStringLiteral("site.toml"), "format = 1\n[parameters]\n\"P60 area A\" = 45\n\"P60 area B\" = 50\n")};
   QList<QStringList> reported;
   WhenModal<CTransferProgressDlg>([&](CTransferProgressDlg*) {
     ASSERT_TRUE(waitSent(1));
-    feed({0x17, 0x07, 60, 0x3C, 0x01, 0x7E});  // area B never answers
+    feed({0x17, 0x07, 60, 0x3C, 0x01, 0x7E});                                   // area B never answers
     ASSERT_TRUE(WaitFor([&] { return sent().size() >= 5; })) << sent().size();  // three reads, the write, the read-back
     WhenModal<CSlotTableDlg>([&](CSlotTableDlg* report) {
       reported = report->rows();
@@ -114,7 +116,8 @@ TEST_F(FileCommands, CancelWhileReadingForASaveStopsAtOnceAndWritesNoFile) {
     // The first batch: eight read requests in one write, as the editors' loads send them.
     ASSERT_TRUE(waitSent(1));
     Bytes batch;
-    for (std::uint8_t user = 1; user <= 8; ++user) batch.insert(batch.end(), {0x7E, 0xAB, 0x07, 0x00, 0x01, 0x00, user, 0x7E});
+    for (std::uint8_t user = 1; user <= 8; ++user)
+      batch.insert(batch.end(), {0x7E, 0xAB, 0x07, 0x00, 0x01, 0x00, user, 0x7E});
     EXPECT_EQ(sent()[0], batch);
     QTest::mouseClick(progress->cancelButton(), Qt::LeftButton);
   });
@@ -141,14 +144,14 @@ TEST_F(FileCommands, ALostLinkClosesTheProgressAndSaysSo) {
 }
 
 TEST_F(FileCommands, CompareShowsTheDifferingValuesSideBySide) {
-  Files().answers = {file(QStringLiteral("site.toml"),
-                          "format = 1\n[parameters]\n\"P60 area A\" = 45\n\"P60 area B\" = 60\n")};
+  Files().answers = {
+      file(QStringLiteral("site.toml"), "format = 1\n[parameters]\n\"P60 area A\" = 45\n\"P60 area B\" = 60\n")};
   QList<QStringList> shown;
   QString summary;
   WhenModal<CTransferProgressDlg>([&](CTransferProgressDlg*) {
     ASSERT_TRUE(waitSent(1));
-    EXPECT_EQ(sent()[0], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x3C, 0x00, 0x01, 0x7E, 0x7E, 0xAB, 0x07, 0x00, 0x3C, 0x00,
-                                0x02, 0x7E}));
+    EXPECT_EQ(sent()[0],
+              (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x3C, 0x00, 0x01, 0x7E, 0x7E, 0xAB, 0x07, 0x00, 0x3C, 0x00, 0x02, 0x7E}));
     WhenModal<CSlotTableDlg>([&](CSlotTableDlg* table) {
       shown = table->rows();
       summary = table->summaryLabel()->text();
