@@ -66,6 +66,12 @@ OfflinePanel::OfflinePanel(const PanelImage& file, QObject* parent)
   model_.linkUp();
   model_.panel().enterProgramMode();
   model_.publishChanges();
+  connect(&second_, &platform::OneShotTimer::timeout, this, [this] {
+    if (!open_) return;
+    model_.tick();
+    second_.start(1000);
+  });
+  second_.start(1000);
 }
 
 OfflinePanel::~OfflinePanel() { panel::PanelLink::instance().forgetConnection(this); }
@@ -104,6 +110,7 @@ void OfflinePanel::deliver() {
 
 void OfflinePanel::end() {
   open_ = false;
+  second_.stop();
   // The window hears of it after the frames already on their way, as from a socket.
   QMetaObject::invokeMethod(
       this,
@@ -118,6 +125,7 @@ void OfflinePanel::end() {
 void OfflinePanel::closeConnection() {
   closedLocally_ = true;
   open_ = false;
+  second_.stop();
   notifyClosed();
 }
 

@@ -8,6 +8,7 @@
 #include "link/PanelLink.h"
 #include "panelfiles/PanelImage.h"
 #include "panelmodel/PanelModel.h"
+#include "platform/Timing.h"
 
 namespace panelfiles {
 
@@ -44,6 +45,8 @@ class OfflinePanel : public QObject, public panel::LinkConnection {
   void notifyClosed();
 
   sim::PanelModel model_;
+  // The held panel's clock runs, as a panel's does, and shows in the keypad window.
+  platform::OneShotTimer second_;
   panel::LinkListener* mainWindow_;
   panel::FrameDeframer deframer_;
   std::vector<std::uint8_t> pending_;

@@ -24,6 +24,7 @@ using console::FileMenuItem;
 using panelfiles::PanelImage;
 using testseams::Boxes;
 using testseams::Files;
+using testseams::Times;
 using testseams::WaitFor;
 
 // A panel as it leaves the factory, as a panel file holds it.
@@ -142,6 +143,10 @@ TEST_F(OfflineEditing, AValueChangedInItsEditorIsSavedAsExactlyThatLine) {
   EXPECT_EQ(window->modeText(), QStringLiteral("Program mode - site.toml"));
   EXPECT_EQ(window->versionText(), QStringLiteral("2.10 [005]"));
   EXPECT_TRUE(window->isConnected());
+  // The held panel's clock runs, a second at a time.
+  const QString clock = window->clockText();
+  ASSERT_TRUE(WaitFor([&] { return window->clockText() != clock; }));
+  EXPECT_NE(std::find(Times().timers.begin(), Times().timers.end(), 1000), Times().timers.end());
 
   setExitDelayA(QStringLiteral("45"));
   fileItem(FileMenuItem::SavePanelFile)->trigger();
