@@ -3238,6 +3238,10 @@
         <source>Client mode - Not supported!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Open panel file…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>console::CPassDlg</name>
@@ -3280,7 +3284,33 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Save panel to file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare panel with file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write file to panel…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save panel file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save panel file as…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Each item of the Main menu opens the editor of one panel parameter. The editor reads the value from the panel when it opens and whenever you choose another keypad, area, zone, output or user; Apply, or leaving a group of settings in the User and Phone Number editors, writes your changes as keypad key presses.
+
+The File menu saves the whole panel to a panel file, compares the panel with one, or writes one to the panel.
 
 Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
@@ -3763,6 +3793,23 @@ Exit from Install returns the panel to normal operation.</source>
         <source>Event memory</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save event memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The events could not be saved to %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>panel::CListenSocket</name>
@@ -3779,6 +3826,182 @@ Exit from Install returns the panel to normal operation.</source>
     <name>panel::CWorkSocket</name>
     <message>
         <source>CWorkSocket Data reseive</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>panelfiles::CTransferProgressDlg</name>
+    <message>
+        <source>Reading the panel…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the panel: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing to the panel: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading back what was written: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>panelfiles::PanelFileCommands</name>
+    <message>
+        <source>Panel files (*.toml);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a panel file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a panel file this program can use; nothing was sent to the panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a panel file this program can use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel file %1 could not be written:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link to the panel was lost before the work was done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save panel to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel files (*.toml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The panel did not answer for %n parameter(s); the file %1 holds every other one.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compare panel with file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel and %1 agree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The panel differs from %1 in %n parameter(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Menu title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write file to panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written and confirmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not taken by the panel, which holds %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written, not read back (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not written: no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not written: only option bits that no editor shows differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel already holds every value of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written and confirmed: %1. Not taken by the panel: %2. Written, not read back: %3. Not written: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open panel file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program mode - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save panel file as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel held in the program has changes that are not in %1. Save them?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
