@@ -23,6 +23,7 @@
 #include "link/serial/ModemPortList.h"
 #include "link/serial/SerialWorkerRecord.h"
 #include "platform/CommandLine.h"
+#include "platform/DesktopFeedback.h"
 #include "platform/Translations.h"
 
 namespace {
@@ -124,6 +125,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationVersion(platform::ProgramVersion());
   platform::LoadTranslations();
   if (!options.monitor) {
+    platform::UseDesktopFeedback();
     QApplication::setWindowIcon(console::TarnelIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("tarnel"));
   }
