@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "console/EditorDialog.h"
+#include "events/EventReview.h"
 #include "platform/Timing.h"
 
 class QPlainTextEdit;
@@ -29,7 +30,7 @@ class CEventMemoryDlg : public console::EditorDialog {
   QPlainTextEdit* textArea() const { return text_; }
   QPushButton* moreButton() const { return more_; }
   QPushButton* exitButton() const { return exit_; }
-  int remainingOnPage() const { return counter_; }
+  int remainingOnPage() const { return review_.remainingOnPage(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -46,9 +47,7 @@ class CEventMemoryDlg : public console::EditorDialog {
   QPushButton* exit_;
   platform::OneShotTimer startTimer_;
   bool started_ = false;
-  int counter_ = kPageSize;
-  std::uint8_t lastIndex_ = 0;
-  bool haveLast_ = false;
+  EventReview review_{kPageSize};
 };
 
 }  // namespace events
