@@ -21,6 +21,7 @@ void GsmDial::start() { post(serial::kFindModem); }
 void GsmDial::cancel() { post(serial::kCancelCall); }
 
 void GsmDial::post(int command) {
+  posted_ = true;
   if (worker_.running()) worker_.post(command, owner_);
 }
 
@@ -31,6 +32,8 @@ void GsmDial::advanceProgress() {
 
 GsmDial::Outcome GsmDial::report(int code, int value) {
   if (outcome_ != Outcome::Going) return outcome_;
+  reported_ = true;
+  posted_ = false;
   if (code == serial::kCallEnded) {
     outcome_ = Outcome::Cancelled;
     return outcome_;

@@ -34,6 +34,9 @@ class GsmDial {
   void finish() { outcome_ = outcome_ == Outcome::Going ? Outcome::Cancelled : outcome_; }
 
   Outcome outcome() const { return outcome_; }
+  // The last report asked for nothing more ("No carrier" and the like): the
+  // call will not go on, and only a cancel ends it.
+  bool stalled() const { return outcome_ == Outcome::Going && reported_ && !posted_; }
   QString statusText() const { return status_; }
   // Every report so far, each line after a CR LF.
   QString logText() const { return log_; }
@@ -52,6 +55,8 @@ class GsmDial {
   int counter_ = 0;
   int progress_ = 0;
   Outcome outcome_ = Outcome::Going;
+  bool reported_ = false;
+  bool posted_ = false;  // a command went out since the last report
 };
 
 }  // namespace connection
