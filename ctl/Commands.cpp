@@ -24,7 +24,7 @@ using panelfiles::PanelTransferJob;
 
 // Silence this long after a request ends the event memory: the panel
 // answers nothing after its oldest event.
-constexpr int kEventSilenceMs = 3000;
+constexpr int kEventSilenceMs = 2000;
 // The panel sends its whole status as soon as the link stands.
 constexpr int kStatusWaitMs = 3000;
 
