@@ -251,6 +251,11 @@ int RunRestore(PanelSession& session, const PanelImage& file, const CtlOptions& 
 }
 
 int RunEvents(PanelSession& session, const CtlOptions& options, Progress& progress) {
+  // In program mode the review's keys would go to the parameter the panel stands on.
+  if (session.panelInProgramMode()) {
+    Say(progress, Tr("the panel was in program mode: leaving it to read the events"));
+    session.leaveProgramMode();
+  }
   events::EventReview review(events::EventReview::kWholeMemory);
   std::vector<events::EventRecord> shown;
   std::set<std::uint8_t> seen;

@@ -211,10 +211,10 @@ int PanelSession::gsmGivenUp(int code, const QString& why) {
 int PanelSession::enterProgramMode() {
   // A panel still in program mode (a run before lost its link) would take
   // the code's keys as a value for the parameter it stands on.
-  Wait wait = waitFor([this] { return status_.lamps.has_value(); }, kLampsWaitMs);
-  if (wait == Wait::Interrupted) return kInterrupted;
-  if (wait == Wait::LinkLost) return kLinkLost;
-  if (status_.programMode()) {
+  const bool already = panelInProgramMode();
+  if (interrupted()) return kInterrupted;
+  if (lost_) return kLinkLost;
+  if (already) {
     mayBeInProgramMode_ = true;
     Say(progress_, tr("the panel is in program mode already"));
     return kSuccess;
@@ -223,8 +223,7 @@ int PanelSession::enterProgramMode() {
   programAnswer_.reset();
   mayBeInProgramMode_ = true;
   send(console::CodeEntryKeys(options_.installerCode.toStdString(), true));
-  wait = waitFor([this] { return programAnswer_.has_value() || status_.programMode(); }, kProgramAnswerMs);
-  switch (wait) {
+  switch (waitFor([this] { return programAnswer_.has_value() || status_.programMode(); }, kProgramAnswerMs)) {
     case Wait::Done:
       if (programAnswer_ && !programAnswer_->entered) {
         Say(progress_, tr("the panel answered the installer code with: %1").arg(tr("Client mode - Not supported!")));
@@ -247,18 +246,28 @@ void PanelSession::close() {
   if (mayBeInProgramMode_) {
     if (!linkStands()) {
       Say(progress_, tr("the link to the panel is lost, so program mode could not be left: the panel stays in "
-                        "program mode until it is left at its keypad or on the next connection"));
+                        "program mode until it is left at its keypad or by the next backup, compare, restore "
+                        "or events"));
     } else {
-      progress_.step(tr("Leaving program mode"));
-      const bool shown = status_.programMode();
-      send(panel::LeaveProgramMode());
-      // The panel's lamps confirm it; without them the frame has at least gone out.
-      if (shown) waitFor([this] { return !status_.programMode(); }, kLeaveConfirmMs);
-      mayBeInProgramMode_ = false;
+      leaveProgramMode();
     }
   }
   hangUp();
   progress_.clear();
+}
+
+bool PanelSession::panelInProgramMode() {
+  waitFor([this] { return status_.lamps.has_value(); }, kLampsWaitMs);
+  return status_.programMode();
+}
+
+void PanelSession::leaveProgramMode() {
+  progress_.step(tr("Leaving program mode"));
+  const bool shown = status_.programMode();
+  send(panel::LeaveProgramMode());
+  // The panel's lamps confirm it; without them the frame has at least gone out.
+  if (shown) waitFor([this] { return !status_.programMode(); }, kLeaveConfirmMs);
+  mayBeInProgramMode_ = false;
 }
 
 void PanelSession::hangUp() {

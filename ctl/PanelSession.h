@@ -40,6 +40,10 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
   // Leaves program mode if the panel may be in it (or says why it cannot),
   // then hangs up. A first interrupt does not cut this short.
   void close();
+  // Whether the panel's lamps show program mode (they are waited for briefly).
+  bool panelInProgramMode();
+  // 7E A0 07 00 7E, confirmed by the lamps when they showed program mode.
+  void leaveProgramMode();
 
   void send(const panel::FrameBytes& frame);
   // Runs the event loop until done() holds, the link drops, an interrupt

@@ -335,6 +335,30 @@ TEST_F(TarnelctlTest, EventsAsCsvHoldTheWholeMemoryAsTheWindowsLinesDo) {
   EXPECT_TRUE(line.match(shown[0]).hasMatch()) << shown[0].toStdString();
 }
 
+TEST_F(TarnelctlTest, EventsFirstLeaveAProgramModeALostLinkLeftBehind) {
+  const QString file = path("codes.toml");
+  ASSERT_EQ(run(programMode() + QStringList{"backup", file}).exitCode, 0);
+  simParam(1, 2, QStringLiteral("\"2222\""));
+  qsizetype from = mark();
+  auto tool = start(programMode() + QStringList{"restore", file});
+  ASSERT_TRUE(WaitFor([&] { return !received(from).filter(QStringLiteral("7A 11")).isEmpty(); }, 20000));
+  sim->process().write("drop\n");
+  ASSERT_EQ(finish(*tool).exitCode, 5);
+  ASSERT_EQ(simMode(), QStringLiteral("sim: mode: program, entry: none"));
+
+  // The review's keys would otherwise be typed into the parameter the panel stands on.
+  from = mark();
+  const ToolRun events = run(route() + QStringList{"events"});
+  EXPECT_EQ(events.exitCode, 0) << events.err.toStdString();
+  EXPECT_TRUE(events.err.contains(QStringLiteral("the panel was in program mode"))) << events.err.toStdString();
+  const QStringList messages = received(from);
+  ASSERT_GE(messages.size(), 2);
+  EXPECT_EQ(messages[0], QStringLiteral("7E A0 07 00 7E"));
+  EXPECT_EQ(messages[1], QStringLiteral("7E A1 07 16 7E"));
+  EXPECT_EQ(simParam(1, 2), QStringLiteral("sim: param 1/2 = \"\""));
+  EXPECT_EQ(simMode(), QStringLiteral("sim: mode: command, entry: none"));
+}
+
 TEST_F(TarnelctlTest, StatusShowsWhatThePanelsFramesSay) {
   simAsk(QStringLiteral("zone open 3\nzone open 12\ntrouble battery on\noutput on 2\nstatus"), QStringLiteral("sim: mode: "));
   const ToolRun status = run(route() + QStringList{"status"});
