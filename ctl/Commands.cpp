@@ -241,9 +241,12 @@ int RunRestore(PanelSession& session, const PanelImage& file, const CtlOptions& 
 
   if (end.interrupted) return kInterrupted;
   if (end.outcome == PanelTransferJob::Outcome::LinkLost) {
-    Say(progress, Tr("the link was lost: %1 written, %2 not written; run restore again to write the rest")
-                      .arg(report.written.size() + report.unconfirmed.size())
-                      .arg(report.notWritten.size()));
+    if (report.unconfirmed.empty() && report.notWritten.empty())
+      Say(progress, Tr("the link was lost while reading the panel: nothing was written"));
+    else
+      Say(progress, Tr("the link was lost: %1 written, %2 not written; run restore again to write the rest")
+                        .arg(report.unconfirmed.size())
+                        .arg(report.notWritten.size()));
     return kLinkLost;
   }
   if (!report.notTaken.empty() || !report.unwritable.empty()) return kIncomplete;
@@ -317,7 +320,10 @@ int RunStatus(PanelSession& session, Progress& progress) {
   if (wait == PanelSession::Wait::Interrupted) return kInterrupted;
   progress.clear();
   Print(FormatStatus(session.status()));
-  if (wait == PanelSession::Wait::LinkLost) return kLinkLost;
+  if (wait == PanelSession::Wait::LinkLost) {
+    Say(progress, Tr("the link to the panel was lost"));
+    return kLinkLost;
+  }
   return session.status().complete() ? kSuccess : kIncomplete;
 }
 

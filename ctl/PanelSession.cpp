@@ -86,7 +86,6 @@ void PanelSession::send(const panel::FrameBytes& frame) { panel::SendPanelFrame(
 // ---- opening the link
 
 int PanelSession::open() {
-  opened_ = true;
   switch (options_.route) {
     case Route::Listen:
       if (const int failed = listen()) return failed;
@@ -213,7 +212,7 @@ int PanelSession::enterProgramMode() {
   // the code's keys as a value for the parameter it stands on.
   const bool already = panelInProgramMode();
   if (interrupted()) return kInterrupted;
-  if (lost_) return kLinkLost;
+  if (lost_) return linkLostBeforeProgramMode();
   if (already) {
     mayBeInProgramMode_ = true;
     Say(progress_, tr("the panel is in program mode already"));
@@ -233,10 +232,15 @@ int PanelSession::enterProgramMode() {
     case Wait::TimedOut:
       Say(progress_, tr("the panel did not take the installer code (a wrong code, or an area is armed)"));
       return kNoProgramMode;
-    case Wait::LinkLost: return kLinkLost;
+    case Wait::LinkLost: return linkLostBeforeProgramMode();
     case Wait::Interrupted: return kInterrupted;
   }
   return kNoProgramMode;
+}
+
+int PanelSession::linkLostBeforeProgramMode() {
+  Say(progress_, tr("the link to the panel was lost before program mode"));
+  return kLinkLost;
 }
 
 void PanelSession::close() {
@@ -308,7 +312,6 @@ void PanelSession::handlePanelFrame(const std::uint8_t* frame, std::size_t lengt
 }
 
 void PanelSession::handleLinkClosed() {
-  if (!opened_) return;
   lost_ = true;
   emit changed();
 }

@@ -74,6 +74,7 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
   int callOut(int mode);
   int dial();
   int gsmGivenUp(int code, const QString& why);
+  int linkLostBeforeProgramMode();
   void hangUp();
 
   const CtlOptions& options_;
@@ -85,7 +86,6 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
   StatusView status_;
   std::optional<console::ProgramModeAnswer> programAnswer_;
   std::function<void(const std::uint8_t*, std::size_t)> tap_;
-  bool opened_ = false;
   bool lost_ = false;
   bool mayBeInProgramMode_ = false;
 };

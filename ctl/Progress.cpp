@@ -6,8 +6,13 @@ namespace ctl {
 
 Progress::Progress(bool enabled, std::FILE* stream) : enabled_(enabled && ::isatty(::fileno(stream)) == 1), stream_(stream) {}
 
+namespace {
+constexpr int kCountEveryMs = 100;
+}
+
 void Progress::show(const QString& text) {
   if (!enabled_) return;
+  sinceShown_.start();
   const QByteArray bytes = text.toLocal8Bit();
   // Blanks over what a longer line left behind.
   const int width = static_cast<int>(text.size());
@@ -17,6 +22,7 @@ void Progress::show(const QString& text) {
 }
 
 void Progress::count(const QString& what, int done, int total) {
+  if (done != 0 && done != total && sinceShown_.isValid() && sinceShown_.elapsed() < kCountEveryMs) return;
   show(QStringLiteral("%1  %2/%3").arg(what).arg(done).arg(total));
 }
 

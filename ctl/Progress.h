@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <cstdio>
 
@@ -13,7 +14,8 @@ class Progress {
   Progress(bool enabled, std::FILE* stream = stderr);
   ~Progress() { clear(); }
 
-  // "Reading parameters  120/2332", in place.
+  // "Reading parameters  120/2332", in place; at most ten times a second
+  // between the first and the last.
   void count(const QString& what, int done, int total);
   // A step of its own ("Calling 10.0.0.5:4700"), in place until the next.
   void step(const QString& text);
@@ -28,6 +30,7 @@ class Progress {
   bool enabled_;
   std::FILE* stream_;
   int shownWidth_ = 0;
+  QElapsedTimer sinceShown_;
 };
 
 // "tarnelctl: text" on standard error, after the progress line is cleared.
