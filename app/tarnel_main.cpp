@@ -22,6 +22,7 @@
 #include "link/LinkSettings.h"
 #include "link/serial/ModemPortList.h"
 #include "link/serial/SerialWorkerRecord.h"
+#include "panelfiles/PanelFileCommands.h"
 #include "platform/CommandLine.h"
 #include "platform/DesktopFeedback.h"
 #include "platform/Translations.h"
@@ -66,6 +67,7 @@ void WireWindow(console::CKeypadDlg& window) {
                             [](QObject* owner) { serial::StopSerialWorker(owner); }});
   events::WireEventDialogs(window);
   editors::WireProgramModeEditors(window);
+  panelfiles::WirePanelFileCommands(window);
 }
 
 // Options from the command line, or the exit code when it is answered

@@ -166,7 +166,7 @@ void CKeypadDlg::buildCommandMenu() {
   // Items are known by their untranslated text; the menu shows the translation.
   auto item = [this](QMenu* menu, const char* text) {
     QAction* action = menu->addAction(tr(text));
-    commandActions_.insert(QString::fromLatin1(text), action);
+    commandActions_.insert(QString::fromUtf8(text), action);
     return action;
   };
   auto add = [this, item](QMenu* menu, const char* text, void (CKeypadDlg::*slot)()) {
@@ -183,6 +183,8 @@ void CKeypadDlg::buildCommandMenu() {
   add(communication, QT_TR_NOOP("Debug"), &CKeypadDlg::onDebug);
   add(communication, QT_TR_NOOP("Connect"), &CKeypadDlg::onConnect);
   add(communication, QT_TR_NOOP("Disconnect"), &CKeypadDlg::onDisconnect);
+  communication->addSeparator();
+  add(communication, QT_TR_NOOP("Open panel file…"), &CKeypadDlg::onOpenPanelFile);
 
   QMenu* mode = commandBar_->addMenu(tr("Mode"));
   QMenu* program = mode->addMenu(tr("Program Mode"));
@@ -228,6 +230,18 @@ void CKeypadDlg::setProgramItemHandler(const QString& path, std::function<void()
   if (QAction* action = programActions_.value(path)) action->setEnabled(enabled);
 }
 
+void CKeypadDlg::setOpenPanelFileCommand(std::function<bool()> open) {
+  openPanelFile_ = std::move(open);
+  updateCommandMenu();
+}
+
+void CKeypadDlg::setLeaveCheck(std::function<bool()> mayLeave) { leaveCheck_ = std::move(mayLeave); }
+
+void CKeypadDlg::setProgramModeText(const QString& text) {
+  programModeText_ = text;
+  if (programMode_) setModeText(text.isEmpty() ? tr("Program mode") : text);
+}
+
 void CKeypadDlg::setConnectDialogFactory(std::function<std::unique_ptr<QDialog>(QWidget*)> factory) {
   connectFactory_ = std::move(factory);
 }
@@ -270,12 +284,13 @@ void CKeypadDlg::updateCommandMenu() {
   for (const char* item : {"Install code", "Arm/Disarm", "Stay", "Control", "Bypass", "Fire", "Medical", "Panic", "Memory"})
     commandActions_.value(QString::fromLatin1(item))->setEnabled(on);
   commandActions_.value(QStringLiteral("Debug"))->setEnabled(true);
+  commandActions_.value(QStringLiteral("Open panel file…"))->setEnabled(!on && openPanelFile_);
 }
 
 void CKeypadDlg::enterProgramMode() {
   showMenuBar(programBar_);
   programMode_ = true;
-  setModeText(tr("Program mode"));
+  setModeText(programModeText_.isEmpty() ? tr("Program mode") : programModeText_);
 }
 
 // ---- editor protocol
@@ -465,6 +480,10 @@ void CKeypadDlg::onConnect() {
 }
 
 void CKeypadDlg::onDisconnect() {
+  if (mayLeave()) disconnectLink();
+}
+
+void CKeypadDlg::disconnectLink() {
   if (listenSocket_)
     listenSocket_->closeHandling();
   else
@@ -479,7 +498,14 @@ void CKeypadDlg::onDisconnect() {
   handleLinkClosed();
 }
 
+void CKeypadDlg::onOpenPanelFile() {
+  if (connected_ || !openPanelFile_ || !openPanelFile_()) return;
+  connected_ = 1;
+  enterCommandMode();
+}
+
 void CKeypadDlg::onExitFromInstall() {
+  if (!mayLeave()) return;
   enterCommandMode();
   panel::SendPanelFrame(panel::LeaveProgramMode(), this);
 }
@@ -512,7 +538,11 @@ void CKeypadDlg::onMemory() {
 }
 
 void CKeypadDlg::closeEvent(QCloseEvent* event) {
-  onDisconnect();
+  if (!mayLeave()) {
+    event->ignore();
+    return;
+  }
+  disconnectLink();
   QDialog::closeEvent(event);
 }
 

@@ -64,6 +64,15 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   // Gives a program-mode item (its menu path in the parameter map) its
   // command; items without one stay greyed.
   void setProgramItemHandler(const QString& path, std::function<void()> handler);
+  // "Open panel file…" runs this while no panel is connected; true means a
+  // panel held in the program is the link now, as after Connect.
+  void setOpenPanelFileCommand(std::function<bool()> open);
+  // Asked before Exit from Install, Disconnect or closing the window;
+  // false leaves everything as it is (a panel held in the program asks to
+  // save its changes here).
+  void setLeaveCheck(std::function<bool()> mayLeave);
+  // What the mode line says in program mode; empty for "Program mode".
+  void setProgramModeText(const QString& text);
 
   // Window state, for the menu commands of other parts and for tests.
   bool isConnected() const { return connected_ != 0; }
@@ -107,6 +116,9 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   void onDebug();
   void onConnect();
   void onDisconnect();
+  void disconnectLink();
+  bool mayLeave() const { return !leaveCheck_ || leaveCheck_(); }
+  void onOpenPanelFile();
   void onExitFromInstall();
   void onCodeCommand(bool installer);
   void onChecker(int count);
@@ -134,6 +146,9 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   QHash<QString, QAction*> commandActions_;
   QHash<QString, QAction*> programActions_;
   QHash<QString, std::function<void()>> programHandlers_;
+  std::function<bool()> openPanelFile_;
+  std::function<bool()> leaveCheck_;
+  QString programModeText_;
 
   QPointer<CDbgDlg> debug_;
   std::function<std::unique_ptr<QDialog>(QWidget*)> connectFactory_;

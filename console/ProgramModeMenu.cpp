@@ -17,7 +17,20 @@ QString MenuText(const QString& text) {
 }
 
 QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+constexpr char kContext[] = "console::ProgramModeMenu";
+// In FileMenuItem order.
+const char* const kFileItems[] = {QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Save panel to file…"),
+                                  QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Compare panel with file…"),
+                                  QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Write file to panel…"),
+                                  QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Save panel file"),
+                                  QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Save panel file as…")};
 }  // namespace
+
+QString FileMenuPath(FileMenuItem item) {
+  return QStringLiteral("File") + QLatin1Char(params::kMenuPathSeparator) +
+         QString::fromUtf8(kFileItems[static_cast<int>(item)]);
+}
 
 QHash<QString, QAction*> BuildProgramModeMenu(QMenuBar& bar) {
   QHash<QString, QAction*> actions;
@@ -37,6 +50,13 @@ QHash<QString, QAction*> BuildProgramModeMenu(QMenuBar& bar) {
     }
     actions.insert(path, menu->addAction(MenuText(parts.last())));
   }
+  QMenu* file = bar.addMenu(QCoreApplication::translate("console::ProgramModeMenu", "File"));
+  for (const FileMenuItem item : {FileMenuItem::SaveToFile, FileMenuItem::CompareWithFile, FileMenuItem::WriteToPanel,
+                                  FileMenuItem::SavePanelFile, FileMenuItem::SavePanelFileAs}) {
+    if (item == FileMenuItem::SavePanelFile) file->addSeparator();
+    actions.insert(FileMenuPath(item),
+                   file->addAction(QCoreApplication::translate(kContext, kFileItems[static_cast<int>(item)])));
+  }
   actions.insert(QStringLiteral("Help"), bar.addAction(QCoreApplication::translate("console::ProgramModeMenu", "Help")));
   return actions;
 }
@@ -47,6 +67,8 @@ QString ProgramModeHelpText() {
       "Each item of the Main menu opens the editor of one panel parameter. The editor reads the value from the "
       "panel when it opens and whenever you choose another keypad, area, zone, output or user; Apply, or leaving a "
       "group of settings in the User and Phone Number editors, writes your changes as keypad key presses.\n\n"
+      "The File menu saves the whole panel to a panel file, compares the panel with one, or writes one to the "
+      "panel.\n\n"
       "Exit from Install returns the panel to normal operation.");
 }
 

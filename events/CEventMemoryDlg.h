@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "console/EditorDialog.h"
+#include "events/EventRecord.h"
 #include "events/EventReview.h"
 #include "platform/Timing.h"
 
@@ -14,6 +16,7 @@ namespace events {
 // Pages through the panel's event memory ten shown events at a time, in the
 // order the panel hands them out. Opening starts the panel's event review,
 // each accepted record asks for the next one, and closing ends the review.
+// "Save…" writes the events shown so far as CSV.
 class CEventMemoryDlg : public console::EditorDialog {
   Q_OBJECT
  public:
@@ -29,6 +32,7 @@ class CEventMemoryDlg : public console::EditorDialog {
 
   QPlainTextEdit* textArea() const { return text_; }
   QPushButton* moreButton() const { return more_; }
+  QPushButton* saveButton() const { return save_; }
   QPushButton* exitButton() const { return exit_; }
   int remainingOnPage() const { return review_.remainingOnPage(); }
 
@@ -41,10 +45,13 @@ class CEventMemoryDlg : public console::EditorDialog {
  private:
   void startReview();
   void nextPage();
+  void saveShown();
 
   QPlainTextEdit* text_;
   QPushButton* more_;
+  QPushButton* save_;
   QPushButton* exit_;
+  std::vector<EventRecord> shown_;
   platform::OneShotTimer startTimer_;
   bool started_ = false;
   EventReview review_{kPageSize};

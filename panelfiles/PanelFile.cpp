@@ -1,6 +1,6 @@
 #include "panelfiles/PanelFile.h"
 
-#include <charconv>
+#include <cstdio>
 #include <toml++/toml.h>
 #include <unordered_map>
 
@@ -35,6 +35,25 @@ const std::unordered_map<std::string, int>& SlotsByKey() {
     return map;
   }();
   return keys;
+}
+
+// A TOML basic string: quotes, backslashes and control characters escaped.
+std::string Quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (byte < 0x20 || byte == 0x7F) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04X", byte);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
 }
 
 int LineOf(const toml::node& node) { return static_cast<int>(node.source().begin.line); }
@@ -87,7 +106,7 @@ std::string WritePanelFile(const PanelImage& image) {
       "# tarnel panel file: every parameter the program-mode editors read, one per line,\n"
       "# in the order of the program-mode menu, with the menu path beside it.\n";
   text += "format = " + std::to_string(kPanelFileFormat) + "\n";
-  text += "panel-software = \"" + image.softwareVersion + "\"\n\n[parameters]\n";
+  text += "panel-software = " + Quoted(image.softwareVersion) + "\n\n[parameters]\n";
   for (int slot = 0; slot < static_cast<int>(AllSlots().size()); ++slot) {
     const std::optional<params::Value>& value = image.at(slot);
     if (!value) continue;

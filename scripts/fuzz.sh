@@ -13,7 +13,7 @@ cmake --build "$build" --parallel "$(nproc)"
 
 status=0
 results=()
-for target in fuzz_deframer fuzz_envelope; do
+for target in fuzz_deframer fuzz_envelope fuzz_param_reply fuzz_panel_file; do
   # libFuzzer adds what it finds to the first corpus directory; keep the
   # checked-in seeds untouched.
   work="$build/fuzz-run/$target"

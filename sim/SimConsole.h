@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "sim/PanelModel.h"
+#include "panelmodel/PanelModel.h"
 
 namespace sim {
 

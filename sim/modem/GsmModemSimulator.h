@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "sim/PanelModel.h"
+#include "panelmodel/PanelModel.h"
 #include "sim/SimConsole.h"
 
 namespace sim {

@@ -1,8 +1,10 @@
 // The event memory viewer driven as a person would, with the panel's
 // records fed in as the keypad window forwards them.
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 #include "events/CEventMemoryDlg.h"
@@ -157,6 +159,33 @@ TEST_F(EventMemoryDialog, ShortForeignAndUnmarkedFramesAreIgnored) {
 TEST_F(EventMemoryDialog, CodesBeyondTheTableShowTheirNumber) {
   feed(Record(1, 200));
   EXPECT_EQ(lines(), QStringList{QStringLiteral("01/01/2013 17:04:00\t200")});
+}
+
+TEST_F(EventMemoryDialog, SaveWritesTheShownEventsAsCsvAndSaysWhenItCannot) {
+  feed(Record(0x35));
+  feed(Record(0x34, 0x70));  // hidden: not shown, not saved
+  feed(Record(0x33, 1, 12));
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("events.csv"));
+  testseams::Files().answers = {path};
+  QTest::mouseClick(dialog->saveButton(), Qt::LeftButton);
+  ASSERT_EQ(testseams::Files().asked.size(), 1u);
+  EXPECT_EQ(testseams::Files().asked[0].defaultSuffix, QStringLiteral("csv"));
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(saved.readAll().toStdString(),
+            "time,event,code,area,number,index\r\n"
+            "2013-01-01T17:04:00,Area A Zone 5 Activated,1,1,5,53\r\n"
+            "2013-01-01T17:04:00,Area A Zone 12 Activated,1,1,12,51\r\n");
+  EXPECT_TRUE(testseams::Boxes().shown.empty());
+
+  // A cancelled choice writes nothing; a place that cannot be written is named.
+  QTest::mouseClick(dialog->saveButton(), Qt::LeftButton);
+  testseams::Files().answers = {dir.filePath(QStringLiteral("missing/events.csv"))};
+  QTest::mouseClick(dialog->saveButton(), Qt::LeftButton);
+  ASSERT_EQ(testseams::Boxes().shown.size(), 1u);
+  EXPECT_TRUE(testseams::Boxes().shown[0].text.contains(QStringLiteral("missing/events.csv")));
+  EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(EventMemoryDialog, ExitEndsTheReviewAndCloses) {

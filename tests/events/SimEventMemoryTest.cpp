@@ -9,9 +9,9 @@
 #include "events/DiagnosticReplies.h"
 #include "events/EventRecord.h"
 #include "events/EventTextTable.h"
-#include "sim/EventMemory.h"
-#include "sim/PanelDiagnostics.h"
-#include "sim/PanelModel.h"
+#include "panelmodel/EventMemory.h"
+#include "panelmodel/PanelDiagnostics.h"
+#include "panelmodel/PanelModel.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "panelfiles/PanelTransferJob.h"
-#include "sim/PanelModel.h"
+#include "panelmodel/PanelModel.h"
 #include "tests/support/TestSeams.h"
 
 namespace {

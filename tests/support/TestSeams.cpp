@@ -18,6 +18,14 @@ QMessageBox::StandardButton ScriptedMessageBoxes::show(QWidget*, Kind kind, cons
   return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Yes;
 }
 
+QString ScriptedFileDialogs::choose(QWidget*, const Request& request) {
+  asked.push_back(request);
+  if (answers.empty()) return {};
+  const QString path = answers.front();
+  answers.pop_front();
+  return path;
+}
+
 int RecordingTiming::timerInterval(int requestedMs) {
   timers.push_back(requestedMs);
   return static_cast<int>(std::lround(requestedMs * scale));
@@ -38,6 +46,11 @@ ScriptedMessageBoxes& Boxes() {
   return boxes;
 }
 
+ScriptedFileDialogs& Files() {
+  static ScriptedFileDialogs files;
+  return files;
+}
+
 RecordingTiming& Times() {
   static RecordingTiming timing;
   return timing;
@@ -46,11 +59,13 @@ RecordingTiming& Times() {
 void ResetSeams() {
   Beeps() = RecordingBeeper{};
   Boxes() = ScriptedMessageBoxes{};
+  Files() = ScriptedFileDialogs{};
   Times() = RecordingTiming{};
   // System errors in (scripted) message boxes, as in the windowed programs.
   platform::UseDesktopFeedback();
   platform::Beeper::install(&Beeps());
   platform::MessageBoxes::install(&Boxes());
+  platform::FileDialogs::install(&Files());
   platform::Timing::install(&Times());
   panel::PanelLink::instance().reset();
 }

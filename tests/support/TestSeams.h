@@ -8,6 +8,7 @@
 
 #include "link/PanelLink.h"
 #include "platform/Beeper.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Timing.h"
 
@@ -44,6 +45,14 @@ class ScriptedMessageBoxes : public platform::MessageBoxes {
                                    QMessageBox::StandardButtons buttons) override;
   std::vector<ShownBox> shown;
   std::deque<QMessageBox::StandardButton> answers;
+};
+
+// Answers file choices from a queue of paths; with none queued the user cancels.
+class ScriptedFileDialogs : public platform::FileDialogs {
+ public:
+  QString choose(QWidget* parent, const Request& request) override;
+  std::vector<Request> asked;
+  std::deque<QString> answers;
 };
 
 // Records what was asked for; timers and editor pauses run at `scale` of
@@ -87,6 +96,7 @@ class RecordingListener : public panel::LinkListener {
 
 RecordingBeeper& Beeps();
 ScriptedMessageBoxes& Boxes();
+ScriptedFileDialogs& Files();
 RecordingTiming& Times();
 
 // Clears the fakes and the process-wide link; QtTestMain calls it before each test.

@@ -1,4 +1,4 @@
-#include "sim/AlarmPanel.h"
+#include "panelmodel/AlarmPanel.h"
 
 #include "link/PanelFrames.h"
 
@@ -137,6 +137,12 @@ void AlarmPanel::leaveProgramMode() {
   programMode_ = false;
   parameters_.leave();
   startEntry(Entry::None);
+}
+
+void AlarmPanel::enterProgramMode() {
+  startEntry(Entry::None);
+  programMode_ = true;
+  answers_.push_back(Answer::ProgramMode);
 }
 
 void AlarmPanel::tick() {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "sim/PanelModel.h"
+#include "panelmodel/PanelModel.h"
 
 namespace {
 
@@ -238,6 +238,16 @@ TEST_F(PanelModelTest, InstallerCodeEntersProgramModeAndTheFrameLeavesIt) {
 
   pc({0x7E, 0xA0, 0x07, 0x00, 0x7E});
   EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x10, 0x00, 0x00, 0x01, 0x00, 0x7E}}));
+}
+
+TEST_F(PanelModelTest, ProgramModeEnteredAtThePanelIsToldAsAfterTheCodeAndTakesParameterKeys) {
+  pc({0x7A, 0x10, 9, 9});  // a code half typed is dropped
+  model.panel().enterProgramMode();
+  model.publishChanges();
+  EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x1F, 0x07, 0x02, 0x00, 0x7E},
+                                        {0x7E, 0x10, 0x00, 0x00, 0x01, 0x10, 0x7E}}));
+  pc({0x7E, 0xAB, 0x07, 0x00, 0x3C, 0x00, 0x01, 0x7E, 0x7A, 4, 5, 0x11});
+  EXPECT_EQ(model.panel().parameters().value(60, 1)->number, 45u);
 }
 
 TEST_F(PanelModelTest, InstallerCodeIsRefusedWhileArmed) {

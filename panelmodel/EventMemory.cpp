@@ -1,10 +1,10 @@
-#include "sim/EventMemory.h"
+#include "panelmodel/EventMemory.h"
 
 #include <algorithm>
 #include <random>
 
 #include "link/PanelFrames.h"
-#include "sim/AlarmPanel.h"
+#include "panelmodel/AlarmPanel.h"
 
 namespace sim {
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "sim/PanelModel.h"
-#include "sim/ParameterStore.h"
+#include "panelmodel/PanelModel.h"
+#include "panelmodel/ParameterStore.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "sim/PanelModel.h"
+#include "panelmodel/PanelModel.h"
 
 #include <chrono>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "sim/ParameterStore.h"
+#include "panelmodel/ParameterStore.h"
 
 #include <algorithm>
 #include <span>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/ParameterStore.h"
+#include "panelmodel/ParameterStore.h"
 
 namespace sim {
 
@@ -51,6 +51,9 @@ class AlarmPanel {
   void pressKey(std::uint8_t key);
   // 7E A0 07 00 7E from the PC.
   void leaveProgramMode();
+  // As the installer enters it at the panel itself: no code, and the PC is
+  // told as after an installer code.
+  void enterProgramMode();
   // One second passed.
   void tick();
   // Answers owed since the last call, in the order they arose.

@@ -7,9 +7,9 @@
 #include <span>
 #include <vector>
 
-#include "sim/AlarmPanel.h"
-#include "sim/EventMemory.h"
-#include "sim/PanelDiagnostics.h"
+#include "panelmodel/AlarmPanel.h"
+#include "panelmodel/EventMemory.h"
+#include "panelmodel/PanelDiagnostics.h"
 
 namespace sim {
 
@@ -56,7 +56,7 @@ class PanelModel {
     version_ = version;
     build_ = build;
   }
-
+  std::uint8_t build() const { return build_; }
 
  protected:
   void send(std::initializer_list<std::uint8_t> frame);

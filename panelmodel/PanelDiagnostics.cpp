@@ -1,8 +1,8 @@
-#include "sim/PanelDiagnostics.h"
+#include "panelmodel/PanelDiagnostics.h"
 
 #include "link/PanelFrames.h"
-#include "sim/AlarmPanel.h"
-#include "sim/EventMemory.h"
+#include "panelmodel/AlarmPanel.h"
+#include "panelmodel/EventMemory.h"
 
 namespace sim {
 

@@ -1,0 +1,49 @@
+#include "panelfiles/CSlotTableDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace panelfiles {
+
+CSlotTableDlg::CSlotTableDlg(const QString& title, const QString& summary, const QStringList& headers,
+                             const QList<QStringList>& rows, QWidget* parent)
+    : QDialog(parent),
+      summary_(new QLabel(summary, this)),
+      table_(new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(headers.size()), this)) {
+  setWindowTitle(title);
+  summary_->setWordWrap(true);
+  summary_->setBuddy(table_);
+  table_->setHorizontalHeaderLabels(headers);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->verticalHeader()->hide();
+  for (int r = 0; r < rows.size(); ++r)
+    for (int c = 0; c < rows[r].size() && c < headers.size(); ++c)
+      table_->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+  table_->resizeColumnsToContents();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setMinimumSize(760, 320);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(table_, 1);
+  layout->addWidget(buttons);
+}
+
+QList<QStringList> CSlotTableDlg::rows() const {
+  QList<QStringList> cells;
+  for (int r = 0; r < table_->rowCount(); ++r) {
+    QStringList row;
+    for (int c = 0; c < table_->columnCount(); ++c)
+      row << (table_->item(r, c) ? table_->item(r, c)->text() : QString());
+    cells << row;
+  }
+  return cells;
+}
+
+}  // namespace panelfiles

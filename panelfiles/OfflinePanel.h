@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <vector>
+
+#include "link/FrameDeframer.h"
+#include "link/PanelLink.h"
+#include "panelfiles/PanelImage.h"
+#include "panelmodel/PanelModel.h"
+#include "platform/Timing.h"
+
+namespace panelfiles {
+
+// A panel held in the program, loaded from a panel file, standing in for
+// the link: what the windows send goes to the panel model, and its frames
+// come back on a later turn of the event loop, cut by a deframer, as from a
+// socket, so every editor works with it unchanged. It exists for program
+// mode only: when the panel leaves program mode ("Exit from Install") the
+// link ends as if the panel had hung up.
+class OfflinePanel : public QObject, public panel::LinkConnection {
+  Q_OBJECT
+ public:
+  // The file's values over a factory panel, already in program mode.
+  explicit OfflinePanel(const PanelImage& file, QObject* parent = nullptr);
+  ~OfflinePanel() override;
+
+  // What a panel file of it holds: the parameters the loaded file held, and
+  // every other one that has changed since; the file's software version.
+  PanelImage fileImage() const;
+
+  void transmit(std::uint8_t* bytes, std::uint16_t length, QObject* owner) override;
+  void closeConnection() override;
+  bool isOpen() const override { return open_; }
+
+ signals:
+  // Once, when the link ends for whatever reason.
+  void closed();
+
+ private:
+  void toPc(sim::PanelModel::Bytes frame);
+  void deliver();
+  // The panel has left program mode: it hangs up.
+  void end();
+  void notifyClosed();
+
+  sim::PanelModel model_;
+  // The held panel's clock runs, as a panel's does, and shows in the keypad window.
+  platform::OneShotTimer second_;
+  panel::LinkListener* mainWindow_;
+  panel::FrameDeframer deframer_;
+  std::vector<std::uint8_t> pending_;
+  bool deliveryQueued_ = false;
+  bool open_ = true;
+  bool closedLocally_ = false;
+  bool closedSignalled_ = false;
+  PanelImage loaded_;  // every value just after loading
+  std::vector<bool> inFile_;
+  std::string softwareVersion_;
+};
+
+}  // namespace panelfiles

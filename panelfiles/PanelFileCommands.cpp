@@ -1,0 +1,255 @@
+#include "panelfiles/PanelFileCommands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "console/CKeypadDlg.h"
+#include "console/ProgramModeMenu.h"
+#include "panelfiles/CSlotTableDlg.h"
+#include "panelfiles/CTransferProgressDlg.h"
+#include "panelfiles/OfflinePanel.h"
+#include "panelfiles/PanelFile.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+
+namespace panelfiles {
+
+namespace {
+
+using console::FileMenuItem;
+using Outcome = PanelTransferJob::Outcome;
+
+// Far above any panel file (about 150 KB); a bigger file is not read in.
+constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+QString ValueText(int slot, const std::optional<params::Value>& value, const QString& unknown) {
+  return value ? FromStd(params::FormatValue(*AllSlots()[static_cast<std::size_t>(slot)].parameter, *value)) : unknown;
+}
+
+QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+bool Holds(const std::vector<int>& list, int slot) { return std::find(list.begin(), list.end(), slot) != list.end(); }
+
+}  // namespace
+
+PanelFileCommands::PanelFileCommands(console::CKeypadDlg& window) : QObject(&window), window_(window) {
+  const auto item = [this](FileMenuItem which, std::function<void()> command) {
+    window_.setProgramItemHandler(console::FileMenuPath(which), std::move(command));
+  };
+  item(FileMenuItem::SaveToFile, [this] { saveToFile(); });
+  item(FileMenuItem::CompareWithFile, [this] { compareWithFile(); });
+  item(FileMenuItem::WriteToPanel, [this] { writeToPanel(); });
+  item(FileMenuItem::SavePanelFile, [this] { savePanelFile(); });
+  item(FileMenuItem::SavePanelFileAs, [this] { savePanelFileAs(); });
+  setOfflineItemsEnabled(false);
+  window_.setOpenPanelFileCommand([this] { return openPanelFile(); });
+  window_.setLeaveCheck([this] { return mayLeave(); });
+}
+
+void PanelFileCommands::setOfflineItemsEnabled(bool enabled) {
+  for (const FileMenuItem which : {FileMenuItem::SavePanelFile, FileMenuItem::SavePanelFileAs})
+    if (QAction* action = window_.programAction(console::FileMenuPath(which))) action->setEnabled(enabled);
+}
+
+// ---- files
+
+std::optional<PanelFileCommands::ChosenFile> PanelFileCommands::chooseAndRead(const QString& caption, bool forPanel) {
+  const QString path = platform::ChooseFileToOpen(&window_, caption, tr("Panel files (*.toml);;All files (*)"));
+  if (path.isEmpty()) return std::nullopt;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    platform::ShowMessage(&window_, caption, tr("%1 cannot be read:\n%2").arg(Shown(path), file.errorString()));
+    return std::nullopt;
+  }
+  // Read with a limit rather than by size: a device or pipe reports none.
+  const QByteArray text = file.read(kMaxFileBytes + 1);
+  if (text.size() > kMaxFileBytes) {
+    platform::ShowMessage(&window_, caption, tr("%1 is too large to be a panel file.").arg(Shown(path)));
+    return std::nullopt;
+  }
+  auto read = ReadPanelFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  if (const FileError* error = std::get_if<FileError>(&read)) {
+    const QString refused = forPanel ? tr("%1 is not a panel file this program can use; nothing was sent to the panel.")
+                                     : tr("%1 is not a panel file this program can use.");
+    platform::ShowMessage(&window_, caption,
+                          refused.arg(Shown(path)) + QStringLiteral("\n\n") + FromStd(Describe(*error)));
+    return std::nullopt;
+  }
+  return ChosenFile{path, std::move(std::get<PanelImage>(read))};
+}
+
+bool PanelFileCommands::writeFile(const QString& path, const PanelImage& image) {
+  QString error;
+  if (platform::WriteWholeFile(path, QByteArray::fromStdString(WritePanelFile(image)), error)) return true;
+  platform::ShowMessage(&window_, tr("Panel file"),
+                        tr("The panel file %1 could not be written:\n%2").arg(Shown(path), error));
+  return false;
+}
+
+// ---- transfers
+
+PanelFileCommands::JobResult PanelFileCommands::runJob(const QString& title,
+                                                       std::function<void(PanelTransferJob&)> start) {
+  CTransferProgressDlg dialog(title, std::move(start), &window_);
+  window_.runEditor(dialog, 0);
+  return {dialog.outcome(), dialog.job().panelImage(), dialog.job().report()};
+}
+
+void PanelFileCommands::reportLinkLost(const QString& caption) {
+  platform::ShowMessage(&window_, caption, tr("The link to the panel was lost before the work was done."));
+}
+
+void PanelFileCommands::saveToFile() {
+  const QString caption = tr("Save panel to file");
+  const QString path =
+      platform::ChooseFileToSave(&window_, caption, tr("Panel files (*.toml)"), QStringLiteral("toml"));
+  if (path.isEmpty()) return;
+  JobResult result = runJob(caption, [](PanelTransferJob& job) { job.startBackup(); });
+  if (result.outcome == Outcome::LinkLost) reportLinkLost(caption);
+  if (result.outcome != Outcome::Done) return;
+  result.panel.softwareVersion = window_.versionText().toStdString();
+  if (!writeFile(path, result.panel)) return;
+  if (const auto missing = static_cast<int>(result.report.unanswered.size()); missing > 0)
+    platform::ShowMessage(
+        &window_, caption,
+        tr("The panel did not answer for %n parameter(s); the file %1 holds every other one.", "", missing)
+            .arg(Shown(path)));
+}
+
+void PanelFileCommands::compareWithFile() {
+  const QString caption = tr("Compare panel with file");
+  const std::optional<ChosenFile> file = chooseAndRead(caption, true);
+  if (!file) return;
+  // A dry run reads exactly what the file knows and writes nothing.
+  const JobResult result =
+      runJob(caption, [image = file->image](PanelTransferJob& job) { job.startRestore(image, true); });
+  if (result.outcome == Outcome::LinkLost) reportLinkLost(caption);
+  if (result.outcome != Outcome::Done) return;
+  const std::vector<Difference> differences = Compare(result.panel, file->image);
+  const QString name = QFileInfo(file->path).fileName();
+  if (differences.empty()) {
+    platform::ShowMessage(&window_, caption, tr("The panel and %1 agree.").arg(name),
+                          platform::MessageBoxes::Kind::Information);
+    return;
+  }
+  QList<QStringList> rows;
+  for (const Difference& d : differences)
+    rows << QStringList{FromStd(SlotTitle(d.slot)), FromStd(EntityText(d.slot)),
+                        ValueText(d.slot, d.left, tr("no answer")), ValueText(d.slot, d.right, QString())};
+  CSlotTableDlg table(
+      caption, tr("The panel differs from %1 in %n parameter(s).", "", static_cast<int>(differences.size())).arg(name),
+      {tr("Menu title"), tr("Entity"), tr("Panel value"), tr("File value")}, rows, &window_);
+  table.exec();
+}
+
+void PanelFileCommands::writeToPanel() {
+  const QString caption = tr("Write file to panel");
+  const std::optional<ChosenFile> file = chooseAndRead(caption, true);
+  if (!file) return;
+  const JobResult result =
+      runJob(caption, [image = file->image](PanelTransferJob& job) { job.startRestore(image, false); });
+  if (!result.outcome) return;
+  const PanelTransferJob::RestoreReport& report = result.report;
+  const QString stopped = *result.outcome == Outcome::Cancelled ? tr("cancelled") : tr("link lost");
+  QList<QStringList> rows;
+  const auto add = [&](const std::vector<int>& list, const std::function<QString(int)>& outcome) {
+    for (const int slot : list)
+      rows << QStringList{FromStd(SlotTitle(slot)), FromStd(EntityText(slot)),
+                          ValueText(slot, file->image.at(slot), {}), outcome(slot)};
+  };
+  add(report.written, [&](int) { return tr("written and confirmed"); });
+  add(report.notTaken, [&](int slot) {
+    return tr("not taken by the panel, which holds %1").arg(ValueText(slot, result.panel.at(slot), tr("no answer")));
+  });
+  add(report.unconfirmed, [&](int) { return tr("written, not read back (%1)").arg(stopped); });
+  add(report.notWritten, [&](int) { return tr("not written: %1").arg(stopped); });
+  add(report.unwritable, [&](int slot) {
+    return Holds(report.unanswered, slot) ? tr("not written: no answer")
+                                          : tr("not written: only option bits that no editor shows differ");
+  });
+  const QString name = QFileInfo(file->path).fileName();
+  if (rows.isEmpty()) {
+    if (*result.outcome == Outcome::Done)
+      platform::ShowMessage(&window_, caption, tr("The panel already holds every value of %1.").arg(name),
+                            platform::MessageBoxes::Kind::Information);
+    else if (*result.outcome == Outcome::LinkLost)
+      reportLinkLost(caption);
+    return;
+  }
+  const QString summary =
+      tr("Written and confirmed: %1. Not taken by the panel: %2. Written, not read back: %3. Not written: %4.")
+          .arg(report.written.size())
+          .arg(report.notTaken.size())
+          .arg(report.unconfirmed.size())
+          .arg(report.notWritten.size() + report.unwritable.size());
+  CSlotTableDlg table(caption, summary, {tr("Menu title"), tr("Entity"), tr("File value"), tr("Result")}, rows,
+                      &window_);
+  table.exec();
+}
+
+// ---- offline editing
+
+bool PanelFileCommands::openPanelFile() {
+  const std::optional<ChosenFile> file = chooseAndRead(tr("Open panel file"), false);
+  if (!file) return false;
+  panel::PanelLink& link = panel::PanelLink::instance();
+  link.setActiveLink(panel::LinkKind::Tcp);
+  // Owned by the link, which deletes it once it is replaced.
+  auto* offline = new OfflinePanel(file->image);
+  link.setCurrentConnection(offline);
+  connect(offline, &OfflinePanel::closed, this, &PanelFileCommands::offlineEnded);
+  offline_ = offline;
+  offlinePath_ = file->path;
+  offlineSaved_ = file->image;
+  window_.setProgramModeText(tr("Program mode - %1").arg(QFileInfo(offlinePath_).fileName()));
+  setOfflineItemsEnabled(true);
+  return true;
+}
+
+bool PanelFileCommands::savePanelFile() {
+  if (!offline_) return false;
+  const PanelImage image = offline_->fileImage();
+  if (!writeFile(offlinePath_, image)) return false;
+  offlineSaved_ = image;
+  return true;
+}
+
+bool PanelFileCommands::savePanelFileAs() {
+  if (!offline_) return false;
+  const QString path = platform::ChooseFileToSave(&window_, tr("Save panel file as"), tr("Panel files (*.toml)"),
+                                                  QStringLiteral("toml"));
+  if (path.isEmpty()) return false;
+  const PanelImage image = offline_->fileImage();
+  if (!writeFile(path, image)) return false;
+  offlinePath_ = path;
+  offlineSaved_ = image;
+  window_.setProgramModeText(tr("Program mode - %1").arg(QFileInfo(offlinePath_).fileName()));
+  return true;
+}
+
+bool PanelFileCommands::mayLeave() {
+  if (!offline_ || !offline_->isOpen() || offline_->fileImage() == offlineSaved_) return true;
+  const QMessageBox::StandardButton answer = platform::MessageBoxes::current().show(
+      &window_, platform::MessageBoxes::Kind::Question, tr("Panel file"),
+      tr("The panel held in the program has changes that are not in %1. Save them?")
+          .arg(QFileInfo(offlinePath_).fileName()),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  if (answer == QMessageBox::Save) return savePanelFile();
+  return answer == QMessageBox::Discard;
+}
+
+void PanelFileCommands::offlineEnded() {
+  offline_ = nullptr;
+  offlinePath_.clear();
+  window_.setProgramModeText({});
+  setOfflineItemsEnabled(false);
+}
+
+void WirePanelFileCommands(console::CKeypadDlg& window) { new PanelFileCommands(window); }
+
+}  // namespace panelfiles

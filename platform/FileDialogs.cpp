@@ -1,0 +1,40 @@
+#include "platform/FileDialogs.h"
+
+#include <QFileDialog>
+#include <QSaveFile>
+
+namespace platform {
+namespace {
+
+class QtFileDialogs final : public FileDialogs {
+ public:
+  QString choose(QWidget* parent, const Request& request) override {
+    QFileDialog dialog(parent, request.caption, QString(), request.filter);
+    const bool save = request.purpose == Purpose::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+  }
+};
+
+FileDialogs* g_installed = nullptr;
+
+}  // namespace
+
+FileDialogs& FileDialogs::current() {
+  static QtFileDialogs real;
+  return g_installed ? *g_installed : real;
+}
+
+void FileDialogs::install(FileDialogs* dialogs) { g_installed = dialogs; }
+
+bool WriteWholeFile(const QString& path, const QByteArray& contents, QString& error) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit()) return true;
+  error = file.errorString();
+  return false;
+}
+
+}  // namespace platform
