@@ -64,6 +64,8 @@ int RunCtl(const CtlOptions& options) {
     if (code == kSuccess) code = RunCommand(session, options, file, progress);
     session.close();
   }
+  // Connections closed on the way out are deleted later; there is no later.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   if (code == kInterrupted) Say(progress, Tr("interrupted"));
   return code;
 }
