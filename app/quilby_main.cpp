@@ -6,6 +6,7 @@
 #include "configurator/QuilbyIcon.h"
 #include "configurator/QuilbyOptions.h"
 #include "platform/CommandLine.h"
+#include "platform/DesktopFeedback.h"
 #include "platform/Translations.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("quilby"));
   QApplication::setApplicationVersion(platform::ProgramVersion());
   platform::LoadTranslations();
+  platform::UseDesktopFeedback();
   QApplication::setWindowIcon(quilby::QuilbyIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("quilby"));
   return quilby::CquilbyApp().run(std::get<quilby::QuilbyOptions>(parsed));

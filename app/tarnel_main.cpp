@@ -24,6 +24,7 @@
 #include "link/serial/SerialWorkerRecord.h"
 #include "panelfiles/PanelFileCommands.h"
 #include "platform/CommandLine.h"
+#include "platform/DesktopFeedback.h"
 #include "platform/Translations.h"
 
 namespace {
@@ -126,6 +127,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationVersion(platform::ProgramVersion());
   platform::LoadTranslations();
   if (!options.monitor) {
+    platform::UseDesktopFeedback();
     QApplication::setWindowIcon(console::TarnelIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("tarnel"));
   }

@@ -24,6 +24,7 @@
 #include "editors/ParamEditor.h"
 #include "editors/ProgramEditors.h"
 #include "link/PanelLink.h"
+#include "platform/DesktopFeedback.h"
 
 namespace {
 
@@ -155,6 +156,8 @@ BENCHMARK(BM_OpenEditorUntilValueShown)
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The tone beeper, as in the program.
+  platform::UseDesktopFeedback();
   benchmark::Initialize(&argc, argv);
   Fixture fixture;
   g_fixture = &fixture;

@@ -28,6 +28,7 @@
 #include "editors/OptionTabs.h"
 #include "link/PanelLink.h"
 #include "platform/Beeper.h"
+#include "platform/DesktopFeedback.h"
 #include "platform/Timing.h"
 
 namespace {
@@ -186,6 +187,8 @@ BENCHMARK(BM_PhoneNumberWriteThenRetriesRead)->Arg(0)->Arg(1)->UseManualTime()->
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The tone beeper, as in the program.
+  platform::UseDesktopFeedback();
   ShortTiming timing;
   platform::Timing::install(&timing);
   benchmark::Initialize(&argc, argv);

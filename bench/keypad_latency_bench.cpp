@@ -16,6 +16,7 @@
 
 #include "console/CKeypadDlg.h"
 #include "link/CListenSocket.h"
+#include "platform/DesktopFeedback.h"
 
 namespace {
 
@@ -41,6 +42,8 @@ bool RunUntil(const std::function<bool()>& done, int timeoutMs) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The tone beeper, as in the program.
+  platform::UseDesktopFeedback();
   const int frames = argc > 1 ? std::max(100, std::atoi(argv[1])) : 20000;
   const int warmUp = std::min(500, frames / 10);
 

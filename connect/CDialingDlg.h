@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "connect/GsmDial.h"
 #include "link/serial/SerialCommands.h"
 #include "platform/ElidedLabel.h"
 #include "platform/Timing.h"
@@ -33,20 +34,16 @@ class CDialingDlg : public QDialog, public serial::SerialResultHandler {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void post(int command);
   void requestCancel();
-  void advanceProgress();
-  void appendLog(const QString& text);
-  void callStatus(int status);
+  // Shows the call's status line, progress and log.
+  void showDial();
 
-  serial::SerialCommandSink& worker_;
+  GsmDial dial_;
   platform::OneShotTimer start_;
   platform::ElidedLabel* status_ = nullptr;
   QProgressBar* progressBar_ = nullptr;
   QPlainTextEdit* log_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QString statusText_;
-  int counter_ = 0;
   bool finished_ = false;
 };
 

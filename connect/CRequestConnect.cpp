@@ -10,13 +10,10 @@
 #include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QVBoxLayout>
-#include <cstdint>
 #include <iterator>
 
 #include "connect/GsmRoute.h"
 #include "connect/PcPasswordCheck.h"
-#include "link/CClientSocket.h"
-#include "link/CWorkSocket.h"
 #include "link/PanelLink.h"
 #include "platform/PrivateSettings.h"
 #include "platform/Beeper.h"
@@ -74,7 +71,7 @@ void FailedBeep() { platform::Beeper::current().beep(400, 50); }
 
 }  // namespace
 
-CRequestConnect::CRequestConnect(QWidget* parent) : QDialog(parent), timer_(this) {
+CRequestConnect::CRequestConnect(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Requect connect"));
   buildLayout();
   loadSettings();
@@ -85,7 +82,8 @@ CRequestConnect::CRequestConnect(QWidget* parent) : QDialog(parent), timer_(this
   connect(change_, &QPushButton::clicked, this, &CRequestConnect::onChange);
   connect(gsmConnect_, &QPushButton::clicked, this, &CRequestConnect::onGsmConnect);
   connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(&timer_, &platform::OneShotTimer::timeout, this, [this] { onVerdict(2, kTimeoutCode); });
+  connect(&attempt_, &ConnectAttempt::connected, this, &QDialog::accept);
+  connect(&attempt_, &ConnectAttempt::failed, this, &CRequestConnect::attemptFailed);
 }
 
 CRequestConnect::~CRequestConnect() = default;
@@ -182,16 +180,10 @@ void CRequestConnect::saveSettings() {
 }
 
 void CRequestConnect::done(int result) {
-  const bool underWay = timer_.isActive();
-  timer_.stop();
   // Leaving while a call is still logging in gives it up, so no link comes
-  // up behind a window that says it is not connected. A module that called
-  // in meanwhile is left alone.
-  if (result == QDialog::Rejected && underWay) {
-    panel::PanelLink& link = panel::PanelLink::instance();
-    if (work_ && link.currentConnection() == work_.data()) link.closeCurrentConnection();
-    if (client_) client_->close();
-  }
+  // up behind a window that says it is not connected.
+  if (result == QDialog::Rejected && attempt_.underWay()) attempt_.abandon();
+  attempt_.stopWaiting();
   saveSettings();
   QDialog::done(result);
 }
@@ -211,7 +203,7 @@ void CRequestConnect::onDirectConnect() {
   }
   target_ = unit_->text();
   if (!notAuthorised_->isChecked()) {
-    attempt(kDirectAuthorised);
+    attempt(ConnectAttempt::kDirectAuthorised);
     return;
   }
   if (directPassword_->text().size() < kMinPasswordChars) {
@@ -220,7 +212,7 @@ void CRequestConnect::onDirectConnect() {
     setTcpButtonsEnabled(true);
     return;
   }
-  attempt(kDirectWithPassword);
+  attempt(ConnectAttempt::kDirectWithPassword);
 }
 
 void CRequestConnect::onSearch() {
@@ -288,60 +280,21 @@ bool CRequestConnect::tryReceiversFrom(int from) {
     if (!receivers_[i]->hasAcceptableInput()) continue;
     receiverIndex_ = i;
     target_ = receivers_[i]->text();
-    attempt(kThroughReceiver);
+    attempt(ConnectAttempt::kThroughReceiver);
     return true;
   }
   return false;
 }
 
-void CRequestConnect::dropAttempt() {
-  if (client_) {
-    client_->disconnect(this);
-    client_->close();
-    client_->deleteLater();
-    client_ = nullptr;
-  }
-  if (work_) work_->disconnect(this);
-  work_ = nullptr;
-  panel::PanelLink::instance().closeCurrentConnection();
-}
-
 void CRequestConnect::attempt(Mode mode) {
-  dropAttempt();
-  panel::PanelLink& link = panel::PanelLink::instance();
-  if (mode == kDirectWithPassword) {
-    auto* socket = new panel::CWorkSocket(link);
-    work_ = socket;
-    connect(socket, &panel::CWorkSocket::linkVerdict, this, &CRequestConnect::onVerdict);
-    socket->setPassword(directPassword_->text().toLatin1().toStdString());
-    link.setCurrentConnection(socket);
-    socket->connectToModule(target_, port_);
-  } else {
-    client_ = new panel::CClientSocket(link, mode, accountText_.toLatin1().toStdString(), this);
-    connect(client_, &panel::CClientSocket::linkVerdict, this, &CRequestConnect::onVerdict);
-    client_->connectToModule(target_, port_);
-  }
+  const std::string secret = (mode == ConnectAttempt::kDirectWithPassword ? directPassword_->text() : accountText_)
+                                 .toLatin1()
+                                 .toStdString();
+  attempt_.start(mode, target_, port_, secret);
   setWindowTitle(tr("Connecting to %1:%2").arg(target_).arg(port_));
-  timer_.start(kAttemptTimeoutMs);
-}
-
-void CRequestConnect::onVerdict(int status, int code) {
-  if (status == 1) {
-    timer_.stop();
-    panel::PanelLink::instance().setActiveLink(panel::LinkKind::Tcp);
-    accept();
-  } else if (status == 2) {
-    attemptFailed(code);
-  }
 }
 
 void CRequestConnect::attemptFailed(int code) {
-  timer_.stop();
-  // A refused or timed-out login carries nothing: close it now, so it neither
-  // holds the module's line against the next attempt nor turns away a module
-  // that calls in.
-  panel::PanelLink& link = panel::PanelLink::instance();
-  if (work_ && link.currentConnection() == work_.data()) link.closeCurrentConnection();
   setWindowTitle(tr("Error connect to %1:%2  %3").arg(target_).arg(port_).arg(resultText(code)));
   FailedBeep();
   platform::Pause(1000);
@@ -352,18 +305,6 @@ void CRequestConnect::attemptFailed(int code) {
   setTcpButtonsEnabled(true);
 }
 
-QString CRequestConnect::resultText(int code) {
-  switch (static_cast<std::int8_t>(code)) {
-    case -1: return tr("Account fail");
-    case -2: return tr("Unit off-line");
-    case -3: return tr("Unit not answer");
-    case -4: return tr("Account error");
-    case -5: return tr("Reseiver not found");
-    case -6: return tr("Password error");
-    case -7:
-    case -17: return tr("Request from Not autorized PC");
-    default: return tr("Reseiver not answer");
-  }
-}
+QString CRequestConnect::resultText(int code) { return ConnectAttempt::ResultText(code); }
 
 }  // namespace connection

@@ -1,20 +1,14 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <array>
 
-#include "platform/Timing.h"
+#include "connect/ConnectAttempt.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-
-namespace panel {
-class CClientSocket;
-class CWorkSocket;
-}  // namespace panel
 
 namespace connection {
 
@@ -26,13 +20,8 @@ class CRequestConnect : public QDialog {
   Q_OBJECT
  public:
   static constexpr quint16 kDefaultCallPort = 4700;
-  static constexpr int kAttemptTimeoutMs = 6000;
   static constexpr int kReceivers = 4;
-  // The code of a failed attempt that timed out.
-  static constexpr int kTimeoutCode = 5;
-
-  // Route modes of an attempt.
-  enum Mode { kDirectAuthorised = 0, kDirectWithPassword = 1, kThroughReceiver = 2 };
+  using Mode = ConnectAttempt::Mode;
 
   explicit CRequestConnect(QWidget* parent = nullptr);
   ~CRequestConnect() override;
@@ -57,11 +46,8 @@ class CRequestConnect : public QDialog {
   void onChange();
   void onGsmConnect();
 
-  // Starts one attempt at target_ on port_; it ends in onVerdict.
+  // Starts one attempt at target_ on port_; it ends in accept() or attemptFailed.
   void attempt(Mode mode);
-  // Closes the previous attempt's sockets and stops listening to them.
-  void dropAttempt();
-  void onVerdict(int status, int code);
   void attemptFailed(int code);
   // Tries the receivers from index `from` on; false when none is filled in.
   bool tryReceiversFrom(int from);
@@ -84,9 +70,7 @@ class CRequestConnect : public QDialog {
   QPushButton* search_;
   QPushButton* exit_;
 
-  platform::OneShotTimer timer_;
-  QPointer<panel::CClientSocket> client_;
-  QPointer<panel::CWorkSocket> work_;
+  ConnectAttempt attempt_;
   QString target_;
   quint16 port_ = kDefaultCallPort;
   QString accountText_;

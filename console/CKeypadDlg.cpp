@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <variant>
 #include <vector>
 
 #include "console/CChecker.h"
@@ -17,7 +18,7 @@
 #include "console/CPassDlg.h"
 #include "console/CommandKeys.h"
 #include "console/EditorDialog.h"
-#include "console/PanelStatusText.h"
+#include "console/PanelStatus.h"
 #include "console/ProgramModeMenu.h"
 #include "link/CListenSocket.h"
 #include "platform/MessageBoxes.h"
@@ -32,8 +33,10 @@ const QColor kAreaResetLit(180, 20, 20);
 
 bool Bit(std::uint8_t byte, int bit) { return (byte >> bit) & 1u; }
 
-// Lowest frame length that holds byte `index`.
-constexpr std::size_t Holds(std::size_t index) { return index + 1; }
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+  using Handlers::operator()...;
+};
 
 const char* const kLampTexts[] = {QT_TRANSLATE_NOOP("console::CKeypadDlg", "READY"),
                                   QT_TRANSLATE_NOOP("console::CKeypadDlg", "TROUBLE"),
@@ -349,109 +352,78 @@ void CKeypadDlg::logReceived(const std::uint8_t* frame, std::size_t length) {
 }
 
 bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
-  // A frame too short for its type changes nothing on the display; its
-  // closing delimiter never stands in for a missing data byte.
-  const std::size_t bytes = FrameDataLength(f, length);
-  const auto needs = [bytes](std::size_t index) { return bytes >= Holds(index); };
-  const bool fromPanel = needs(1) && f[1] == panel::kPcMarker;
-  switch (f[0]) {
-    case 0x10: {
-      if (!needs(4)) return true;
-      setBlinking(Battery, Bit(f[2], 0));
-      setBlinking(Power, Bit(f[2], 1));
-      setBlinking(Fuse, Bit(f[2], 2));
-      setBlinking(Line, Bit(f[2], 3));
-      if (Bit(f[4], 1)) {
-        setBlinking(Trouble, true);
-      } else {
-        setBlinking(Trouble, false);
-        lamps_[Trouble]->setLit(Bit(f[3], 2));
-      }
-      lamps_[Program]->setLit(Bit(f[4], 4));
-      lamps_[Ready]->setLit(Bit(f[3], 0));
-      lamps_[Line]->setLit(Bit(f[3], 4));
-      return true;
-    }
-    case 0x11: {
-      if (!needs(4)) return true;
-      setBlinking(Stay, f[4] != 0);
-      lamps_[Stay]->setLit(f[3] != 0);
-      setBlinking(Armed, f[2] != 0);
-      lamps_[Armed]->setLit(f[1] != 0);
-      const std::uint8_t areas = f[1] | f[3];
-      for (int a = 0; a < 2; ++a) {
-        CStaticColor* letter = areaLetter(a);
-        letter->setLitFlag(Bit(areas, a));
-        letter->setCurrentColour(letter->isLit() ? letter->litColour() : letter->darkColour());
-      }
-      return true;
-    }
-    case 0x12: {
-      if (!needs(6)) return true;
-      const int first = f[1] == 0 ? 0 : 8;
-      for (int i = 0; i < 8; ++i) {
-        LedState state = Bit(f[2], i) ? LedState::Open : LedState::Close;
-        if (Bit(f[3], i)) state = LedState::Alarm;
-        if (Bit(f[5], i) || Bit(f[6], i)) state = LedState::Tamper;
-        if (Bit(f[4], i)) state = LedState::Bypass;
-        zones_[static_cast<std::size_t>(first + i)]->setState(state);
-      }
-      if (f[4] != 0) lamps_[Bypass]->showLit();
-      return true;
-    }
-    case 0x14:
-      if (!fromPanel) return false;
-      if (needs(6)) setBlinking(Bypass, Bit(f[6], 3));
-      return true;
-    case 0x15:
-      if (!fromPanel) return false;
-      if (!needs(5)) return true;
-      for (int a = 0; a < 2; ++a) {
-        CStaticColor* letter = areaLetter(a);
-        letter->setLitColour(CStaticColor::kRed);
-        letter->setDarkColour(Bit(f[5], a) ? CStaticColor::kGreen : CStaticColor::kGrey);
-        letter->setCurrentColour(CStaticColor::kRed);
-        if (!letter->isLit()) letter->setLit(false);
-      }
-      return true;
-    case 0x1B: {
-      if (!needs(3)) return true;
-      for (int i = 0; i < 8; ++i) {
-        if (Bit(f[2], i)) zones_[static_cast<std::size_t>(i)]->setState(LedState::Bypass);
-        if (Bit(f[3], i)) zones_[static_cast<std::size_t>(8 + i)]->setState(LedState::Bypass);
-      }
-      lamps_[Bypass]->setLit(f[2] != 0 || f[3] != 0);
-      return true;
-    }
-    case 0x1D:
-      if (!needs(3)) return true;
-      for (int i = 0; i < 8; ++i)
-        outputs_[static_cast<std::size_t>(i)]->setState(Bit(f[3], i) ? LedState::Open : LedState::Close);
-      return true;
-    case 0x1F:
-      if (!fromPanel) return false;
-      if (needs(3) && f[2] == 2) {
-        if (f[3] == 0)
-          enterProgramMode();
-        else
-          setModeText(tr("Client mode - Not supported!"));
-      }
-      return true;
-    case 0x23:
-      if (!fromPanel) return false;
-      if (const auto text = PanelVersionText(f, bytes)) version_->setText(QString::fromStdString(*text));
-      return false;
-    case 0x50:
-      if (!needs(1)) return false;
-      for (int i = 0; i < 8; ++i)
-        outputs_[static_cast<std::size_t>(i)]->setState(Bit(f[1], i) ? LedState::Open : LedState::Close);
-      return false;
-    case 0x54:
-      if (const auto text = PanelClockText(f, bytes)) clock_->setText(QString::fromStdString(*text));
-      return false;
-    default:
-      return true;
-  }
+  const StatusFrame status = DecodeStatusFrame(f, length);
+  const auto setOutputs = [this](std::uint8_t on) {
+    for (int i = 0; i < 8; ++i)
+      outputs_[static_cast<std::size_t>(i)]->setState(Bit(on, i) ? LedState::Open : LedState::Close);
+  };
+  std::visit(
+      Overloaded{
+          [](std::monostate) {},
+          [this](const LampsStatus& s) {
+            setBlinking(Battery, Bit(s.troubles, 0));
+            setBlinking(Power, Bit(s.troubles, 1));
+            setBlinking(Fuse, Bit(s.troubles, 2));
+            setBlinking(Line, Bit(s.troubles, 3));
+            if (s.troubleBlinks) {
+              setBlinking(Trouble, true);
+            } else {
+              setBlinking(Trouble, false);
+              lamps_[Trouble]->setLit(s.troubleLit);
+            }
+            lamps_[Program]->setLit(s.programLit);
+            lamps_[Ready]->setLit(s.readyLit);
+            lamps_[Line]->setLit(s.lineLit);
+          },
+          [this](const ArmingStatus& s) {
+            setBlinking(Stay, s.stayBlinking != 0);
+            lamps_[Stay]->setLit(s.stay != 0);
+            setBlinking(Armed, s.armedBlinking != 0);
+            lamps_[Armed]->setLit(s.armed != 0);
+            const std::uint8_t areas = s.armed | s.stay;
+            for (int a = 0; a < 2; ++a) {
+              CStaticColor* letter = areaLetter(a);
+              letter->setLitFlag(Bit(areas, a));
+              letter->setCurrentColour(letter->isLit() ? letter->litColour() : letter->darkColour());
+            }
+          },
+          [this](const ZoneGroupStatus& s) {
+            for (int i = 0; i < 8; ++i) {
+              LedState state = Bit(s.open, i) ? LedState::Open : LedState::Close;
+              if (Bit(s.alarm, i)) state = LedState::Alarm;
+              if (Bit(s.tamper, i)) state = LedState::Tamper;
+              if (Bit(s.bypassed, i)) state = LedState::Bypass;
+              zones_[static_cast<std::size_t>(s.first + i)]->setState(state);
+            }
+            if (s.bypassed != 0) lamps_[Bypass]->showLit();
+          },
+          [this](const BypassBlinkStatus& s) { setBlinking(Bypass, s.blinks); },
+          [this](const ReadinessStatus& s) {
+            for (int a = 0; a < 2; ++a) {
+              CStaticColor* letter = areaLetter(a);
+              letter->setLitColour(CStaticColor::kRed);
+              letter->setDarkColour(Bit(s.readyAreas, a) ? CStaticColor::kGreen : CStaticColor::kGrey);
+              letter->setCurrentColour(CStaticColor::kRed);
+              if (!letter->isLit()) letter->setLit(false);
+            }
+          },
+          [this](const BypassedZonesStatus& s) {
+            for (int i = 0; i < 16; ++i)
+              if ((s.zones >> i) & 1u) zones_[static_cast<std::size_t>(i)]->setState(LedState::Bypass);
+            lamps_[Bypass]->setLit(s.zones != 0);
+          },
+          [&](const OutputsStatus& s) { setOutputs(s.on); },
+          [this](const ProgramModeAnswer& s) {
+            if (s.entered)
+              enterProgramMode();
+            else
+              setModeText(tr("Client mode - Not supported!"));
+          },
+          [this](const VersionStatus& s) { version_->setText(QString::fromStdString(s.text)); },
+          [this](const ClockStatus& s) { clock_->setText(QString::fromStdString(s.text)); },
+      },
+      status.content);
+  return status.logged;
 }
 
 // ---- link events and menu commands

@@ -62,33 +62,22 @@ void CEventMemoryDlg::showEvent(QShowEvent* event) {
 }
 
 void CEventMemoryDlg::startReview() {
-  panel::SendPanelFrame(panel::KeyFrame(panel::key::kEventReview), this);
+  panel::SendPanelFrame(EventReview::StartFrame(), this);
 }
 
 void CEventMemoryDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
-  if (counter_ == 0) return;
-  const std::optional<EventRecord> record = DecodeEventRecord(frame, length);
-  if (!record) return;
-  // "+10" pressed while the answer to the last request was still on its way
-  // asks for the same event twice; taking both answers would run two chains
-  // of requests and show every later event twice.
-  if (haveLast_ && record->index == lastIndex_) return;
-  if (record->code != kHiddenEventCode) {
-    std::string line = FormatEventLine(*record, TranslateCoreText);
+  const std::optional<EventReview::Step> step = review_.take(frame, length);
+  if (!step) return;
+  if (step->shown) {
+    std::string line = FormatEventLine(step->record, TranslateCoreText);
     line.resize(line.size() - 2);  // the text area breaks lines itself
     text_->appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-    shown_.push_back(*record);
-    --counter_;
+    shown_.push_back(step->record);
   }
-  lastIndex_ = record->index;
-  haveLast_ = true;
-  panel::SendPanelFrame(panel::NextEventRequest(lastIndex_), this);
+  panel::SendPanelFrame(step->next, this);
 }
 
-void CEventMemoryDlg::nextPage() {
-  counter_ = kPageSize;
-  panel::SendPanelFrame(panel::NextEventRequest(lastIndex_), this);
-}
+void CEventMemoryDlg::nextPage() { panel::SendPanelFrame(review_.nextPage(), this); }
 
 void CEventMemoryDlg::saveShown() {
   const QString path =
@@ -103,7 +92,7 @@ void CEventMemoryDlg::saveShown() {
 }
 
 void CEventMemoryDlg::reject() {
-  if (isVisible()) panel::SendPanelFrame(panel::KeyFrame(panel::key::kEnter), this);
+  if (isVisible()) panel::SendPanelFrame(EventReview::EndFrame(), this);
   EditorDialog::reject();
 }
 

@@ -5,6 +5,7 @@
 
 #include "console/EditorDialog.h"
 #include "events/EventRecord.h"
+#include "events/EventReview.h"
 #include "platform/Timing.h"
 
 class QPlainTextEdit;
@@ -33,7 +34,7 @@ class CEventMemoryDlg : public console::EditorDialog {
   QPushButton* moreButton() const { return more_; }
   QPushButton* saveButton() const { return save_; }
   QPushButton* exitButton() const { return exit_; }
-  int remainingOnPage() const { return counter_; }
+  int remainingOnPage() const { return review_.remainingOnPage(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -53,9 +54,7 @@ class CEventMemoryDlg : public console::EditorDialog {
   std::vector<EventRecord> shown_;
   platform::OneShotTimer startTimer_;
   bool started_ = false;
-  int counter_ = kPageSize;
-  std::uint8_t lastIndex_ = 0;
-  bool haveLast_ = false;
+  EventReview review_{kPageSize};
 };
 
 }  // namespace events

@@ -31,6 +31,7 @@ void CListenSocket::onNewConnection() {
     link_.setCurrentConnection(connection);
     peerAddress_ = caller->peerAddress();
     peerPort_ = caller->peerPort();
+    emit callerTaken();
   }
 }
 

@@ -25,6 +25,10 @@ class CListenSocket : public QObject {
   QHostAddress lastPeerAddress() const { return peerAddress_; }
   quint16 lastPeerPort() const { return peerPort_; }
 
+ signals:
+  // A caller became the current connection.
+  void callerTaken();
+
  private:
   void onNewConnection();
   void onAcceptError(QAbstractSocket::SocketError error);

@@ -3,12 +3,12 @@
 #include <QAbstractSocket>
 #include <QTcpServer>
 
-#include "platform/MessageBoxes.h"
+#include "platform/SystemErrors.h"
 
 namespace panel {
 
 int ReportLastError(const QString& context, int code, const QString& systemText) {
-  platform::ShowMessage(nullptr, context, systemText, platform::MessageBoxes::Kind::Critical);
+  platform::ReportSystemError(context, systemText);
   return code;
 }
 

@@ -13,13 +13,14 @@ class Beeper {
   // The platform's default notification sound (a plain beep).
   virtual void defaultBeep() { beep(800, 100); }
 
-  // The process-wide beeper; a tone generator unless another was installed.
+  // The installed beeper, else the fallback, else a silent one: programs
+  // without a desktop (the command line, the simulator) stay quiet.
   static Beeper& current();
-  // Installs b (not owned) for the whole process; nullptr restores the default.
+  // Installs b (not owned) for the whole process; nullptr removes it.
   static void install(Beeper* b);
+  // What current() gives when nothing is installed (not owned; the windowed
+  // programs set the tone generator, see UseDesktopFeedback).
+  static void setFallback(Beeper* b);
 };
-
-// Plays generated tones on the default audio output; silent where there is none.
-std::unique_ptr<Beeper> MakeToneBeeper();
 
 }  // namespace platform

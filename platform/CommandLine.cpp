@@ -43,6 +43,11 @@ void CommandLine::addOptions(std::initializer_list<QCommandLineOption> options) 
   for (const QCommandLineOption& option : options) addOption(option);
 }
 
+void CommandLine::addPositionalArgument(const QString& name, const QString& description, const QString& syntax) {
+  parser_.addPositionalArgument(name, description, syntax);
+  positional_.push_back({name, description, syntax});
+}
+
 CommandLine::Outcome CommandLine::check(const QStringList& arguments) {
   error_.clear();
   if (!parser_.parse(QStringList{program_} + arguments)) {
@@ -51,7 +56,7 @@ CommandLine::Outcome CommandLine::check(const QStringList& arguments) {
   }
   if (parser_.isSet(help_)) return Outcome::Help;
   if (parser_.isSet(version_)) return Outcome::Version;
-  if (!parser_.positionalArguments().isEmpty()) {
+  if (positional_.empty() && !parser_.positionalArguments().isEmpty()) {
     error_ = tr("unexpected argument '%1'").arg(parser_.positionalArguments().first());
     return Outcome::Error;
   }
@@ -76,11 +81,19 @@ int CommandLine::fail(const QString& why) const {
 }
 
 QString CommandLine::helpText() const {
-  QString text = tr("Usage: %1 [options]").arg(program_) + QLatin1Char('\n');
+  QString usage = tr("Usage: %1 [options]").arg(program_);
+  for (const Positional& argument : positional_) usage += QLatin1Char(' ') + argument.syntax;
+  QString text = usage + QLatin1Char('\n');
   if (!description_.isEmpty()) text += description_ + QLatin1Char('\n');
-  text += QLatin1Char('\n') + tr("Options:") + QLatin1Char('\n');
   qsizetype width = 0;
   for (const QCommandLineOption& option : options_) width = std::max(width, OptionNames(option).size());
+  for (const Positional& argument : positional_) width = std::max(width, argument.name.size());
+  if (!positional_.empty()) {
+    text += QLatin1Char('\n') + tr("Arguments:") + QLatin1Char('\n');
+    for (const Positional& argument : positional_)
+      text += QStringLiteral("  %1  %2\n").arg(argument.name.leftJustified(width), argument.description);
+  }
+  text += QLatin1Char('\n') + tr("Options:") + QLatin1Char('\n');
   for (const QCommandLineOption& option : options_) {
     text += QStringLiteral("  %1  %2\n").arg(OptionNames(option).leftJustified(width), option.description());
   }

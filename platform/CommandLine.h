@@ -24,6 +24,10 @@ class CommandLine {
   void addOptions(std::initializer_list<QCommandLineOption> options);
   // Printed after the options, e.g. the commands a program also takes.
   void setEpilogue(QString text) { epilogue_ = std::move(text); }
+  // Words the program takes besides its options ("command", "FILE"), in the
+  // usage line and under "Arguments:"; without any, a word is a bad argument.
+  void addPositionalArgument(const QString& name, const QString& description, const QString& syntax);
+  QStringList positionalArguments() const { return parser_.positionalArguments(); }
 
   // arguments come without the program name. Empty when the program is to
   // go on; else the exit code: 0 after --help or --version (printed to
@@ -50,6 +54,10 @@ class CommandLine {
   QString error_;
   QCommandLineParser parser_;
   std::vector<QCommandLineOption> options_;
+  struct Positional {
+    QString name, description, syntax;
+  };
+  std::vector<Positional> positional_;
   QCommandLineOption help_;
   QCommandLineOption version_;
 };

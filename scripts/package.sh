@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package (tarnel, quilby, tarnel-sim, their desktop entries
+# Builds the Debian package (tarnel, tarnelctl, quilby, tarnel-sim, their desktop entries
 # and icons, the README) and checks it: the files it holds, the dependencies
 # it declares, that apt can resolve them, and that the packaged tarnel runs.
 #   scripts/package.sh            build in build-package (Release) and check
@@ -17,7 +17,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNEL_BUILD_TESTS=OFF \
     -DTARNEL_BUILD_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build "$build" --parallel "$(nproc)" --target tarnel quilby tarnel-sim desktop_icons
+cmake --build "$build" --parallel "$(nproc)" --target tarnel tarnelctl quilby tarnel-sim desktop_icons
 rm -f "$build"/tarnel_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/tarnel_*.deb)
@@ -27,7 +27,7 @@ echo "depends: $(dpkg-deb -f "$deb" Depends)"
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
-for file in usr/bin/tarnel usr/bin/quilby usr/bin/tarnel-sim \
+for file in usr/bin/tarnel usr/bin/tarnelctl usr/bin/quilby usr/bin/tarnel-sim \
             usr/share/applications/tarnel.desktop usr/share/applications/quilby.desktop \
             usr/share/icons/hicolor/48x48/apps/tarnel.png usr/share/icons/hicolor/256x256/apps/quilby.png \
             usr/share/doc/tarnel/README.md; do

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/DesktopFeedback.h"
+
 namespace testseams {
 
 QMessageBox::StandardButton ScriptedMessageBoxes::show(QWidget*, Kind kind, const QString& caption,
@@ -59,6 +61,8 @@ void ResetSeams() {
   Boxes() = ScriptedMessageBoxes{};
   Files() = ScriptedFileDialogs{};
   Times() = RecordingTiming{};
+  // System errors in (scripted) message boxes, as in the windowed programs.
+  platform::UseDesktopFeedback();
   platform::Beeper::install(&Beeps());
   platform::MessageBoxes::install(&Boxes());
   platform::FileDialogs::install(&Files());

@@ -1,0 +1,206 @@
+// Whole-panel work as an installer runs it: a full backup of the simulated
+// panel (the tarnel-sim program, every parameter: 2332 slots) over loopback
+// with the module calling in (plain frames) and with the PC calling out
+// (scrambled), and comparing two full panel files (two reads plus the
+// compare). Real time, milliseconds; each repetition is one backup or one
+// compare, and the aggregates give median, mean, spread and extremes.
+//
+//   panel_files_bench [--benchmark_filter=...] [--benchmark_repetitions=N]
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "connect/ConnectAttempt.h"
+#include "console/CommandKeys.h"
+#include "console/PanelStatus.h"
+#include "link/CListenSocket.h"
+#include "link/PanelLink.h"
+#include "panelfiles/PanelFile.h"
+#include "panelfiles/PanelTransferJob.h"
+
+namespace {
+
+constexpr char kPassword[] = "installer1";
+
+bool RunUntil(const std::function<bool()>& done, int ms) {
+  QDeadlineTimer deadline(ms);
+  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  return done();
+}
+
+// The simulator program in program mode over one link, kept for the whole run.
+class LoopbackPanel : public panel::LinkListener {
+ public:
+  enum class Route { CallsIn, CalledOut };
+
+  explicit LoopbackPanel(Route route) {
+    panel::PanelLink& link = panel::PanelLink::instance();
+    link.setMainWindow(this);
+    // The simulator prints every message it receives, as it does in use; it is read and dropped.
+    QObject::connect(&sim_, &QProcess::readyReadStandardOutput, [this] { output_ += sim_.readAllStandardOutput(); });
+    const QString program = QStringLiteral(TARNEL_BINARY_DIR "/bin/tarnel-sim");
+    if (route == Route::CallsIn) {
+      listener_ = std::make_unique<panel::CListenSocket>(link);
+      if (!listener_->listen(0, QHostAddress::LocalHost)) return;
+      sim_.start(program, {"--connect", QStringLiteral("127.0.0.1:%1").arg(listener_->server().serverPort())});
+    } else {
+      sim_.start(program, {"--listen", "0", "--password", kPassword});
+      static const QRegularExpression listening(QStringLiteral("listening on (\\d+)"));
+      QRegularExpressionMatch port;
+      if (!RunUntil([&] { return (port = listening.match(QString::fromUtf8(output_))).hasMatch(); }, 5000)) return;
+      bool accepted = false;
+      QObject::connect(&attempt_, &connection::ConnectAttempt::connected, [&] { accepted = true; });
+      attempt_.start(connection::ConnectAttempt::kDirectWithPassword, QStringLiteral("127.0.0.1"),
+                     static_cast<quint16>(port.captured(1).toUInt()), kPassword);
+      if (!RunUntil([&] { return accepted; }, 7000)) return;
+    }
+    if (!RunUntil([&] { return link.currentConnection() && link.currentConnection()->isOpen(); }, 5000)) return;
+    panel::SendPanelFrame(console::CodeEntryKeys("9999", true));
+    ready_ = RunUntil([this] { return inProgramMode_; }, 5000);
+    output_.clear();
+  }
+
+  ~LoopbackPanel() {
+    panel::SendPanelFrame(panel::LeaveProgramMode());
+    RunUntil([] { return false; }, 50);
+    panel::PanelLink::instance().closeCurrentConnection();
+    panel::PanelLink::instance().setMainWindow(nullptr);
+    sim_.kill();
+    sim_.waitForFinished(3000);
+  }
+
+  bool ready() const { return ready_; }
+
+  // One whole backup; the parameters read, or nothing when it did not finish.
+  std::optional<std::size_t> backup() {
+    panelfiles::PanelTransferJob job([](const panel::FrameBytes& bytes) { panel::SendPanelFrame(bytes); });
+    std::optional<panelfiles::PanelTransferJob::Outcome> outcome;
+    QObject::connect(&job, &panelfiles::PanelTransferJob::finished, [&](auto o) { outcome = o; });
+    job_ = &job;
+    job.startBackup();
+    const bool done = RunUntil([&] { return outcome.has_value(); }, 60000);
+    job_ = nullptr;
+    output_.clear();
+    if (!done || *outcome != panelfiles::PanelTransferJob::Outcome::Done) return std::nullopt;
+    return job.panelImage().knownCount();
+  }
+
+  void handlePanelFrame(const std::uint8_t* frame, std::size_t length) override {
+    const console::StatusFrame status = console::DecodeStatusFrame(frame, length);
+    if (const auto* answer = std::get_if<console::ProgramModeAnswer>(&status.content)) inProgramMode_ = answer->entered;
+    if (job_) job_->takeFrame(frame, length);
+  }
+  void handleLinkClosed() override { ready_ = false; }
+
+ private:
+  QProcess sim_;
+  QByteArray output_;
+  std::unique_ptr<panel::CListenSocket> listener_;
+  connection::ConnectAttempt attempt_;
+  panelfiles::PanelTransferJob* job_ = nullptr;
+  bool inProgramMode_ = false;
+  bool ready_ = false;
+};
+
+void BM_FullBackupOverLoopback(benchmark::State& state) {
+  const auto route = state.range(0) == 0 ? LoopbackPanel::Route::CallsIn : LoopbackPanel::Route::CalledOut;
+  state.SetLabel(route == LoopbackPanel::Route::CallsIn ? "module calls in, plain" : "PC calls out, scrambled");
+  static std::unique_ptr<LoopbackPanel> panels[2];
+  std::unique_ptr<LoopbackPanel>& panel = panels[state.range(0)];
+  if (!panel) panel = std::make_unique<LoopbackPanel>(route);
+  if (!panel->ready()) {
+    state.SkipWithError("the simulated panel is not in program mode over loopback");
+    return;
+  }
+  std::size_t read = 0;
+  for (auto _ : state) {
+    const std::optional<std::size_t> parameters = panel->backup();
+    if (!parameters) {
+      state.SkipWithError("the backup did not finish");
+      return;
+    }
+    read = *parameters;
+  }
+  state.counters["parameters"] = static_cast<double>(read);
+}
+
+// A valid value for every slot, different from slot to slot where the kind allows.
+params::Value SampleValue(int slot) {
+  const params::PanelParameter& p = *panelfiles::AllSlots()[static_cast<std::size_t>(slot)].parameter;
+  const auto n = static_cast<std::uint32_t>(slot);
+  switch (p.kind) {
+    case params::ValueKind::Options: return {n % 256 & p.bits, {}};
+    case params::ValueKind::Number: return {p.minimum + n % (p.maximum - p.minimum + 1), {}};
+    case params::ValueKind::Choice: return {p.choices[n % p.choices.size()].value, {}};
+    case params::ValueKind::Time: return {n % 24 * 100 + n % 60, {}};
+    case params::ValueKind::Date: return {n % 2 ? 0u : 1 + n % 28 + 100 * (1 + n % 12) + 10000 * (n % 100), {}};
+    case params::ValueKind::Digits: return {0, std::string("9BCDEF01", n % (p.maximum + 1))};
+    case params::ValueKind::LongDigits: return {0, std::string("0123456789012345", n % 17)};
+    case params::ValueKind::Code: return {0, std::string("314159", n % 7)};
+    case params::ValueKind::Phone: return {0, std::string("0W*5#=-987654321", n % 17)};
+  }
+  return {};
+}
+
+void BM_CompareTwoFullFiles(benchmark::State& state) {
+  panelfiles::PanelImage saved;
+  saved.softwareVersion = "2.10 [005]";
+  const auto slotCount = static_cast<int>(panelfiles::AllSlots().size());
+  for (int slot = 0; slot < slotCount; ++slot) saved.set(slot, SampleValue(slot));
+  panelfiles::PanelImage changed = saved;
+  for (int slot = 0; slot < slotCount; slot += 400) changed.set(slot, SampleValue(slot + 1));
+  const std::string left = panelfiles::WritePanelFile(saved);
+  const std::string right = panelfiles::WritePanelFile(changed);
+  std::size_t differences = 0;
+  for (auto _ : state) {
+    auto a = panelfiles::ReadPanelFile(left);
+    auto b = panelfiles::ReadPanelFile(right);
+    if (!std::holds_alternative<panelfiles::PanelImage>(a) || !std::holds_alternative<panelfiles::PanelImage>(b)) {
+      state.SkipWithError("a sample file was refused");
+      return;
+    }
+    const auto found = panelfiles::Compare(std::get<panelfiles::PanelImage>(a), std::get<panelfiles::PanelImage>(b));
+    differences = found.size();
+    benchmark::DoNotOptimize(differences);
+  }
+  state.counters["parameters"] = slotCount;
+  state.counters["differences"] = static_cast<double>(differences);
+}
+
+double Smallest(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+double Largest(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
+
+BENCHMARK(BM_FullBackupOverLoopback)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Repetitions(15)
+    ->ComputeStatistics("min", Smallest)
+    ->ComputeStatistics("max", Largest)
+    ->ReportAggregatesOnly(true)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompareTwoFullFiles)
+    ->Repetitions(10)
+    ->ComputeStatistics("min", Smallest)
+    ->ComputeStatistics("max", Largest)
+    ->ReportAggregatesOnly(true)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

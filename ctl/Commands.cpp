@@ -1,0 +1,330 @@
+#include "ctl/Commands.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+#include <algorithm>
+#include <set>
+
+#include "ctl/ExitCode.h"
+#include "ctl/PanelSession.h"
+#include "ctl/Progress.h"
+#include "events/EventCsv.h"
+#include "events/EventReview.h"
+#include "link/CoreText.h"
+#include "panelfiles/PanelFile.h"
+#include "panelfiles/PanelTransferJob.h"
+
+namespace ctl {
+namespace {
+
+using panelfiles::PanelImage;
+using panelfiles::PanelTransferJob;
+
+// Silence this long after a request ends the event memory: the panel
+// answers nothing after its oldest event.
+constexpr int kEventSilenceMs = 2000;
+// The panel sends its whole status as soon as the link stands.
+constexpr int kStatusWaitMs = 3000;
+
+QString Tr(const char* text) { return QCoreApplication::translate("tarnelctl", text); }
+
+std::string TranslateCoreText(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text).toStdString();
+}
+
+const panelfiles::Slot& SlotAt(int slot) { return panelfiles::AllSlots()[static_cast<std::size_t>(slot)]; }
+
+QString ValueText(int slot, const std::optional<params::Value>& value, const QString& missing) {
+  return value ? QString::fromStdString(params::FormatValue(*SlotAt(slot).parameter, *value)) : missing;
+}
+
+QString Key(int slot) { return QString::fromStdString(panelfiles::SlotKey(slot)); }
+QString Title(int slot) { return QString::fromStdString(panelfiles::SlotTitle(slot)); }
+QString Entity(int slot) {
+  const std::string entity = panelfiles::EntityText(slot);
+  return entity.empty() ? QStringLiteral("-") : QString::fromStdString(entity);
+}
+
+// Rows of cells in columns as wide as their widest cell, two blanks apart.
+QString Table(const std::vector<QStringList>& rows, const QString& indent = QString()) {
+  std::vector<qsizetype> widths;
+  for (const QStringList& row : rows)
+    for (qsizetype i = 0; i < row.size(); ++i) {
+      if (static_cast<std::size_t>(i) >= widths.size()) widths.push_back(0);
+      widths[static_cast<std::size_t>(i)] = std::max(widths[static_cast<std::size_t>(i)], row[i].size());
+    }
+  QString text;
+  for (const QStringList& row : rows) {
+    QString line = indent;
+    for (qsizetype i = 0; i < row.size(); ++i)
+      line += i + 1 < row.size() ? row[i].leftJustified(widths[static_cast<std::size_t>(i)] + 2) : row[i];
+    text += line + QLatin1Char('\n');
+  }
+  return text;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes, Progress& progress) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+  Say(progress, Tr("cannot write %1: %2").arg(path, file.errorString()));
+  return false;
+}
+
+QString StageText(PanelTransferJob::Stage stage) {
+  switch (stage) {
+    case PanelTransferJob::Stage::Reading: return Tr("Reading parameters");
+    case PanelTransferJob::Stage::Writing: return Tr("Writing parameters");
+    case PanelTransferJob::Stage::Verifying: return Tr("Reading back");
+  }
+  return {};
+}
+
+struct JobEnd {
+  PanelTransferJob::Outcome outcome = PanelTransferJob::Outcome::Done;
+  bool interrupted = false;
+};
+
+// Runs the job to its end. Ctrl+C cancels it, which stops it between two
+// parameters (a write's pause ends first); a lost link ends it at once.
+JobEnd RunJob(PanelSession& session, PanelTransferJob& job, Progress& progress, const std::function<void()>& start) {
+  std::optional<PanelTransferJob::Outcome> outcome;
+  QObject::connect(&job, &PanelTransferJob::finished, &job, [&](PanelTransferJob::Outcome o) {
+    outcome = o;
+    session.poke();
+  });
+  QObject::connect(&job, &PanelTransferJob::progress, &job,
+                   [&](PanelTransferJob::Stage stage, int done, int total) { progress.count(StageText(stage), done, total); });
+  session.setFrameTap([&job](const std::uint8_t* frame, std::size_t length) { job.takeFrame(frame, length); });
+  start();
+  JobEnd end;
+  while (!outcome) {
+    switch (session.waitFor([&] { return outcome.has_value(); }, -1)) {
+      case PanelSession::Wait::Done:
+      case PanelSession::Wait::TimedOut: break;
+      case PanelSession::Wait::Interrupted:
+        session.acknowledgeInterrupts();
+        if (!end.interrupted) {
+          end.interrupted = true;
+          progress.step(Tr("Stopping after the parameter under way"));
+          job.cancel();
+        }
+        break;
+      case PanelSession::Wait::LinkLost: job.linkLost(); break;
+    }
+  }
+  session.setFrameTap(nullptr);
+  progress.clear();
+  end.outcome = *outcome;
+  return end;
+}
+
+QString SlotList(const std::vector<int>& indexes) {
+  QStringList keys;
+  for (const int slot : indexes) keys << Key(slot);
+  return keys.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+std::variant<PanelImage, int> LoadPanelFile(const QString& path, Progress& progress) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    Say(progress, Tr("cannot read %1: %2").arg(path, file.errorString()));
+    return kFileRefused;
+  }
+  const QByteArray text = file.readAll();
+  auto read = panelfiles::ReadPanelFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  if (const auto* error = std::get_if<panelfiles::FileError>(&read)) {
+    Say(progress, Tr("%1: %2; nothing is written from it").arg(path, QString::fromStdString(panelfiles::Describe(*error))));
+    return kFileRefused;
+  }
+  return std::get<PanelImage>(std::move(read));
+}
+
+int RunBackup(PanelSession& session, const CtlOptions& options, Progress& progress) {
+  PanelTransferJob job([&session](const panel::FrameBytes& bytes) { session.send(bytes); });
+  const JobEnd end = RunJob(session, job, progress, [&job] { job.startBackup(); });
+  const auto total = static_cast<int>(panelfiles::AllSlots().size());
+  if (end.interrupted) {
+    Say(progress, Tr("interrupted: nothing was saved"));
+    return kInterrupted;
+  }
+  if (end.outcome == PanelTransferJob::Outcome::LinkLost) {
+    Say(progress, Tr("the link was lost after %1 of %2 parameters: nothing was saved")
+                      .arg(job.panelImage().knownCount())
+                      .arg(total));
+    return kLinkLost;
+  }
+  PanelImage image = job.panelImage();
+  image.softwareVersion = session.status().version.value_or(std::string());
+  if (!WriteFile(options.file, QByteArray::fromStdString(panelfiles::WritePanelFile(image)), progress))
+    return kFileRefused;
+  Print(Tr("%1 of %2 parameters saved to %3\n").arg(image.knownCount()).arg(total).arg(options.file));
+  if (!job.report().unanswered.empty()) {
+    Say(progress, Tr("the panel did not answer %1 parameters, which the file lacks: %2")
+                      .arg(job.report().unanswered.size())
+                      .arg(SlotList(job.report().unanswered)));
+    return kIncomplete;
+  }
+  return kSuccess;
+}
+
+int RunCompare(PanelSession& session, const PanelImage& file, const CtlOptions& options, Progress& progress) {
+  // Reads what the file knows; a dry run writes nothing.
+  PanelTransferJob job([&session](const panel::FrameBytes& bytes) { session.send(bytes); });
+  const JobEnd end = RunJob(session, job, progress, [&] { job.startRestore(file, true); });
+  if (end.interrupted) return kInterrupted;
+  if (end.outcome == PanelTransferJob::Outcome::LinkLost) {
+    Say(progress, Tr("the link was lost while reading the panel"));
+    return kLinkLost;
+  }
+  const std::vector<panelfiles::Difference> differences = panelfiles::Compare(job.panelImage(), file);
+  int known = 0;
+  std::vector<QStringList> rows{{Tr("Menu title"), Tr("Entity"), Tr("Panel value"), Tr("File value")}};
+  for (const panelfiles::Difference& d : differences) {
+    if (d.left) ++known;
+    rows.push_back({Title(d.slot), Entity(d.slot), ValueText(d.slot, d.left, Tr("(no answer)")),
+                    ValueText(d.slot, d.right, Tr("(none)"))});
+  }
+  if (differences.empty()) {
+    Print(Tr("The panel holds what %1 holds (%2 parameters).\n").arg(options.file).arg(file.knownCount()));
+    return kSuccess;
+  }
+  Print(Table(rows));
+  Print(Tr("%1 of %2 parameters differ.\n").arg(known).arg(file.knownCount()));
+  if (known > 0) return kDifferent;
+  Say(progress, Tr("the panel did not answer %1 parameters").arg(differences.size()));
+  return kIncomplete;
+}
+
+int RunRestore(PanelSession& session, const PanelImage& file, const CtlOptions& options, Progress& progress) {
+  PanelTransferJob job([&session](const panel::FrameBytes& bytes) { session.send(bytes); });
+  const JobEnd end = RunJob(session, job, progress, [&] { job.startRestore(file, options.dryRun); });
+  const PanelTransferJob::RestoreReport& report = job.report();
+  const PanelImage& panel = job.panelImage();
+
+  // One group of rows per outcome, each row: parameter, menu title, value(s).
+  QString text;
+  const auto group = [&](const QString& heading, const std::vector<int>& indexes, auto cells) {
+    if (indexes.empty()) return;
+    std::vector<QStringList> rows;
+    for (const int slot : indexes) rows.push_back(QStringList{Key(slot), Title(slot)} + cells(slot));
+    text += QStringLiteral("%1 (%2):\n").arg(heading).arg(indexes.size()) + Table(rows, QStringLiteral("  "));
+  };
+  const auto fileValue = [&](int slot) { return QStringList{ValueText(slot, file.at(slot), QString())}; };
+  const auto panelToFile = [&](int slot) {
+    return QStringList{ValueText(slot, panel.at(slot), Tr("(no answer)")) + QStringLiteral(" -> ") +
+                       ValueText(slot, file.at(slot), QString())};
+  };
+  std::vector<int> noAnswer, hiddenBits;
+  for (const int slot : report.unwritable)
+    (std::ranges::find(report.unanswered, slot) != report.unanswered.end() ? noAnswer : hiddenBits).push_back(slot);
+
+  const QString stoppedBy = end.interrupted ? Tr("the run was interrupted") : Tr("the link was lost");
+  group(Tr("Written"), report.written, fileValue);
+  group(Tr("Not taken, the panel holds another value"), report.notTaken, [&](int slot) {
+    return QStringList{ValueText(slot, file.at(slot), QString()),
+                       Tr("panel: %1").arg(ValueText(slot, panel.at(slot), Tr("(no answer)")))};
+  });
+  group(Tr("Written but not read back, %1").arg(stoppedBy), report.unconfirmed, fileValue);
+  if (options.dryRun)
+    group(Tr("Would be written, panel -> file"), report.notWritten, panelToFile);
+  else
+    group(Tr("Not written, %1").arg(stoppedBy), report.notWritten, panelToFile);
+  group(Tr("Not written, the panel did not answer when read"), noAnswer, fileValue);
+  group(Tr("Not written, only options no editor shows differ"), hiddenBits, panelToFile);
+  if (text.isEmpty() && end.outcome == PanelTransferJob::Outcome::Done)
+    text = Tr("The panel holds what %1 holds: nothing to write.\n").arg(options.file);
+  Print(text);
+
+  if (end.interrupted) return kInterrupted;
+  if (end.outcome == PanelTransferJob::Outcome::LinkLost) {
+    if (report.unconfirmed.empty() && report.notWritten.empty())
+      Say(progress, Tr("the link was lost while reading the panel: nothing was written"));
+    else
+      Say(progress, Tr("the link was lost: %1 written, %2 not written; run restore again to write the rest")
+                        .arg(report.unconfirmed.size())
+                        .arg(report.notWritten.size()));
+    return kLinkLost;
+  }
+  if (!report.notTaken.empty() || !report.unwritable.empty()) return kIncomplete;
+  return kSuccess;
+}
+
+int RunEvents(PanelSession& session, const CtlOptions& options, Progress& progress) {
+  // In program mode the review's keys would go to the parameter the panel stands on.
+  if (session.panelInProgramMode()) {
+    Say(progress, Tr("the panel was in program mode: leaving it to read the events"));
+    session.leaveProgramMode();
+  }
+  events::EventReview review(events::EventReview::kWholeMemory);
+  std::vector<events::EventRecord> shown;
+  std::set<std::uint8_t> seen;
+  bool ended = false;
+  int taken = 0;
+  session.setFrameTap([&](const std::uint8_t* frame, std::size_t length) {
+    if (ended) return;
+    const std::optional<events::EventReview::Step> step = review.take(frame, length);
+    if (!step) return;
+    // A panel whose memory runs in a circle would never end it.
+    if (!seen.insert(step->record.index).second) {
+      ended = true;
+      return;
+    }
+    ++taken;
+    if (step->shown) shown.push_back(step->record);
+    progress.step(Tr("Reading events: %1").arg(shown.size()));
+    session.send(step->next);
+  });
+  session.send(events::EventReview::StartFrame());
+  PanelSession::Wait wait = PanelSession::Wait::Done;
+  for (int before = -1; !ended && before != taken;) {
+    before = taken;
+    wait = session.waitFor([&] { return ended || taken != before; }, kEventSilenceMs);
+    if (wait == PanelSession::Wait::Interrupted || wait == PanelSession::Wait::LinkLost) break;
+  }
+  session.setFrameTap(nullptr);
+  progress.clear();
+  if (wait == PanelSession::Wait::LinkLost) {
+    Say(progress, Tr("the link was lost after %1 events").arg(shown.size()));
+    return kLinkLost;
+  }
+  session.send(events::EventReview::EndFrame());
+  if (wait == PanelSession::Wait::Interrupted) return kInterrupted;
+
+  std::string out;
+  if (options.csvFile.isEmpty()) {
+    for (const events::EventRecord& record : shown) {
+      std::string line = events::FormatEventLine(record, TranslateCoreText);
+      line.resize(line.size() - 2);  // CR LF
+      out += line + '\n';
+    }
+    Print(QString::fromStdString(out));
+    return kSuccess;
+  }
+  out = events::EventCsvHeader();
+  for (const events::EventRecord& record : shown) out += events::EventCsvRow(record);
+  if (options.csvFile == QLatin1String("-")) {
+    Print(QString::fromStdString(out));
+    return kSuccess;
+  }
+  if (!WriteFile(options.csvFile, QByteArray::fromStdString(out), progress)) return kFileRefused;
+  Print(Tr("%1 events saved to %2\n").arg(shown.size()).arg(options.csvFile));
+  return kSuccess;
+}
+
+int RunStatus(PanelSession& session, Progress& progress) {
+  const PanelSession::Wait wait = session.waitFor([&] { return session.status().complete(); }, kStatusWaitMs);
+  if (wait == PanelSession::Wait::Interrupted) return kInterrupted;
+  progress.clear();
+  Print(FormatStatus(session.status()));
+  if (wait == PanelSession::Wait::LinkLost) {
+    Say(progress, Tr("the link to the panel was lost"));
+    return kLinkLost;
+  }
+  return session.status().complete() ? kSuccess : kIncomplete;
+}
+
+}  // namespace ctl

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <variant>
+
+#include "ctl/CtlOptions.h"
+#include "panelfiles/PanelImage.h"
+
+namespace ctl {
+
+class PanelSession;
+class Progress;
+
+// A panel file read and checked before the panel is called: its image, or
+// the exit status after saying why it is refused (naming the line).
+std::variant<panelfiles::PanelImage, int> LoadPanelFile(const QString& path, Progress& progress);
+
+// The commands, once the link stands (and program mode, for the first
+// three). Each returns its exit status; results go to standard output.
+int RunBackup(PanelSession& session, const CtlOptions& options, Progress& progress);
+int RunCompare(PanelSession& session, const panelfiles::PanelImage& file, const CtlOptions& options,
+               Progress& progress);
+int RunRestore(PanelSession& session, const panelfiles::PanelImage& file, const CtlOptions& options,
+               Progress& progress);
+int RunEvents(PanelSession& session, const CtlOptions& options, Progress& progress);
+int RunStatus(PanelSession& session, Progress& progress);
+
+}  // namespace ctl

@@ -1,0 +1,220 @@
+#include "ctl/CtlOptions.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "platform/CommandLine.h"
+
+namespace ctl {
+namespace {
+
+constexpr quint16 kModulePort = 4700;
+// As the connection dialog takes them.
+constexpr qsizetype kMinModulePassword = 8;
+constexpr qsizetype kMaxModulePassword = 14;
+constexpr qsizetype kMaxPhone = 127;
+constexpr qsizetype kMaxGsmPassword = 15;
+constexpr qsizetype kMaxInstallerDigits = 13;
+
+QString Tr(const char* text) { return QCoreApplication::translate("tarnelctl", text); }
+
+bool AllDigits(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+QString Epilogue() {
+  return Tr(
+      "Commands:\n"
+      "  backup FILE            save every parameter of the panel to FILE (a panel file)\n"
+      "  compare FILE           show where the panel differs from FILE: menu title, entity,\n"
+      "                         panel value, file value\n"
+      "  restore FILE           write what differs from FILE to the panel, then read it back and\n"
+      "                         report what was written, not taken and not written, and why;\n"
+      "                         --dry-run only reports what would be written\n"
+      "  events                 every event of the panel's memory, newest first, as the event\n"
+      "                         window shows them, or as CSV with --csv\n"
+      "  status                 the panel's version, clock, areas, zones, outputs and troubles\n"
+      "\n"
+      "backup, compare and restore put the panel into program mode with the installer code and\n"
+      "always leave it before the program ends: on success, on an error and on Ctrl+C or SIGTERM.\n"
+      "Only a link that is lost leaves nothing to send it on (the program says so). A file that\n"
+      "is refused is refused before the panel is called, and nothing is written from it.\n"
+      "\n"
+      "Routes (one of):\n"
+      "  --listen PORT                          wait for the IP module to call in\n"
+      "  --call HOST[:PORT] [--listen PORT]     call the module as an authorised PC; it calls\n"
+      "                                         back on the listening port (default 4700)\n"
+      "  --call HOST[:PORT] --module-password PW\n"
+      "                                         call the module with its password (scrambled)\n"
+      "  --gsm PHONE --gsm-password PW [--serial-ports LIST]\n"
+      "                                         dial the GSM unit through the modem\n"
+      "\n"
+      "Environment:\n"
+      "  TARNEL_INSTALLER_CODE  the installer code when --installer-code is not given, so that\n"
+      "                         the code need not stand in a shell history or a process list\n"
+      "\n"
+      "Progress goes to standard error when it is a terminal, never with --quiet.\n"
+      "\n"
+      "Exit status:\n"
+      "  0    done; compare: the panel holds what the file holds\n"
+      "  1    compare: the panel and the file differ\n"
+      "  2    a bad option or argument\n"
+      "  3    the panel could not be reached, or refused the login\n"
+      "  4    the file cannot be read or written, or was refused (syntax, unknown parameter,\n"
+      "       value out of range, other format version)\n"
+      "  5    the link was lost while working\n"
+      "  6    the panel did not take the installer code (wrong code, or an area is armed)\n"
+      "  7    the panel left parameters unanswered, or did not take a value written\n"
+      "  130  interrupted by Ctrl+C or SIGTERM");
+}
+
+}  // namespace
+
+std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
+                                                  const QString& installerCodeFromEnvironment) {
+  platform::CommandLine line(QStringLiteral("tarnelctl"),
+                             Tr("Back up, compare and restore the alarm panel's parameters, read its events and "
+                                "status, from a script."));
+  line.addPositionalArgument(QStringLiteral("command"), Tr("backup, compare, restore, events or status."),
+                             QStringLiteral("command"));
+  line.addPositionalArgument(QStringLiteral("FILE"), Tr("The panel file of backup, compare and restore."),
+                             QStringLiteral("[FILE]"));
+  const QCommandLineOption listen(QStringLiteral("listen"),
+                                  Tr("Wait on port for the IP module to call in (with --call: where it calls "
+                                     "back; default 4700)."),
+                                  QStringLiteral("port"));
+  const QCommandLineOption call(QStringLiteral("call"), Tr("Call the IP module at host (port default 4700)."),
+                                QStringLiteral("host[:port]"));
+  const QCommandLineOption modulePassword(QStringLiteral("module-password"),
+                                          Tr("Call the module with its password (8 to 14 characters)."),
+                                          QStringLiteral("password"));
+  const QCommandLineOption gsm(QStringLiteral("gsm"), Tr("Dial the GSM unit's phone number through the modem."),
+                               QStringLiteral("phone"));
+  const QCommandLineOption gsmPassword(QStringLiteral("gsm-password"),
+                                      Tr("The GSM unit's password (up to 15 characters)."), QStringLiteral("password"));
+  const QCommandLineOption gsmProtocol(QStringLiteral("gsm-protocol"),
+                                      Tr("0 V.110 14400 bps (default), 1 V.110 9600, 2 V.32 14400, 3 V.32 9600."),
+                                      QStringLiteral("n"), QStringLiteral("0"));
+  const QCommandLineOption serialPorts(
+      QStringLiteral("serial-ports"),
+      Tr("Devices of port numbers 1 to 19, comma-separated (default: the system's serial ports)."),
+      QStringLiteral("paths"));
+  const QCommandLineOption installerCode(
+      QStringLiteral("installer-code"),
+      Tr("The installer code for program mode (default: $TARNEL_INSTALLER_CODE)."), QStringLiteral("digits"));
+  const QCommandLineOption timeout(QStringLiteral("timeout"),
+                                   Tr("Seconds to wait for the link to stand (default 60)."), QStringLiteral("seconds"),
+                                   QStringLiteral("60"));
+  const QCommandLineOption quiet(QStringLiteral("quiet"), Tr("No progress on standard error."));
+  const QCommandLineOption dryRun(QStringLiteral("dry-run"), Tr("restore: report what would be written, write nothing."));
+  const QCommandLineOption csv(QStringLiteral("csv"), Tr("events: write CSV to file (- for standard output)."),
+                               QStringLiteral("file"));
+  line.addOptions({listen, call, modulePassword, gsm, gsmPassword, gsmProtocol, serialPorts, installerCode, timeout,
+                   quiet, dryRun, csv});
+  line.setEpilogue(Epilogue());
+  if (const auto end = line.parse(arguments)) return *end;
+
+  CtlOptions options;
+  const QStringList words = line.positionalArguments();
+  if (words.isEmpty()) return line.fail(Tr("no command given"));
+  static const std::pair<const char*, Command> kCommands[] = {{"backup", Command::Backup},
+                                                              {"compare", Command::Compare},
+                                                              {"restore", Command::Restore},
+                                                              {"events", Command::Events},
+                                                              {"status", Command::Status}};
+  const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                  [&](const auto& entry) { return words[0] == QLatin1String(entry.first); });
+  if (found == std::end(kCommands)) return line.fail(Tr("unknown command '%1'").arg(words[0]));
+  options.command = found->second;
+  const bool takesFile = options.command == Command::Backup || options.command == Command::Compare ||
+                         options.command == Command::Restore;
+  if (takesFile) {
+    if (words.size() < 2) return line.fail(Tr("%1 needs a FILE").arg(words[0]));
+    options.file = words[1];
+  }
+  if (words.size() > (takesFile ? 2 : 1))
+    return line.fail(Tr("unexpected argument '%1'").arg(words[takesFile ? 2 : 1]));
+
+  if (line.isSet(dryRun) && options.command != Command::Restore)
+    return line.fail(Tr("--dry-run: only restore takes it"));
+  options.dryRun = line.isSet(dryRun);
+  if (line.isSet(csv)) {
+    if (options.command != Command::Events) return line.fail(Tr("--csv: only events takes it"));
+    options.csvFile = line.value(csv);
+    if (options.csvFile.isEmpty()) return line.fail(Tr("--csv: no file given"));
+  }
+
+  // The route.
+  const int routes = int{line.isSet(call)} + int{line.isSet(gsm)} + int{line.isSet(listen) && !line.isSet(call)};
+  if (routes == 0) return line.fail(Tr("no route to the panel: give --listen, --call or --gsm"));
+  if (line.isSet(gsm) && (line.isSet(call) || line.isSet(listen)))
+    return line.fail(Tr("--gsm: give one route only, not with --call or --listen"));
+  if (line.isSet(listen)) {
+    const auto port = platform::ParsePort(line.value(listen), 1);
+    if (!port) return line.fail(Tr("--listen: '%1' is not a port number from 1 to 65535").arg(line.value(listen)));
+    options.listenPort = *port;
+  }
+  if (line.isSet(modulePassword) && !line.isSet(call)) return line.fail(Tr("--module-password: only --call takes it"));
+  if (line.isSet(call)) {
+    const QString target = line.value(call);
+    if (target.contains(QLatin1Char(':'))) {
+      const auto hostPort = platform::ParseHostPort(target);
+      if (!hostPort) return line.fail(Tr("--call: '%1' is not host or host:port with a port from 1 to 65535").arg(target));
+      options.host = hostPort->first;
+      options.callPort = hostPort->second;
+    } else {
+      if (target.isEmpty()) return line.fail(Tr("--call: no host given"));
+      options.host = target;
+      options.callPort = kModulePort;
+    }
+    options.route = Route::CallAuthorised;
+    if (line.isSet(modulePassword)) {
+      if (line.isSet(listen)) return line.fail(Tr("--listen: the module does not call back with --module-password"));
+      options.modulePassword = line.value(modulePassword);
+      if (options.modulePassword.size() < kMinModulePassword || options.modulePassword.size() > kMaxModulePassword)
+        return line.fail(Tr("--module-password: %1 to %2 characters").arg(kMinModulePassword).arg(kMaxModulePassword));
+      options.route = Route::CallWithPassword;
+    }
+  } else if (line.isSet(listen)) {
+    options.route = Route::Listen;
+  }
+  const bool gsmOnly[] = {line.isSet(gsmPassword), line.isSet(serialPorts), line.isSet(gsmProtocol)};
+  if (!line.isSet(gsm) && std::find(std::begin(gsmOnly), std::end(gsmOnly), true) != std::end(gsmOnly))
+    return line.fail(Tr("--gsm-password, --gsm-protocol and --serial-ports: only --gsm takes them"));
+  if (line.isSet(gsm)) {
+    options.route = Route::Gsm;
+    options.phone = line.value(gsm);
+    if (options.phone.isEmpty() || options.phone.size() > kMaxPhone)
+      return line.fail(Tr("--gsm: a phone number of 1 to %1 characters").arg(kMaxPhone));
+    if (!line.isSet(gsmPassword)) return line.fail(Tr("--gsm: --gsm-password is needed as well"));
+    options.gsmPassword = line.value(gsmPassword);
+    if (options.gsmPassword.size() > kMaxGsmPassword)
+      return line.fail(Tr("--gsm-password: at most %1 characters").arg(kMaxGsmPassword));
+    bool ok = false;
+    options.gsmProtocol = line.value(gsmProtocol).toInt(&ok);
+    if (!ok || options.gsmProtocol < 0 || options.gsmProtocol > 3)
+      return line.fail(Tr("--gsm-protocol: '%1' is not 0, 1, 2 or 3").arg(line.value(gsmProtocol)));
+    if (line.isSet(serialPorts)) {
+      options.serialPorts = line.value(serialPorts).split(QLatin1Char(','), Qt::SkipEmptyParts);
+      if (options.serialPorts.isEmpty()) return line.fail(Tr("--serial-ports: no device path given"));
+    }
+  }
+
+  bool ok = false;
+  options.timeoutSeconds = line.value(timeout).toInt(&ok);
+  if (!ok || options.timeoutSeconds < 1 || options.timeoutSeconds > 86400)
+    return line.fail(Tr("--timeout: '%1' is not a number of seconds from 1 to 86400").arg(line.value(timeout)));
+  options.quiet = line.isSet(quiet);
+
+  const QString codeSource = line.isSet(installerCode) ? QStringLiteral("--installer-code")
+                                                       : QStringLiteral("TARNEL_INSTALLER_CODE");
+  options.installerCode = line.isSet(installerCode) ? line.value(installerCode) : installerCodeFromEnvironment;
+  if (!options.installerCode.isEmpty() &&
+      (!AllDigits(options.installerCode) || options.installerCode.size() > kMaxInstallerDigits))
+    return line.fail(Tr("%1: the installer code is 1 to %2 digits").arg(codeSource).arg(kMaxInstallerDigits));
+  if (options.needsProgramMode() && options.installerCode.isEmpty())
+    return line.fail(Tr("%1 needs the installer code: --installer-code or TARNEL_INSTALLER_CODE").arg(words[0]));
+  return options;
+}
+
+}  // namespace ctl

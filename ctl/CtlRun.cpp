@@ -1,0 +1,73 @@
+#include "ctl/CtlRun.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <csignal>
+
+#include "ctl/Commands.h"
+#include "ctl/ExitCode.h"
+#include "ctl/Interrupts.h"
+#include "ctl/PanelSession.h"
+#include "ctl/Progress.h"
+#include "link/LinkSettings.h"
+#include "link/PanelLink.h"
+
+namespace ctl {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("tarnelctl", text); }
+
+int RunCommand(PanelSession& session, const CtlOptions& options, const panelfiles::PanelImage& file,
+               Progress& progress) {
+  switch (options.command) {
+    case Command::Backup: return RunBackup(session, options, progress);
+    case Command::Compare: return RunCompare(session, file, options, progress);
+    case Command::Restore: return RunRestore(session, file, options, progress);
+    case Command::Events: return RunEvents(session, options, progress);
+    case Command::Status: return RunStatus(session, progress);
+  }
+  return kUsage;
+}
+
+}  // namespace
+
+int RunCtl(const CtlOptions& options) {
+  // A reader of our output that went away must not end the run before the
+  // panel is out of program mode.
+  std::signal(SIGPIPE, SIG_IGN);
+  Interrupts interrupts;
+  Progress progress(!options.quiet);
+
+  // Files are checked before the panel is called: a refused file writes nothing.
+  panelfiles::PanelImage file;
+  if (options.command == Command::Compare || options.command == Command::Restore) {
+    auto loaded = LoadPanelFile(options.file, progress);
+    if (const int* refused = std::get_if<int>(&loaded)) return *refused;
+    file = std::get<panelfiles::PanelImage>(std::move(loaded));
+  }
+  if (options.command == Command::Backup && !QFileInfo(options.file).absoluteDir().exists()) {
+    Say(progress, Tr("cannot write %1: its folder does not exist").arg(options.file));
+    return kFileRefused;
+  }
+
+  // The link secrets tarnel uses, from its settings.
+  QSettings settings(QStringLiteral("Vell"), QStringLiteral("tarnel"));
+  panel::PanelLink::instance().setSecrets(panel::LoadLinkSecrets(settings));
+
+  int code = kSuccess;
+  {
+    PanelSession session(options, progress, interrupts);
+    code = session.open();
+    if (code == kSuccess && options.needsProgramMode()) code = session.enterProgramMode();
+    if (code == kSuccess) code = RunCommand(session, options, file, progress);
+    session.close();
+  }
+  // Connections closed on the way out are deleted later; there is no later.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  if (code == kInterrupted) Say(progress, Tr("interrupted"));
+  return code;
+}
+
+}  // namespace ctl
