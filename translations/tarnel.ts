@@ -23,6 +23,10 @@
         <source>Options:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Arguments:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Diagnostic</name>
@@ -2792,50 +2796,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Dialing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dailing!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download parameters</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download InfoStruct</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download Events</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Download finished</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password error!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No carrier</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>I don&apos;t know your phone number!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  Error communication. Try again</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Call log</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2950,6 +2910,9 @@
         <source>Error connect to %1:%2  %3</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>connection::ConnectAttempt</name>
     <message>
         <source>Account fail</source>
         <translation type="unfinished"></translation>
@@ -2980,6 +2943,53 @@
     </message>
     <message>
         <source>Reseiver not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>connection::GsmDial</name>
+    <message>
+        <source>Dialing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dailing!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download InfoStruct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I don&apos;t know your phone number!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Error communication. Try again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3313,6 +3323,85 @@
 The File menu saves the whole panel to a panel file, compares the panel with one, or writes one to the panel.
 
 Exit from Install returns the panel to normal operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ctl::PanelSession</name>
+    <message>
+        <source>Waiting for the module to call in on port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the module to call back on port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot listen on port %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no call from the module on port %1 within %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error connect to %1:%2  %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link to %1:%2 closed while logging in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no call within %1 s: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the call failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GSM Modem ( GT12-Port) not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the modem&apos;s port went away after the call was made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel is in program mode already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entering program mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel answered the installer code with: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client mode - Not supported!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel did not take the installer code (a wrong code, or an area is armed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link to the panel was lost before program mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link to the panel is lost, so program mode could not be left: the panel stays in program mode until it is left at its keypad or by the next backup, compare, restore or events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaving program mode</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4280,6 +4369,25 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
     <message>
         <source>--serial-ports: no device path given</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarnelctl</name>
+    <message>
+        <source>battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fuse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
