@@ -22,11 +22,8 @@
 namespace connection {
 namespace {
 
-constexpr int kMinPasswordChars = 8;
 constexpr int kAddressChars = 15;
 constexpr int kAccountChars = 4;
-constexpr int kPhoneChars = 127;
-constexpr int kGsmPasswordChars = 15;
 // The change-password dialog takes up to 63 characters, so the search must
 // read as many or a long PC password could never be verified.
 constexpr int kPcPasswordChars = 63;
@@ -105,8 +102,8 @@ void CRequestConnect::buildLayout() {
   directGrid->addWidget(directConnect_, 2, 2);
 
   auto* gsm = new QGroupBox(tr("Direct to GSM unit:"), this);
-  phone_ = TextField(gsm, QStringLiteral("phone"), kPhoneChars, false);
-  gsmPassword_ = TextField(gsm, QStringLiteral("gsmPassword"), kGsmPasswordChars, true);
+  phone_ = TextField(gsm, QStringLiteral("phone"), kMaxPhoneChars, false);
+  gsmPassword_ = TextField(gsm, QStringLiteral("gsmPassword"), kMaxGsmPasswordChars, true);
   protocol_ = new QComboBox(gsm);
   protocol_->setObjectName(QStringLiteral("protocol"));
   protocol_->addItems({tr("V.110 - 14400 bps"), tr("V.110 - 9600 bsp"),
@@ -164,7 +161,7 @@ void CRequestConnect::loadSettings() {
   for (int i = 0; i < kReceivers; ++i)
     receivers_[i]->setText(settings.value(ReceiverKey(i)).toString().left(kAddressChars));
   account_->setText(settings.value(QStringLiteral("Address/Account")).toString().left(kAccountChars));
-  phone_->setText(settings.value(QStringLiteral("Setting/phone")).toString().left(kPhoneChars));
+  phone_->setText(settings.value(QStringLiteral("Setting/phone")).toString().left(kMaxPhoneChars));
   const int protocol = settings.value(QStringLiteral("Setting/Protocol DSC"), 0).toInt();
   protocol_->setCurrentIndex(protocol >= 0 && protocol < protocol_->count() ? protocol : 0);
   if (PcPasswordCheck* check = PcPasswordCheck::current()) searchPassword_->setText(check->password());
@@ -206,7 +203,7 @@ void CRequestConnect::onDirectConnect() {
     attempt(ConnectAttempt::kDirectAuthorised);
     return;
   }
-  if (directPassword_->text().size() < kMinPasswordChars) {
+  if (directPassword_->text().size() < kMinModulePasswordChars) {
     platform::ShowMessage(this, tr("Password"), tr("A password must be more than 8 characters"),
                           platform::MessageBoxes::Kind::Critical);
     setTcpButtonsEnabled(true);
@@ -254,11 +251,11 @@ void CRequestConnect::onGsmConnect() {
     QSettings settings = AppSettings();
     platform::PrivateSettingsWriter writer(settings);
     writer.setValue(QStringLiteral("Setting/Protocol DSC"), protocol_->currentIndex());
-    writer.setValue(QStringLiteral("Setting/phone"), phone_->text().left(kPhoneChars));
+    writer.setValue(QStringLiteral("Setting/phone"), phone_->text().left(kMaxPhoneChars));
   }
   GsmRoute* route = GsmRoute::current();
   if (!route) return;
-  const GsmCall call{phone_->text().left(kPhoneChars), gsmPassword_->text().left(kGsmPasswordChars),
+  const GsmCall call{phone_->text().left(kMaxPhoneChars), gsmPassword_->text().left(kMaxGsmPasswordChars),
                      protocol_->currentIndex()};
   switch (route->call(this, call)) {
     case GsmRoute::Outcome::AlreadyRunning: break;

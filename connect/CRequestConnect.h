@@ -19,7 +19,7 @@ namespace connection {
 class CRequestConnect : public QDialog {
   Q_OBJECT
  public:
-  static constexpr quint16 kDefaultCallPort = 4700;
+  static constexpr quint16 kDefaultCallPort = kModulePort;
   static constexpr int kReceivers = 4;
   using Mode = ConnectAttempt::Mode;
 

@@ -14,6 +14,12 @@ class CWorkSocket;
 
 namespace connection {
 
+// What the routes take from the person who connects, in the dialog and on the command line.
+inline constexpr quint16 kModulePort = 4700;
+inline constexpr int kMinModulePasswordChars = 8;  // at most panel::kMaxPasswordChars
+inline constexpr int kMaxPhoneChars = 127;
+inline constexpr int kMaxGsmPasswordChars = 15;
+
 // One TCP attempt of the connection routes, without a window: it calls the
 // module (or a receiver) and reports the login's verdict, or a failure when
 // no verdict came within 6000 ms. Mode 1 carries frames over the scrambled

@@ -3,18 +3,19 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "connect/ConnectAttempt.h"
+#include "console/CommandKeys.h"
+#include "link/LinkHandshake.h"
 #include "platform/CommandLine.h"
 
 namespace ctl {
 namespace {
 
-constexpr quint16 kModulePort = 4700;
-// As the connection dialog takes them.
-constexpr qsizetype kMinModulePassword = 8;
-constexpr qsizetype kMaxModulePassword = 14;
-constexpr qsizetype kMaxPhone = 127;
-constexpr qsizetype kMaxGsmPassword = 15;
-constexpr qsizetype kMaxInstallerDigits = 13;
+using connection::kMaxGsmPasswordChars;
+using connection::kMaxPhoneChars;
+using connection::kMinModulePasswordChars;
+using connection::kModulePort;
+constexpr int kMaxModulePasswordChars = static_cast<int>(panel::kMaxPasswordChars);
 
 QString Tr(const char* text) { return QCoreApplication::translate("tarnelctl", text); }
 
@@ -171,8 +172,8 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
     if (line.isSet(modulePassword)) {
       if (line.isSet(listen)) return line.fail(Tr("--listen: the module does not call back with --module-password"));
       options.modulePassword = line.value(modulePassword);
-      if (options.modulePassword.size() < kMinModulePassword || options.modulePassword.size() > kMaxModulePassword)
-        return line.fail(Tr("--module-password: %1 to %2 characters").arg(kMinModulePassword).arg(kMaxModulePassword));
+      if (options.modulePassword.size() < kMinModulePasswordChars || options.modulePassword.size() > kMaxModulePasswordChars)
+        return line.fail(Tr("--module-password: %1 to %2 characters").arg(kMinModulePasswordChars).arg(kMaxModulePasswordChars));
       options.route = Route::CallWithPassword;
     }
   } else if (line.isSet(listen)) {
@@ -184,12 +185,12 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
   if (line.isSet(gsm)) {
     options.route = Route::Gsm;
     options.phone = line.value(gsm);
-    if (options.phone.isEmpty() || options.phone.size() > kMaxPhone)
-      return line.fail(Tr("--gsm: a phone number of 1 to %1 characters").arg(kMaxPhone));
+    if (options.phone.isEmpty() || options.phone.size() > kMaxPhoneChars)
+      return line.fail(Tr("--gsm: a phone number of 1 to %1 characters").arg(kMaxPhoneChars));
     if (!line.isSet(gsmPassword)) return line.fail(Tr("--gsm: --gsm-password is needed as well"));
     options.gsmPassword = line.value(gsmPassword);
-    if (options.gsmPassword.size() > kMaxGsmPassword)
-      return line.fail(Tr("--gsm-password: at most %1 characters").arg(kMaxGsmPassword));
+    if (options.gsmPassword.size() > kMaxGsmPasswordChars)
+      return line.fail(Tr("--gsm-password: at most %1 characters").arg(kMaxGsmPasswordChars));
     bool ok = false;
     options.gsmProtocol = line.value(gsmProtocol).toInt(&ok);
     if (!ok || options.gsmProtocol < 0 || options.gsmProtocol > 3)
@@ -210,8 +211,8 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
                                                        : QStringLiteral("TARNEL_INSTALLER_CODE");
   options.installerCode = line.isSet(installerCode) ? line.value(installerCode) : installerCodeFromEnvironment;
   if (!options.installerCode.isEmpty() &&
-      (!AllDigits(options.installerCode) || options.installerCode.size() > kMaxInstallerDigits))
-    return line.fail(Tr("%1: the installer code is 1 to %2 digits").arg(codeSource).arg(kMaxInstallerDigits));
+      (!AllDigits(options.installerCode) || options.installerCode.size() > console::kMaxInstallerCodeDigits))
+    return line.fail(Tr("%1: the installer code is 1 to %2 digits").arg(codeSource).arg(console::kMaxInstallerCodeDigits));
   if (options.needsProgramMode() && options.installerCode.isEmpty())
     return line.fail(Tr("%1 needs the installer code: --installer-code or TARNEL_INSTALLER_CODE").arg(words[0]));
   return options;
