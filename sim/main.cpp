@@ -84,7 +84,6 @@ int RunPanelSimulator(const QStringList& arguments) {
   if (const auto end = line.parse(arguments)) return *end;
 
   sim::PanelSimulatorOptions options;
-  if (!line.isSet(callIn) && !line.isSet(listen)) return line.fail(QStringLiteral("--connect or --listen is needed"));
   if (line.isSet(callIn)) {
     const auto target = platform::ParseHostPort(line.value(callIn));
     if (!target)
@@ -152,6 +151,8 @@ int RunPanelSimulator(const QStringList& arguments) {
                          .arg(line.value(installerCode))
                          .arg(kCodeDigits));
   codes.installer = line.value(installerCode).toStdString();
+  // Checked last, so a bad value is named even when the route is missing too.
+  if (!line.isSet(callIn) && !line.isSet(listen)) return line.fail(QStringLiteral("--connect or --listen is needed"));
 
   sim::PanelSimulator simulator(options, std::make_unique<sim::PanelModel>(nullptr, std::move(codes)));
   if (!simulator.start()) return 1;
