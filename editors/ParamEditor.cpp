@@ -18,10 +18,10 @@ constexpr int kFirstReadMs = 1;
 constexpr int kAreaReadMs = 1;
 constexpr int kFieldSettleMs = 300;
 
-// The decimal value of the leading digits of the field's first two characters; 0 for none.
+// The decimal value of the leading digits of the field's text; 0 for none.
 int TypedNumber(const QString& text) {
   int number = 0;
-  for (const QChar c : text.left(2)) {
+  for (const QChar c : text) {
     if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
     number = number * 10 + (c.unicode() - '0');
   }

@@ -8,14 +8,15 @@ namespace params {
 
 namespace {
 
+// User numbers run to 100, so their fields take three characters.
 constexpr EntityKindInfo kKinds[] = {
     {{1, 8}, 8, CORE_TR_NOOP("ParameterMap", "Keypad"), CORE_TR_NOOP("ParameterMap", "Keypad number is invalid"), 1},
     {{1, 2}, 1, "", "", 2},
     {{1, 16}, 1, CORE_TR_NOOP("ParameterMap", "Zone"), CORE_TR_NOOP("ParameterMap", "Zone number is invalid"), 2},
     {{1, 8}, 1, CORE_TR_NOOP("ParameterMap", "Output"), CORE_TR_NOOP("ParameterMap", "Output number is invalid"), 2},
     {{0, 0}, 0, "", "", 2},
-    {{1, 100}, 1, CORE_TR_NOOP("ParameterMap", "User"), CORE_TR_NOOP("ParameterMap", "User is invalid"), 2},
-    {{21, 100}, 21, CORE_TR_NOOP("ParameterMap", "Radio User"), CORE_TR_NOOP("ParameterMap", "Radio User is invalid"), 2},
+    {{1, 100}, 1, CORE_TR_NOOP("ParameterMap", "User"), CORE_TR_NOOP("ParameterMap", "User is invalid"), 3},
+    {{21, 100}, 21, CORE_TR_NOOP("ParameterMap", "Radio User"), CORE_TR_NOOP("ParameterMap", "Radio User is invalid"), 3},
 };
 
 constexpr Choice kEol[] = {
