@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/MessageBoxes.h"
 
@@ -63,42 +64,54 @@ bool CValueDlg::takesReplyType(std::uint8_t type) const {
 }
 
 bool CValueDlg::showReply(const params::Reply& reply) {
-  value_->setText(IsDigitString(format_.format)
-                      ? QString::fromStdString(params::DigitText(reply.digits(), params::Alphabet::Value))
-                      : QString::number(reply.number));
+  const QString text = IsDigitString(format_.format)
+                           ? QString::fromStdString(params::DigitText(reply.digits(), params::Alphabet::Value))
+                           : QString::number(reply.number);
+  // A value longer than the field is shown whole, never as a shorter value the panel does not hold.
+  value_->setMaxLength(std::max<int>(length_, static_cast<int>(text.size())));
+  value_->setText(text);
   value_->setEnabled(true);
   return true;
 }
 
-std::optional<std::vector<std::uint8_t>> CValueDlg::keysOf(const std::string& text) {
+void CValueDlg::refuse() {
   switch (format_.format) {
     case params::ValueFormat::HexDigits:
-    case params::ValueFormat::Digits:
-      if (auto keys = params::DigitKeys(text, params::Alphabet::Value)) return keys;
-      platform::ShowMessage(this, tr("Account not correct"), tr("Error"));
-      return std::nullopt;
-    case params::ValueFormat::LongDigits:
-      if (auto keys = params::DigitKeys(text, params::Alphabet::Decimal)) return keys;
-      platform::ShowMessage(this, tr("No digital character"), tr("Error"));
-      return std::nullopt;
-    case params::ValueFormat::Range: {
+    case params::ValueFormat::Digits: platform::ShowMessage(this, tr("Account not correct"), tr("Error")); break;
+    case params::ValueFormat::LongDigits: platform::ShowMessage(this, tr("No digital character"), tr("Error")); break;
+    case params::ValueFormat::Range: platform::ShowMessage(this, tr("Overrange"), tr("Error")); break;
+  }
+}
+
+std::optional<std::vector<std::uint8_t>> CValueDlg::keysOf(const std::string& text) {
+  std::optional<std::vector<std::uint8_t>> keys;
+  switch (format_.format) {
+    case params::ValueFormat::HexDigits:
+    case params::ValueFormat::Digits: keys = params::DigitKeys(text, params::Alphabet::Value); break;
+    case params::ValueFormat::LongDigits: keys = params::DigitKeys(text, params::Alphabet::Decimal); break;
+    case params::ValueFormat::Range:
       // Only a text that is wholly digits is typed: a stray character would
       // reach the panel as a key that is no digit.
-      auto keys = params::DigitKeys(text, params::Alphabet::Decimal);
+      keys = params::DigitKeys(text, params::Alphabet::Decimal);
       if (keys) {
         std::uint64_t number = 0;
         for (const std::uint8_t key : *keys) number = number * 10 + key;
-        if (number >= format_.minimum && number <= format_.maximum) return keys;
+        if (number < format_.minimum || number > format_.maximum) keys.reset();
       }
-      platform::ShowMessage(this, tr("Overrange"), tr("Error"));
-      return std::nullopt;
-    }
+      break;
   }
-  return std::nullopt;
+  if (!keys) refuse();
+  return keys;
 }
 
 void CValueDlg::apply() {
-  const std::optional<std::vector<std::uint8_t>> keys = keysOf(value_->text().left(length_).toStdString());
+  const QString text = value_->text();
+  // Typing only the first characters of a longer value would write another value.
+  if (text.size() > length_) {
+    refuse();
+    return;
+  }
+  const std::optional<std::vector<std::uint8_t>> keys = keysOf(text.toStdString());
   if (!keys) return;
   send(params::Entry(*keys));
   value_->setEnabled(false);

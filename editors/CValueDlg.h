@@ -26,6 +26,7 @@ class CValueDlg : public ParamEditor {
  private:
   // The keys of the text, or nothing after telling the user what is wrong.
   std::optional<std::vector<std::uint8_t>> keysOf(const std::string& text);
+  void refuse();  // the format's message
 
   params::ValueDescriptor format_;
   int length_;

@@ -34,6 +34,7 @@ const QString kResponseTime = QStringLiteral("Zone-Main|Zone Response Time");
 const QString kDetectorType = QStringLiteral("Zone-Main|Radio Zone Detector Type");
 const QString kEol = QStringLiteral("Zone-Main|Zone EOL (End-Of-Line) Options");
 const QString kKeypadButtons = QStringLiteral("Keypads|Keypad Button Operations");
+const QString kRadioPanicToOutput = QStringLiteral("Radio User|Radio Pendant Alarm to an Output");
 
 class GenericEditors : public ProgramModeTest {
  protected:
@@ -169,6 +170,18 @@ TEST_F(GenericEditors, ValueDigitStringsShowAndTypeThePanelsCharacters) {
     typeAndApply(editor, QStringLiteral("12"));
     ASSERT_TRUE(waitSent(3));
     EXPECT_EQ(sent()[2], (Bytes{0x7A, 0x01, 0x02, 0x11}));
+
+    // Six digits in a four-digit field: shown whole, and not typed back cut to four.
+    Boxes().shown.clear();
+    feed({0x1A, 0x07, 0x21, 0x43, 0x65, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3E, 0x01, 0x7E});
+    EXPECT_EQ(editor->valueField()->text(), QStringLiteral("123456"));
+    QTest::mouseClick(editor->applyButton(), Qt::LeftButton);
+    EXPECT_EQ(lastBox(), std::make_pair(QStringLiteral("Account not correct"), QStringLiteral("Error")));
+    EXPECT_EQ(sent().size(), 3u);
+    feed({0x1A, 0x07, 0x21, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3E, 0x01, 0x7E});
+    typeAndApply(editor, QStringLiteral("98765"));
+    ASSERT_TRUE(waitSent(4));
+    EXPECT_EQ(sent()[3], (Bytes{0x7A, 0x09, 0x08, 0x07, 0x06, 0x11}));
   });
 
   sent().clear();
@@ -299,6 +312,27 @@ TEST_F(GenericEditors, EntityFieldReadsTheLastTypedNumberAndRefusesOnesOutOfRang
     QTest::keyClick(field, Qt::Key_Up);  // from the last zone read, 12
     ASSERT_TRUE(waitSent(3));
     EXPECT_EQ(sent()[2], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x7A, 0x00, 0x0D, 0x7E}));
+  });
+
+  // Users run to 100: the field takes three characters and the arrow reaches 100.
+  sent().clear();
+  RunEditor<editors::CByteItemDlg>(item(kRadioPanicToOutput), [&](editors::CByteItemDlg* editor) {
+    ASSERT_TRUE(waitSent(1));
+    EXPECT_EQ(sent()[0], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x0F, 0x00, 0x15, 0x7E}));
+    QLineEdit* field = editor->entityField()->field();
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("99"));
+    ASSERT_TRUE(waitSent(2));
+    QTest::keyClick(field, Qt::Key_Up);
+    EXPECT_EQ(field->text(), QStringLiteral("100"));
+    ASSERT_TRUE(waitSent(3));
+    EXPECT_EQ(sent()[2], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x0F, 0x00, 0x64, 0x7E}));
+    Boxes().shown.clear();
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("101"));
+    ASSERT_TRUE(WaitFor([&] { return !Boxes().shown.empty(); }));
+    EXPECT_EQ(lastBox(), std::make_pair(QStringLiteral("Error"), QStringLiteral("Radio User is invalid")));
+    EXPECT_EQ(sent().size(), 3u);
   });
 }
 
