@@ -209,9 +209,13 @@ void CPhoneNumberDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t le
       number_->setEnabled(true);
       return;
     case params::kByteReply:
-    case params::kOptionByteReply:
-      showByte(reply->parameter, static_cast<std::uint8_t>(reply->number));
+    case params::kOptionByteReply: {
+      // Format and retries come as byte replies, the option tabs as option-byte replies.
+      const bool countOrFormat = reply->parameter == kFormatParameter || reply->parameter == kRetriesParameter;
+      if (countOrFormat == (reply->type == params::kByteReply))
+        showByte(reply->parameter, static_cast<std::uint8_t>(reply->number));
       return;
+    }
     default:
       return;
   }
@@ -272,6 +276,9 @@ GroupWrite CPhoneNumberDlg::writeGroup(int group) {
         platform::ShowMessage(this, tr("Error number"), tr("Number not correct"));
         return {kNumberParameter, {}, 0, true};
       }
+      // The reply to the next position read is hidden: without this the
+      // editor would think the old number still stands and skip typing it back.
+      reportedNumber_ = text;
       return {kNumberParameter, params::Entry(*keys), 1000};
     }
     case kRetries: {
@@ -283,6 +290,7 @@ GroupWrite CPhoneNumberDlg::writeGroup(int group) {
       }
       const std::optional<std::vector<std::uint8_t>> keys = params::DigitKeys(text.toStdString(), params::Alphabet::Decimal);
       if (!keys || text.toUInt() == reported_[kRetriesParameter]) return {};
+      reported_[kRetriesParameter] = static_cast<std::uint8_t>(text.toUInt());  // as for the number
       return {kRetriesParameter, params::Entry(*keys), 100};
     }
     case kOptionBoxes: {

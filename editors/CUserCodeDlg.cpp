@@ -336,9 +336,14 @@ void CUserCodeDlg::tabShown(int) {
 
 GroupWrite CUserCodeDlg::writeGroup(int group) {
   switch (group) {
-    case kCode:
-      return {kCodeParameter, params::WriteKeys(CodeParameter(), {0, record().code}, {0, code_->text().toStdString()}),
-              1000};
+    case kCode: {
+      const std::string typed = code_->text().toStdString();
+      GroupWrite write{kCodeParameter, params::WriteKeys(CodeParameter(), {0, record().code}, {0, typed}), 1000};
+      // The reply to the next position read is hidden: without this the
+      // editor would think the old code still stands and skip typing it back.
+      record().code = typed;
+      return write;
+    }
     case kAccess: return toggles(*access_, kAccessParameter, 100);
     case kPrivileges: return toggles(*privileges_, kPrivilegesParameter, 100);
     case kAreas: return toggles(*areas_, kAreasParameter, 100);

@@ -98,6 +98,31 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
        },
        {Read(0xB5, 1), {0x7A, 0x00, 0x2A, 0x28, 0x05, 0x11}, Read(0xB8, 1)},
        {1000}},
+      // The hidden replies to entering a field again hold what was written;
+      // typing the old value back must still reach the panel.
+      {"number 0W*5 and back to 123",
+       [&](PhoneNumbers& t) {
+         typeNumber(t, "0W*5");
+         t.click(t.dialog->retriesField());
+         ASSERT_TRUE(t.settlesAt(3));
+         t.retype(t.dialog->numberField(), QStringLiteral("123"));
+         t.reply(DigitsReply(0xB5, 1, {0xD0, 0x5B}));
+         t.click(t.dialog->retriesField());
+       },
+       {Read(0xB5, 1), {0x7A, 0x00, 0x2A, 0x28, 0x05, 0x11}, Read(0xB8, 1), Read(0xB5, 1),
+        {0x7A, 0x01, 0x02, 0x03, 0x11}, Read(0xB8, 1)},
+       {1000, 1000}},
+      {"retries 12 and back to 3",
+       [](PhoneNumbers& t) {
+         t.retype(t.dialog->retriesField(), QStringLiteral("12"));
+         t.click(t.dialog->numberField());
+         ASSERT_TRUE(t.settlesAt(3));
+         t.retype(t.dialog->retriesField(), QStringLiteral("3"));
+         t.reply(ByteReply(0xB8, 1, 12));
+         t.click(t.dialog->numberField());
+       },
+       {Read(0xB8, 1), {0x7A, 0x01, 0x02, 0x11}, Read(0xB5, 1), Read(0xB8, 1), {0x7A, 0x03, 0x11}, Read(0xB5, 1)},
+       {100, 100}},
       {"number with every letter, w in lower case",
        [&](PhoneNumbers& t) {
          typeNumber(t, "#*=w-");
@@ -207,6 +232,11 @@ TEST_F(PhoneNumbers, RetriesAboveNinetyNineAreNotTaken) {
   EXPECT_EQ(dialog->retriesField()->text(), QString());
   reply(ByteReply(0xB8, 1, 99));
   EXPECT_EQ(dialog->retriesField()->text(), QStringLiteral("99"));
+  // The count comes only as a byte reply, the options only as option-byte replies.
+  reply(OptionReply(0xB8, 1, 5));
+  reply(ByteReply(0xB7, 1, 0x01));
+  EXPECT_EQ(dialog->retriesField()->text(), QStringLiteral("99"));
+  EXPECT_FALSE(dialog->optionTabs()->boxes()->box(0)->isChecked());
 }
 
 // The phone editor used to drop an edit on closing; it writes it, as the user editor does.

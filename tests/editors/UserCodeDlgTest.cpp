@@ -119,6 +119,26 @@ TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
        },
        {Read(1, 1), {0x7A, 0x09, 0x08, 0x07, 0x11}, Read(4, 1)},
        {1000, 100}},
+      // The hidden reply to entering the code again says 987; typing the old
+      // code back must still reach the panel.
+      {"code to 987 and back to 1234",
+       [&](UserCodes& t) {
+         const auto leaveForTheAreas = [&t] {  // an area box ticked twice changes nothing
+           t.click(t.dialog->areaBoxes()->box(0));
+           t.click(t.dialog->areaBoxes()->box(0));
+         };
+         typeCode(t, "987");
+         leaveForTheAreas();
+         ASSERT_TRUE(t.settlesAt(3));
+         t.click(t.dialog->codeField());
+         t.reply(DigitsReply(1, 1, {0x89, 0xF7}));
+         t.dialog->codeField()->selectAll();
+         QTest::keyClicks(t.dialog->codeField(), QStringLiteral("1234"));
+         leaveForTheAreas();
+       },
+       {Read(1, 1), {0x7A, 0x09, 0x08, 0x07, 0x11}, Read(3, 1), Read(1, 1), {0x7A, 0x01, 0x02, 0x03, 0x04, 0x11},
+        Read(3, 1)},
+       {1000, 100, 1000, 100}},
       {"code unchanged",
        [&](UserCodes& t) {
          typeCode(t, "1234");
