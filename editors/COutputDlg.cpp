@@ -180,16 +180,28 @@ void COutputDlg::unmap() {
     send(params::Entry({}));
   } else {
     send(panel::KeystrokeFrame({panel::key::kNo}));
+    // The panel was left on the un-map command: the next toggles would act
+    // on it. Reading the tab again puts it back on the option byte.
+    boxes_->setBoxesEnabled(false);
+    output_->settleIn(1);
   }
 }
 
 void COutputDlg::closeRequest() {
   pending_ = false;
+  linkGone_ = true;
   EditorDialog::closeRequest();
 }
 
 void COutputDlg::done(int result) {
-  writePending();
+  if (!linkGone_) {
+    writePending();
+    // The panel is still taking the keys: the next editor must not talk over them.
+    if (isPaused()) {
+      inTurn([this, result] { done(result); });
+      return;
+    }
+  }
   EditorDialog::done(result);
 }
 

@@ -52,6 +52,7 @@ class COutputDlg : public console::EditorDialog {
   std::uint8_t currentOutput_ = 1;
   std::array<std::uint8_t, 5> cached_{};
   bool pending_ = false;
+  bool linkGone_ = false;  // the keypad window closed the editor: nothing more is sent
   bool started_ = false;
 };
 

@@ -129,6 +129,8 @@ TEST_F(OutputOptions, AnotherOutputStepsTypedOrClosingWriteTheTogglesFirst) {
     EXPECT_EQ(sent()[1], (Bytes{0x7A, 0x01, 0x03, 0x11}));
     EXPECT_EQ(Times().pauses, (std::vector<int>{750}));
     if (way.nextOutput == 0) {
+      EXPECT_TRUE(dialog->isVisible());  // closes once the panel has had its pause
+      ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible(); }));
       QTest::qWait(30);
       EXPECT_EQ(sent().size(), 2u);
       continue;
@@ -183,7 +185,8 @@ TEST_F(OutputOptions, UnmapAsksThenSendsYesOrNoAfterTheRead) {
     std::vector<Bytes> writes;  // after the load
   } cases[] = {
       {QMessageBox::Yes, false, {Read(0x2B, 1), {0x7A, 0x11}}},
-      {QMessageBox::No, false, {Read(0x2B, 1), {0x7A, 0x10}}},
+      // No leaves the panel on the un-map command: the tab is read again before any toggle.
+      {QMessageBox::No, false, {Read(0x2B, 1), {0x7A, 0x10}, Read(0x22, 1)}},
       // Toggles not yet written go to the option byte before the panel moves to un-map.
       {QMessageBox::Yes, true, {{0x7A, 0x02, 0x11}, Read(0x2B, 1), {0x7A, 0x11}}},
   };
