@@ -30,7 +30,6 @@ constexpr std::uint8_t kPrivilegesParameter = 5;
 constexpr std::uint8_t kRadioTypeParameter = 7;
 constexpr std::uint8_t kRadioUserType = 1;  // the type value of "Radio user"
 constexpr int kHighestUser = 100;
-constexpr int kHighestCodeUser = 20;  // users above are the radio users
 
 using G = CUserCodeDlg::Group;
 // How entering each group positions the panel. The radio type's read is
@@ -282,10 +281,9 @@ void CUserCodeDlg::showType(std::uint8_t value) {
   if (swallow(kTypeParameter)) return;
   const QSignalBlocker quiet(type_);
   type_->clear();
-  for (const params::Choice& choice : params::kUserTypeChoices) {
-    if (choice.value == kRadioUserType && user_ <= kHighestCodeUser) continue;
+  // The types this user may have: "Radio user" only above user 20.
+  for (const params::Choice& choice : params::FindPanelParameter(kTypeParameter, user_)->choices)
     type_->addItem(MapText(choice.text), choice.value);
-  }
   type_->setEnabled(true);
   record().byParameter[kTypeParameter] = value;
   const int at = type_->findData(value);

@@ -7,6 +7,7 @@ namespace params {
 namespace {
 
 constexpr EntityRange kUsers{1, 100};
+constexpr EntityRange kCodeUsers{1, 20};  // never radio users
 constexpr EntityRange kRadioUsers{21, 100};
 constexpr EntityRange kEight{1, 8};
 constexpr EntityRange kStartFinish{1, 2};
@@ -33,7 +34,8 @@ constexpr PanelParameter Text(std::uint8_t p, EntityRange entities, ValueKind ki
 // The user editor's parameters (6, 8 and 11 belong to the map's radio-user items).
 const PanelParameter kUserParameters[] = {
     Text(1, kUsers, ValueKind::Code, 6, "User|Code", "user"),
-    Pick(2, kUsers, kUserTypeChoices, "User|Type", "user"),
+    Pick(2, kCodeUsers, kCodeUserTypeChoices, "User|Type", "user"),
+    Pick(2, kRadioUsers, kUserTypeChoices, "User|Type", "user"),
     Bits(3, kUsers, 0x03, "User|Areas", "user"),
     Bits(4, kUsers, 0xFF, "User|Access", "user"),
     Bits(5, kUsers, 0xFF, "User|Privileges", "user"),

@@ -111,6 +111,8 @@ constexpr Choice kUserTypes[] = {
     {4, CORE_TR_NOOP("ParameterMap", "Either Code and Access Tag")},
 };
 
+constexpr Choice kCodeUserTypes[] = {kUserTypes[0], kUserTypes[2], kUserTypes[3], kUserTypes[4]};
+
 constexpr Choice kRadioUserTypes[] = {
     {0, CORE_TR_NOOP("ParameterMap", "Generic Type")},
     {1, CORE_TR_NOOP("ParameterMap", "Vell Zentaro Type")},
@@ -552,6 +554,7 @@ const ChoiceList kResponseTimeChoices{kResponseTimes};
 const ChoiceList kDetectorTypeChoices{kDetectorTypes};
 const ChoiceList kSiaCodeChoices{kSiaCodes};
 const ChoiceList kUserTypeChoices{kUserTypes};
+const ChoiceList kCodeUserTypeChoices{kCodeUserTypes};
 const ChoiceList kRadioUserTypeChoices{kRadioUserTypes};
 const ChoiceList kPhoneFormatChoices{kPhoneFormats};
 

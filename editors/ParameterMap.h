@@ -70,7 +70,8 @@ extern const ChoiceList kResponseTimeChoices;
 extern const ChoiceList kDetectorTypeChoices;
 extern const ChoiceList kSiaCodeChoices;
 // The special editors' lists.
-extern const ChoiceList kUserTypeChoices;       // parameter 2
+extern const ChoiceList kUserTypeChoices;       // parameter 2 of users 21 to 100
+extern const ChoiceList kCodeUserTypeChoices;   // parameter 2 of users 1 to 20: no "Radio user"
 extern const ChoiceList kRadioUserTypeChoices;  // parameter 7
 extern const ChoiceList kPhoneFormatChoices;    // parameter 0xB6
 

@@ -16,9 +16,9 @@ TEST(PanelParameters, EveryGenericMapRowAndEverySpecialParameterOnce) {
   std::size_t generic = 0;
   for (const params::MapRow& row : params::ParameterMap()) generic += row.isGeneric();
   EXPECT_EQ(generic, 128u);
-  // 128 rows, users 11, phones 8, output options 5 and times 4, daylight saving 4,
-  // keyswitches 2, time zones 4, holidays 1.
-  EXPECT_EQ(params::PanelParameters().size(), 128u + 11 + 8 + 5 + 4 + 4 + 2 + 4 + 1);
+  // 128 rows, users 12 (the type twice: users 1 to 20 and 21 to 100), phones 8,
+  // output options 5 and times 4, daylight saving 4, keyswitches 2, time zones 4, holidays 1.
+  EXPECT_EQ(params::PanelParameters().size(), 128u + 12 + 8 + 5 + 4 + 4 + 2 + 4 + 1);
   std::set<std::pair<int, int>> seen;
   for (const params::PanelParameter& p : params::PanelParameters()) {
     for (int e = p.entities.first; e <= p.entities.last; ++e)
@@ -200,6 +200,9 @@ TEST(ValueCodec, ThePanelRefusesEntriesOutsideTheParameter) {
       {125, 1, {1, 5}, 15u},
       {125, 1, {1, 6}, std::nullopt},
       {127, 1, {7}, std::nullopt},             // 7 is not a detector type
+      {2, 20, {1}, std::nullopt},              // users 1 to 20 are never radio users
+      {2, 20, {4}, 4u},
+      {2, 21, {1}, 1u},
       {0xAC, 1, {2, 3, 5, 9}, 2359u},
       {0xAC, 1, {2, 3, 6, 0}, std::nullopt},
       {0xAC, 1, {2, 4, 0, 0}, std::nullopt},
