@@ -88,19 +88,20 @@ void CHolydayDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length
   const int month = static_cast<int>(reply->number / 100 % 100);
   const int yearByte = static_cast<int>(reply->number / 10000);
   const bool set = day != 0 && month != 0 && yearByte != 0;
-  // A date shown as no holiday is cached as none, so Apply clears only a
-  // holiday the user cleared, never one the panel holds in a form not shown.
-  cached_[slot] = set ? Date{day, month, 2000 + yearByte} : Date{};
-
   QCheckBox* box = boxes_[slot];
   QDateEdit* picker = pickers_[slot];
   box->setEnabled(true);
   box->setChecked(set);
   picker->setEnabled(set);
-  if (!set) return;
-  // A day past the month's end shows as its last day.
-  const QDate first(2000 + yearByte, month, 1);
-  if (first.isValid()) picker->setDate(first.addDays(std::min(day, first.daysInMonth()) - 1));
+  if (set) {
+    // A day past the month's end shows as its last day.
+    const QDate first(2000 + yearByte, month, 1);
+    if (first.isValid()) picker->setDate(first.addDays(std::min(day, first.daysInMonth()) - 1));
+  }
+  // The cache holds what is shown, so Apply writes only what the user
+  // changed, never a date the panel holds in a form no picker can show.
+  const QDate shown = picker->date();
+  cached_[slot] = set ? Date{shown.day(), shown.month(), shown.year()} : Date{};
 }
 
 void CHolydayDlg::apply() {

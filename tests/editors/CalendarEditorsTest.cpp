@@ -399,11 +399,15 @@ TEST_F(Holidays, ApplySetsAndClearsHolidaysInOrderAndSwallowsTheAnswers) {
   EXPECT_TRUE(dialog->datePicker(5)->isEnabled());
 }
 
-TEST_F(Holidays, ApplyLeavesAlonePanelDatesShownAsNoHoliday) {
+TEST_F(Holidays, ApplyLeavesAlonePanelDatesItCannotShowAsTheyAre) {
   answer(3, 25, 12, 0);  // year byte 0
   answer(4, 0, 7, 27);   // no day
   EXPECT_FALSE(dialog->holidayBox(3)->isChecked());
   EXPECT_FALSE(dialog->holidayBox(4)->isChecked());
+  answer(6, 5, 13, 27);   // month 13
+  answer(7, 31, 2, 27);   // 31 February shows as the 28th
+  EXPECT_TRUE(dialog->holidayBox(6)->isChecked());
+  EXPECT_EQ(dialog->datePicker(7)->date(), QDate(2027, 2, 28));
   answer(5, 0, 0, 0);
   click(dialog->holidayBox(5));
   dialog->datePicker(5)->setDate(QDate(2027, 1, 1));
