@@ -63,8 +63,8 @@ void CChPassDlg::accept() {
     return;
   }
   if (confirm_->text() != password) {
-    refuse(QStringLiteral("The password was not correct confirmed.\n"
-                          "Please ensure that password and confirmation match exactly."));
+    refuse(tr("The password was not correct confirmed.\n"
+              "Please ensure that password and confirmation match exactly."));
     return;
   }
   // A password that was not stored must not look changed.

@@ -64,7 +64,9 @@ COutTime::COutTime(QWidget* parent)
     label->setBuddy(field);
     grid->addWidget(label, f, 0);
     grid->addWidget(field, f, 1);
-    grid->addWidget(new QLabel(kFields[f].maximum > 255 ? secondsHint : tenthsHint, this), f, 2);
+    auto* hint = new QLabel(kFields[f].maximum > 255 ? secondsHint : tenthsHint, this);
+    field->setAccessibleDescription(hint->text());  // the unit: seconds or tenths
+    grid->addWidget(hint, f, 2);
     fields_[static_cast<std::size_t>(f)] = field;
     setTabOrder(previous, field);
     previous = field;

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -25,7 +26,6 @@ CSlotTableDlg::CSlotTableDlg(const QString& title, const QString& summary, const
       table_->setItem(r, c, new QTableWidgetItem(rows[r][c]));
   table_->resizeColumnsToContents();
   table_->horizontalHeader()->setStretchLastSection(true);
-  table_->setMinimumSize(760, 320);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -33,6 +33,11 @@ CSlotTableDlg::CSlotTableDlg(const QString& title, const QString& summary, const
   layout->addWidget(summary_);
   layout->addWidget(table_, 1);
   layout->addWidget(buttons);
+  // Wide enough for the menu paths, but never wider than the screen (which
+  // is small at a large scale factor); the table scrolls inside.
+  QSize wanted(760, 420);
+  if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableSize() * 9 / 10);
+  resize(wanted);
 }
 
 QList<QStringList> CSlotTableDlg::rows() const {
