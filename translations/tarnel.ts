@@ -3031,6 +3031,11 @@
         <source>The password could not be stored (error %1).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The password was not correct confirmed.
+Please ensure that password and confirmation match exactly.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>console::CChecker</name>
