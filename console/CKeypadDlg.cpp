@@ -131,6 +131,7 @@ void CKeypadDlg::buildScreen() {
   for (int i = 0; i < 16; ++i) {
     zoneGrid->addWidget(new QLabel(QString::number(i + 1), zonesBox), 0, i, Qt::AlignHCenter);
     zones_[static_cast<std::size_t>(i)] = new CLed(zonesBox);
+    zones_[static_cast<std::size_t>(i)]->setAccessibleName(tr("Zone %1").arg(i + 1));
     zoneGrid->addWidget(zones_[static_cast<std::size_t>(i)], 1, i, Qt::AlignHCenter);
   }
   layout_->addWidget(zonesBox);
@@ -140,6 +141,7 @@ void CKeypadDlg::buildScreen() {
   for (int i = 0; i < 8; ++i) {
     outputGrid->addWidget(new QLabel(QString::number(i + 1), outputsBox), 0, i, Qt::AlignHCenter);
     outputs_[static_cast<std::size_t>(i)] = new CLed(outputsBox);
+    outputs_[static_cast<std::size_t>(i)]->setAccessibleName(tr("Output %1").arg(i + 1));
     outputGrid->addWidget(outputs_[static_cast<std::size_t>(i)], 1, i, Qt::AlignHCenter);
   }
   layout_->addWidget(outputsBox);

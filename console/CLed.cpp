@@ -71,12 +71,16 @@ QPixmap CLed::icon(LedState state, qreal ratio) {
 
 CLed::CLed(QWidget* parent) : QLabel(parent) {
   setFixedSize(kSize, kSize);
-  setPixmap(icon(state_, devicePixelRatioF()));
+  setState(state_);
 }
 
 void CLed::setState(LedState state) {
   state_ = state;
   setPixmap(icon(state, devicePixelRatioF()));
+  // The icon alone says nothing to a screen reader.
+  static const char* const kStateWords[] = {QT_TR_NOOP("Open"),   QT_TR_NOOP("Close"), QT_TR_NOOP("Unknown"),
+                                            QT_TR_NOOP("Tamper"), QT_TR_NOOP("Alarm"), QT_TR_NOOP("Bypass")};
+  setAccessibleDescription(tr(kStateWords[static_cast<int>(state)]));
 }
 
 }  // namespace console

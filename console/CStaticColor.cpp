@@ -15,11 +15,26 @@ CStaticColor::CStaticColor(const QString& text, QWidget* parent)
   QFont bold = font();
   bold.setBold(true);
   setFont(bold);
+  describe();
 }
 
 void CStaticColor::setLit(bool v) {
-  lit_ = v;
+  setLitFlag(v);
   setCurrentColour(v ? litColour_ : darkColour_);
+}
+
+void CStaticColor::setLitFlag(bool v) {
+  lit_ = v;
+  describe();
+}
+
+void CStaticColor::setBlinking(bool v) {
+  blinking_ = v;
+  describe();
+}
+
+void CStaticColor::describe() {
+  setAccessibleDescription(blinking_ ? tr("flashing") : lit_ ? tr("on") : tr("off"));
 }
 
 void CStaticColor::goDark() { setCurrentColour(darkColour_); }

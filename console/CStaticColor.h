@@ -23,9 +23,9 @@ class CStaticColor : public QLabel {
   void showLit() { setLit(true); }
 
   bool isLit() const { return lit_; }
-  void setLitFlag(bool v) { lit_ = v; }
+  void setLitFlag(bool v);
   bool isBlinking() const { return blinking_; }
-  void setBlinking(bool v) { blinking_ = v; }
+  void setBlinking(bool v);
 
   QColor currentColour() const { return current_; }
   void setCurrentColour(const QColor& c);
@@ -38,6 +38,8 @@ class CStaticColor : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void describe();  // for screen readers, which cannot see the colour
+
   bool blinking_ = false;
   bool lit_ = false;
   QColor current_;

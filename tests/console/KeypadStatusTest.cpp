@@ -1,5 +1,6 @@
 // What the panel's frames do to the keypad window, how they are routed to
 // the open editor, and what a lost link resets.
+#include <QAccessible>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -9,6 +10,7 @@
 #include "console/CLed.h"
 #include "console/EditorDialog.h"
 #include "tests/console/ConsoleTestSupport.h"
+#include "tests/support/Accessibility.h"
 
 using console::CKeypadDlg;
 using console::CStaticColor;
@@ -88,6 +90,16 @@ TEST_F(KeypadStatus, ZoneFrameSelectsItsBankAndLaterRulesWin) {
   feed({0x12, 0x00, 0x00, 0x00, 0x00, 0x80, 0x00, 0x7E});
   EXPECT_EQ(window->zone(8)->state(), LedState::Tamper);
   EXPECT_EQ(window->zone(12)->state(), LedState::Bypass);
+
+  // A screen reader hears which indicator it is and what it shows.
+  const auto description = [](QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+  };
+  EXPECT_EQ(testseams::AccessibleName(window->zone(8)), QStringLiteral("Zone 8"));
+  EXPECT_EQ(description(window->zone(8)), QStringLiteral("Tamper"));
+  EXPECT_EQ(description(window->zone(14)), QStringLiteral("Close"));
+  EXPECT_EQ(testseams::AccessibleName(window->output(3)), QStringLiteral("Output 3"));
+  EXPECT_EQ(description(window->output(3)), QStringLiteral("Unknown"));
 }
 
 TEST_F(KeypadStatus, BypassLampFollowsItsOwnRules) {
@@ -121,6 +133,8 @@ TEST_F(KeypadStatus, BypassLampFollowsItsOwnRules) {
 TEST_F(KeypadStatus, TroubleAndFailureLampsFromTheSystemFrame) {
   feed({0x10, 0x07, 0x03, 0x05, 0x12, 0x7E});
   EXPECT_TRUE(window->lamp(CKeypadDlg::Battery)->isBlinking());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->lamp(CKeypadDlg::Battery))->text(QAccessible::Description),
+            QStringLiteral("flashing"));
   EXPECT_TRUE(window->lamp(CKeypadDlg::Power)->isBlinking());
   EXPECT_FALSE(window->lamp(CKeypadDlg::Fuse)->isBlinking());
   EXPECT_TRUE(window->lamp(CKeypadDlg::Trouble)->isBlinking());
@@ -131,6 +145,9 @@ TEST_F(KeypadStatus, TroubleAndFailureLampsFromTheSystemFrame) {
   EXPECT_FALSE(window->lamp(CKeypadDlg::Battery)->isBlinking());
   EXPECT_FALSE(window->lamp(CKeypadDlg::Trouble)->isBlinking());
   EXPECT_TRUE(window->lamp(CKeypadDlg::Trouble)->isLit());  // byte 3 bit 2
+  for (const auto& [lamp, said] : {std::pair{CKeypadDlg::Trouble, "on"}, std::pair{CKeypadDlg::Ready, "off"}})
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->lamp(lamp))->text(QAccessible::Description),
+              QString::fromLatin1(said));
   EXPECT_FALSE(window->lamp(CKeypadDlg::Program)->isLit());
   EXPECT_FALSE(window->lamp(CKeypadDlg::Ready)->isLit());
 }
