@@ -3257,6 +3257,41 @@ Please ensure that password and confirmation match exactly.</source>
         <source>Open panel file…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Zone %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>console::CLed</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bypass</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>console::CPassDlg</name>
@@ -3270,6 +3305,21 @@ Please ensure that password and confirmation match exactly.</source>
     </message>
     <message>
         <source>Remember</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>console::CStaticColor</name>
+    <message>
+        <source>flashing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
