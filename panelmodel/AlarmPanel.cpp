@@ -36,8 +36,17 @@ AlarmPanel::AlarmPanel(Codes codes) : parameters_(codes) {}
 void AlarmPanel::pressKey(std::uint8_t key) {
   idleSeconds_ = 0;
   // In program mode the keys write installer parameters (the panel model
-  // hands them to the parameters); command keys have no meaning there.
-  if (programMode_) return;
+  // hands them to the parameters); of the command keys only the installer
+  // code counts: a PC that lost its link comes back in command mode and
+  // types it again, and must hear that the panel is in program mode.
+  if (programMode_) {
+    const bool installerCode =
+        key == panel::key::kNo || (entry_ == Entry::Installer && (key <= 9 || key == panel::key::kEnter));
+    if (!installerCode) {
+      startEntry(Entry::None);
+      return;
+    }
+  }
   if (key <= 9) {
     if (entry_ == Entry::None) startEntry(Entry::Code);
     const bool list = entry_ == Entry::Bypass || entry_ == Entry::Output;

@@ -30,6 +30,8 @@ class PanelDiagnostics {
                             const std::tm& clock);
   // A key in program mode: ENTER hands out the waiting action, every key forgets it.
   std::optional<Action> key(std::uint8_t key);
+  // Leaving program mode forgets a waiting action too.
+  void forget() { waiting_.reset(); }
   // Does what the action says and logs it in the event memory.
   static void CarryOut(Action action, AlarmPanel& panel, EventMemory& memory, const std::tm& clock);
 

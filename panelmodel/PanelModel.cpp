@@ -130,7 +130,7 @@ void PanelModel::receive(Bytes bytes) {
       case ParseState::InFrame: {
         if (b == panel::kDelimiter && message_.size() == 1) break;  // doubled opener
         if (message_.size() >= kMaxMessage) {
-          parse_ = ParseState::Idle;
+          parse_ = b == panel::kDelimiter ? ParseState::Idle : ParseState::Overlong;
           break;
         }
         const bool ends = b == panel::kDelimiter && !delimiterIsBody();
@@ -142,6 +142,9 @@ void PanelModel::receive(Bytes bytes) {
         }
         break;
       }
+      case ParseState::Overlong:
+        if (b == panel::kDelimiter) parse_ = ParseState::Idle;
+        break;
       case ParseState::InKeys:
         if (b == panel::kDelimiter || b == panel::kKeystrokeLead) {
           flushKeys();
@@ -176,6 +179,7 @@ void PanelModel::handleFrame(Bytes frame) {
   if (frame.empty()) return;
   if (frame[0] == panel::kTypeLeaveProgram) {
     panel_.leaveProgramMode();
+    diagnostics_.forget();
     publishChanges();
   } else if (frame[0] == panel::kTypeKey && frame.size() >= 3 && frame[1] == panel::kPcMarker) {
     handleKey(frame[2]);

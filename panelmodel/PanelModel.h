@@ -70,7 +70,8 @@ class PanelModel {
   void sendVersion();
 
  private:
-  enum class ParseState { Idle, InFrame, InKeys };
+  // Overlong: a frame too long to be one, skipped to its end so its tail is not taken as keys.
+  enum class ParseState { Idle, InFrame, InKeys, Overlong };
   void flushKeys();
   // Whether a 0x7E now is a body byte: the parameter or entity of a read
   // request (parameter 126 is 0x7E) rather than the frame's end.

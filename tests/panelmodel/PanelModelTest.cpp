@@ -235,6 +235,12 @@ TEST_F(PanelModelTest, InstallerCodeEntersProgramModeAndTheFrameLeavesIt) {
 
   pc({0x7A, 1, 2, 3, 4, 0x11});  // command keys mean nothing in program mode
   EXPECT_EQ(model.panel().armedAreas(), 0);
+  EXPECT_TRUE(take().empty());
+  // A PC back after a lost link types the code again: told, and still in program mode.
+  pc({0x7A, 0x10, 9, 9, 9, 9, 0x11});
+  EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x1F, 0x07, 0x02, 0x00, 0x7E}}));
+  pc({0x7A, 0x10, 9, 9, 9, 8, 0x11});
+  EXPECT_TRUE(take().empty());
 
   pc({0x7E, 0xA0, 0x07, 0x00, 0x7E});
   EXPECT_EQ(take(), (std::vector<Frame>{{0x7E, 0x10, 0x00, 0x00, 0x01, 0x00, 0x7E}}));
@@ -248,6 +254,15 @@ TEST_F(PanelModelTest, ProgramModeEnteredAtThePanelIsToldAsAfterTheCodeAndTakesP
                                         {0x7E, 0x10, 0x00, 0x00, 0x01, 0x10, 0x7E}}));
   pc({0x7E, 0xAB, 0x07, 0x00, 0x3C, 0x00, 0x01, 0x7E, 0x7A, 4, 5, 0x11});
   EXPECT_EQ(model.panel().parameters().value(60, 1)->number, 45u);
+
+  // A frame too long to be one is skipped to its end: no byte of it is a key.
+  Frame overlong{0x7E};
+  overlong.insert(overlong.end(), 300, 0x00);
+  overlong.insert(overlong.end(), {0x7A, 0x05, 0x11, 0x7E});
+  model.receive(overlong);
+  EXPECT_EQ(model.panel().parameters().value(60, 1)->number, 45u);
+  pc({0x7A, 3, 0, 0x11});  // and what follows it is read again
+  EXPECT_EQ(model.panel().parameters().value(60, 1)->number, 30u);
 }
 
 TEST_F(PanelModelTest, InstallerCodeIsRefusedWhileArmed) {

@@ -289,6 +289,14 @@ TEST_F(PanelParametersTest, RestoresPutBackFactoryCodesAndPhonesOrEverything) {
   EXPECT_EQ(store.value(0xB5, 3)->text, "");
   EXPECT_EQ(store.value(60, 1)->number, 9u);
 
+  // An action waiting for ENTER is forgotten when program mode ends.
+  pc({0x7E, 0xAB, 0x07, 0x00, 0xC8, 0x00, 0x0A, 0x7E});
+  leaveProgramMode();
+  pc({0x7A, 0x10, 9, 9, 9, 9, 0x11});
+  ASSERT_TRUE(model.panel().programMode());
+  pc({0x7A, 0x11});
+  EXPECT_EQ(store.value(60, 1)->number, 9u);
+
   pc({0x7E, 0xAB, 0x07, 0x00, 0xC8, 0x00, 0x0A, 0x7E, 0x7A, 0x11});
   EXPECT_EQ(store.value(60, 1)->number, 60u);
 }
