@@ -11,8 +11,10 @@ namespace sim {
 
 PanelSimulator::PanelSimulator(PanelSimulatorOptions options, std::unique_ptr<PanelModel> model, QObject* parent)
     : QObject(parent), options_(std::move(options)), model_(std::move(model)) {
+  // The panel's clock runs whether or not a PC is connected.
   clock_.setInterval(1000);
   connect(&clock_, &QTimer::timeout, this, [this] { model_->tick(); });
+  clock_.start();
   connect(&server_, &QTcpServer::newConnection, this, &PanelSimulator::onNewConnection);
   // A real module keeps calling until the PC takes the call, and calls again
   // when the link drops.
@@ -90,7 +92,6 @@ void PanelSimulator::attach(QTcpSocket* socket, ModuleEndpoint::Role role) {
   connect(endpoint, &ModuleEndpoint::linkUp, this, [this] {
     print(QStringLiteral("link up"));
     model_->linkUp();
-    clock_.start();
   });
   connect(endpoint, &ModuleEndpoint::dataReceived, this, [this](const QByteArray& bytes) {
     model_->receive(PanelModel::Bytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
@@ -98,7 +99,6 @@ void PanelSimulator::attach(QTcpSocket* socket, ModuleEndpoint::Role role) {
   });
   connect(endpoint, &ModuleEndpoint::closed, this, [this, endpoint] {
     print(QStringLiteral("link closed"));
-    if (link_ == endpoint) clock_.stop();
     endpoint->deleteLater();
     if (options_.exitWhenLinkCloses) QCoreApplication::quit();
   });

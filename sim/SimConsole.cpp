@@ -23,11 +23,13 @@ StdinCommands::StdinCommands(std::function<bool(const QString&)> handler, QObjec
 void StdinCommands::onReadable() {
   char buffer[4096];
   const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-  if (n <= 0) {
+  if (n > 0) {
+    pending_.append(buffer, n);
+  } else {
     notifier_.setEnabled(false);
-    return;
+    if (pending_.isEmpty()) return;
+    pending_.append('\n');  // a last command without its newline still counts
   }
-  pending_.append(buffer, n);
   qsizetype newline;
   while ((newline = pending_.indexOf('\n')) >= 0) {
     const QString line = QString::fromUtf8(pending_.left(newline));
@@ -169,17 +171,19 @@ bool RunPanelCommand(PanelModel& model, const QStringList& words) {
       done = true;
     }
   } else if (verb == QLatin1String("clock") && words.size() == 3) {
-    const QDateTime when = QDateTime::fromString(words[1] + QLatin1Char(' ') + words[2],
-                                                 QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (when.isValid() && when.date().year() >= 2000 && when.date().year() <= 2255) {
+    // Date and time apart: the panel's clock has no time zone, so an hour
+    // the host's zone skips (a daylight-saving change) is still a panel time.
+    const QDate date = QDate::fromString(words[1], QStringLiteral("yyyy-MM-dd"));
+    const QTime time = QTime::fromString(words[2], QStringLiteral("HH:mm:ss"));
+    if (date.isValid() && time.isValid() && date.year() >= 2000 && date.year() <= 2255) {
       std::tm tm{};
-      tm.tm_year = when.date().year() - 1900;
-      tm.tm_mon = when.date().month() - 1;
-      tm.tm_mday = when.date().day();
-      tm.tm_hour = when.time().hour();
-      tm.tm_min = when.time().minute();
-      tm.tm_sec = when.time().second();
-      tm.tm_wday = when.date().dayOfWeek() % 7;  // Qt counts Monday 1 .. Sunday 7
+      tm.tm_year = date.year() - 1900;
+      tm.tm_mon = date.month() - 1;
+      tm.tm_mday = date.day();
+      tm.tm_hour = time.hour();
+      tm.tm_min = time.minute();
+      tm.tm_sec = time.second();
+      tm.tm_wday = date.dayOfWeek() % 7;  // Qt counts Monday 1 .. Sunday 7
       model.setClock(tm);
       model.sendClock();
       return true;

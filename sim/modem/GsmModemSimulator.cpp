@@ -46,8 +46,10 @@ GsmModemSimulator::GsmModemSimulator(GsmModemOptions options, std::unique_ptr<Pa
   });
   step_.setInterval(std::max(options_.stepMs, 1));
   connect(&step_, &QTimer::timeout, this, &GsmModemSimulator::nextStep);
+  // The panel's clock runs whether or not a call is up.
   clock_.setInterval(1000);
   connect(&clock_, &QTimer::timeout, this, [this] { model_->tick(); });
+  clock_.start();
 }
 
 GsmModemSimulator::~GsmModemSimulator() { unplug(); }
@@ -124,7 +126,6 @@ void GsmModemSimulator::handlePayload(const std::vector<std::uint8_t>& payload) 
         state_ = State::InCall;
         print(QStringLiteral("call established"));
         model_->linkUp();
-        clock_.start();
       } else if (payload == std::vector<std::uint8_t>{kEndOfCall}) {
         endCall(QStringLiteral("call ended"));
       }
@@ -196,7 +197,6 @@ void GsmModemSimulator::nextStep() {
 
 void GsmModemSimulator::endCall(const QString& why) {
   step_.stop();
-  clock_.stop();
   script_.clear();
   state_ = State::Idle;
   print(why);
@@ -230,7 +230,6 @@ void GsmModemSimulator::writeRaw(std::span<const std::uint8_t> bytes) {
 void GsmModemSimulator::unplug() {
   readable_.reset();
   step_.stop();
-  clock_.stop();
   if (slave_ >= 0) ::close(slave_);
   if (master_ >= 0) ::close(master_);
   slave_ = master_ = -1;

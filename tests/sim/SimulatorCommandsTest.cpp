@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <vector>
 
 #include "sim/PanelSimulator.h"
@@ -66,6 +67,19 @@ TEST_F(SimulatorCommandsTest, AreaOutputTroubleAndClockCommands) {
   sent.clear();
   ASSERT_TRUE(simulator->command(QStringLiteral("clock 2024-05-12 08:47:30")));
   EXPECT_EQ(sent, (std::vector<Frame>{{0x7E, 0x54, 0x00, 0x02, 0x0F, 0x1E, 0x0C, 0x05, 0x18, 0x7E}}));
+
+  // The panel's clock has no time zone: an hour the host's zone skips is still a time.
+  const QByteArray zone = qgetenv("TZ");
+  qputenv("TZ", "Europe/Berlin");
+  tzset();
+  sent.clear();
+  EXPECT_TRUE(simulator->command(QStringLiteral("clock 2026-03-29 02:30:00")));
+  EXPECT_EQ(sent, (std::vector<Frame>{{0x7E, 0x54, 0x00, 0x00, 0x96, 0x00, 0x1D, 0x03, 0x1A, 0x7E}}));
+  if (zone.isNull())
+    qunsetenv("TZ");
+  else
+    qputenv("TZ", zone);
+  tzset();
 }
 
 TEST_F(SimulatorCommandsTest, MalformedCommandsAreRefusedAndChangeNothing) {
