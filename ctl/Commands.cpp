@@ -134,7 +134,11 @@ std::variant<PanelImage, int> LoadPanelFile(const QString& path, Progress& progr
     Say(progress, Tr("cannot read %1: %2").arg(path, file.errorString()));
     return kFileRefused;
   }
-  const QByteArray text = file.readAll();
+  const QByteArray text = file.read(static_cast<qint64>(panelfiles::kMaxPanelFileBytes) + 1);
+  if (static_cast<std::size_t>(text.size()) > panelfiles::kMaxPanelFileBytes) {
+    Say(progress, Tr("%1: too large to be a panel file; nothing is written from it").arg(path));
+    return kFileRefused;
+  }
   auto read = panelfiles::ReadPanelFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
   if (const auto* error = std::get_if<panelfiles::FileError>(&read)) {
     Say(progress, Tr("%1: %2; nothing is written from it").arg(path, QString::fromStdString(panelfiles::Describe(*error))));

@@ -37,16 +37,18 @@ int RunCtl(const CtlOptions& options) {
   // A reader of our output that went away must not end the run before the
   // panel is out of program mode.
   std::signal(SIGPIPE, SIG_IGN);
-  Interrupts interrupts;
   Progress progress(!options.quiet);
 
   // Files are checked before the panel is called: a refused file writes nothing.
+  // Ctrl+C still ends a read that blocks (a pipe nobody writes to): the
+  // interrupts are caught only from here on.
   panelfiles::PanelImage file;
   if (options.command == Command::Compare || options.command == Command::Restore) {
     auto loaded = LoadPanelFile(options.file, progress);
     if (const int* refused = std::get_if<int>(&loaded)) return *refused;
     file = std::get<panelfiles::PanelImage>(std::move(loaded));
   }
+  Interrupts interrupts;
   if (options.command == Command::Backup && !QFileInfo(options.file).absoluteDir().exists()) {
     Say(progress, Tr("cannot write %1: its folder does not exist").arg(options.file));
     return kFileRefused;

@@ -42,6 +42,10 @@ struct FileError {
 // The image a file holds, or why it is refused: text that is not TOML, a
 // format other than this program's, an unknown parameter, a value the
 // parameter does not keep. A refused file gives no image at all.
+// Far above any panel file (about 150 KB): read at most one byte more, since
+// a pipe or device reports no size, and refuse what is bigger.
+inline constexpr std::size_t kMaxPanelFileBytes = 4 * 1024 * 1024;
+
 std::variant<PanelImage, FileError> ReadPanelFile(std::string_view text);
 
 // "line 12: ..." or the message alone.

@@ -22,9 +22,6 @@ namespace {
 using console::FileMenuItem;
 using Outcome = PanelTransferJob::Outcome;
 
-// Far above any panel file (about 150 KB); a bigger file is not read in.
-constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
-
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 QString ValueText(int slot, const std::optional<params::Value>& value, const QString& unknown) {
@@ -66,9 +63,8 @@ std::optional<PanelFileCommands::ChosenFile> PanelFileCommands::chooseAndRead(co
     platform::ShowMessage(&window_, caption, tr("%1 cannot be read:\n%2").arg(Shown(path), file.errorString()));
     return std::nullopt;
   }
-  // Read with a limit rather than by size: a device or pipe reports none.
-  const QByteArray text = file.read(kMaxFileBytes + 1);
-  if (text.size() > kMaxFileBytes) {
+  const QByteArray text = file.read(static_cast<qint64>(kMaxPanelFileBytes) + 1);
+  if (static_cast<std::size_t>(text.size()) > kMaxPanelFileBytes) {
     platform::ShowMessage(&window_, caption, tr("%1 is too large to be a panel file.").arg(Shown(path)));
     return std::nullopt;
   }

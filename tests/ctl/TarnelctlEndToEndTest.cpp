@@ -273,6 +273,11 @@ TEST_F(TarnelctlTest, RefusedFilesNameTheLineAndWriteNothing) {
       EXPECT_TRUE(received(from).isEmpty()) << simSince(from).toStdString();
     }
   }
+  // A device that never ends is read only as far as a panel file can go.
+  const ToolRun endless = run(programMode() + QStringList{"restore", "/dev/zero"});
+  EXPECT_EQ(endless.exitCode, 4);
+  EXPECT_TRUE(endless.err.startsWith(QStringLiteral("tarnelctl: /dev/zero: too large to be a panel file")))
+      << endless.err.toStdString();
   EXPECT_EQ(simParam(60, 1), QStringLiteral("sim: param 60/1 = 60"));
 }
 
