@@ -8,13 +8,23 @@ namespace {
 // Replies for parameter 126 (0x7E) arrive cut at their parameter byte, so
 // they never name their entity: only one of them may be asked at a time.
 bool LosesEntity(int slot) { return AllSlots()[static_cast<std::size_t>(slot)].parameter->parameter == panel::kDelimiter; }
+
+// The fence: the panel's software version (diagnostics), which no slot reads.
+constexpr std::uint8_t kFenceParameter = 200;
+constexpr std::uint8_t kFenceEntity = 1;
 }  // namespace
 
-PanelReader::PanelReader(std::vector<int> slots)
-    : slots_(std::move(slots)), queue_(slots_), attempts_(AllSlots().size(), 0) {}
+PanelReader::PanelReader(std::vector<int> slots, bool fenceFirst)
+    : slots_(std::move(slots)), queue_(slots_), attempts_(AllSlots().size(), 0), fenceDue_(fenceFirst) {}
 
 std::optional<panel::FrameBytes> PanelReader::nextRequest() {
   if (waiting() || next_ >= queue_.size()) return std::nullopt;
+  if (fenceDue_) {
+    fenceDue_ = false;
+    fenceInFlight_ = true;
+    ++fenceAttempts_;
+    return panel::ParamReadRequest(kFenceParameter, kFenceEntity);
+  }
   panel::FrameBytes requests;
   bool entitylessAsked = false;
   while (next_ < queue_.size() && static_cast<int>(inFlight_.size()) < kBatch) {
@@ -35,6 +45,11 @@ std::optional<panel::FrameBytes> PanelReader::nextRequest() {
 bool PanelReader::takeFrame(const std::uint8_t* frame, std::size_t length) {
   const std::optional<params::Reply> reply = params::DecodeReply(frame, length);
   if (!reply) return false;
+  if (fenceInFlight_) {
+    if (reply->parameter != kFenceParameter || reply->entity != kFenceEntity) return false;
+    fenceInFlight_ = false;
+    return true;
+  }
   const auto it = std::ranges::find_if(inFlight_, [&](int slot) {
     const Slot& s = AllSlots()[static_cast<std::size_t>(slot)];
     if (s.parameter->parameter != reply->parameter) return false;
@@ -51,9 +66,19 @@ bool PanelReader::takeFrame(const std::uint8_t* frame, std::size_t length) {
 }
 
 void PanelReader::timedOut() {
+  if (fenceInFlight_) {
+    // Its reply is lost or late: ask it again, a few times, then read on without it.
+    fenceInFlight_ = false;
+    fenceDue_ = fenceAttempts_ < kAttempts;
+    return;
+  }
   std::vector<int> again;
   for (const int slot : inFlight_)
     if (attempts_[static_cast<std::size_t>(slot)] < kAttempts) again.push_back(slot);
+  if (std::ranges::any_of(inFlight_, LosesEntity)) {
+    fenceDue_ = true;
+    fenceAttempts_ = 0;
+  }
   inFlight_.clear();
   queue_.insert(queue_.begin() + static_cast<std::ptrdiff_t>(next_), again.begin(), again.end());
 }

@@ -24,19 +24,28 @@ class PanelReader {
   // Times a slot is asked for before it is given up.
   static constexpr int kAttempts = 3;
 
-  explicit PanelReader(std::vector<int> slots);
+  // The panel answers in order, but late: a reply may come after its read
+  // was given up, or belong to a read sent before this reader (a write's
+  // positioning read holds the old value). Then the reader first asks a
+  // fence, a read no slot uses, and takes no reply until the fence's reply
+  // has come: every older reply has arrived by then. fenceFirst asks it
+  // before the first batch.
+  explicit PanelReader(std::vector<int> slots, bool fenceFirst = false);
 
-  // The read requests of the next batch, or nothing while a batch waits for
-  // its replies or when every slot is answered or given up.
+  // The read requests of the next batch (or the fence), or nothing while a
+  // batch waits for its replies or when every slot is answered or given up.
   std::optional<panel::FrameBytes> nextRequest();
-  // A frame from the panel; true when it answered a slot being read.
+  // A frame from the panel; true when it answered a slot being read, or was
+  // the fence's reply.
   bool takeFrame(const std::uint8_t* frame, std::size_t length);
   // The waiting batch was not fully answered in time: its slots that are
   // still open go back to be asked again, until they have had kAttempts.
+  // A reply to an entity-less read may still come and would be taken for
+  // the next one asked, so the fence goes first.
   void timedOut();
 
-  bool waiting() const { return !inFlight_.empty(); }
-  bool finished() const { return inFlight_.empty() && next_ >= queue_.size(); }
+  bool waiting() const { return !inFlight_.empty() || fenceInFlight_; }
+  bool finished() const { return !waiting() && next_ >= queue_.size(); }
   int total() const { return static_cast<int>(slots_.size()); }
   int answered() const { return answered_; }
   const PanelImage& image() const { return image_; }
@@ -51,6 +60,9 @@ class PanelReader {
   std::vector<int> attempts_;  // per slot index of AllSlots()
   PanelImage image_;
   int answered_ = 0;
+  bool fenceDue_ = false;
+  bool fenceInFlight_ = false;
+  int fenceAttempts_ = 0;
 };
 
 // One write: the read request that positions the panel on the slot and the

@@ -40,7 +40,9 @@ void PanelTransferJob::startReading(std::vector<int> toRead, Stage stage) {
   running_ = true;
   stopRequested_ = false;
   stage_ = stage;
-  reader_.emplace(std::move(toRead));
+  // The replies to the writes' positioning reads hold the old values and may
+  // still be on their way: reading back waits until they are past.
+  reader_.emplace(std::move(toRead), stage == Stage::Verifying);
   emit progress(stage_, 0, reader_->total());
   if (running_) pump();
 }
@@ -93,11 +95,16 @@ void PanelTransferJob::readingDone() {
     writeNext();
     return;
   }
-  // Verifying: what the panel holds now decides what it took.
+  // Verifying: what the panel holds now decides what it took. Of an option
+  // byte only the options an editor shows were written.
   for (const WriteStep& step : plan_.steps) {
     const auto& now = reader.image().at(step.slot);
+    const auto& want = wanted_.at(step.slot);
     if (now) panel_.set(step.slot, *now);
-    (now == wanted_.at(step.slot) ? report_.written : report_.notTaken).push_back(step.slot);
+    const params::PanelParameter& p = *AllSlots()[static_cast<std::size_t>(step.slot)].parameter;
+    const bool taken = now && want &&
+                       (p.kind == params::ValueKind::Options ? ((now->number ^ want->number) & p.bits) == 0 : now == want);
+    (taken ? report_.written : report_.notTaken).push_back(step.slot);
   }
   finish(Outcome::Done);
 }

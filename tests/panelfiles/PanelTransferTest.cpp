@@ -115,6 +115,42 @@ TEST(PanelReading, RepliesThatLoseTheirEntityAreAskedOneAtATime) {
   EXPECT_EQ(reader.image().at(SlotIndex(126, 1)), (params::Value{5, {}}));
 }
 
+TEST(PanelReading, ALateReplyOfAGivenUpReadIsNotTakenForTheNextOne) {
+  const Bytes fence{0x7E, 0xAB, 0x07, 0x00, 0xC8, 0x00, 0x01, 0x7E};
+  const Bytes fenceReply{0x18, 0x07, 0x00, 0xD2, 0xC8, 0x01, 0x7E};
+  PanelReader reader(Slots({{126, 1}, {126, 2}}));
+  ASSERT_TRUE(reader.nextRequest());
+  reader.timedOut();  // zone 1's reply is late, not lost
+  // Before zone 1 is asked again, the software version: what comes before its answer is old.
+  const auto fenceSent = reader.nextRequest();
+  ASSERT_TRUE(fenceSent);
+  EXPECT_EQ(View(*fenceSent), fence);
+  EXPECT_FALSE(reader.nextRequest());
+  EXPECT_FALSE(Feed(reader, Bytes{0x17, 0x07, 0x01, 0x7E}));  // zone 1's late reply
+  EXPECT_TRUE(Feed(reader, fenceReply));
+  ASSERT_TRUE(reader.nextRequest());  // zone 1 again
+  EXPECT_TRUE(Feed(reader, Bytes{0x17, 0x07, 0x01, 0x7E}));
+  const auto zone2 = reader.nextRequest();
+  ASSERT_TRUE(zone2);
+  EXPECT_EQ(View(*zone2), (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x7E, 0x00, 0x02, 0x7E}));
+  EXPECT_TRUE(Feed(reader, Bytes{0x17, 0x07, 0x02, 0x7E}));
+  EXPECT_EQ(reader.image().at(SlotIndex(126, 1)), (params::Value{1, {}}));
+  EXPECT_EQ(reader.image().at(SlotIndex(126, 2)), (params::Value{2, {}}));
+  EXPECT_TRUE(reader.finished());
+
+  // A fence that is never answered is asked three times, then the reading goes on.
+  PanelReader deaf(Slots({{60, 1}}), true);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const auto sent = deaf.nextRequest();
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(View(*sent), fence);
+    deaf.timedOut();
+  }
+  const auto read = deaf.nextRequest();
+  ASSERT_TRUE(read);
+  EXPECT_EQ(View(*read), (Bytes{0x7E, 0xAB, 0x07, 0x00, 60, 0x00, 1, 0x7E}));
+}
+
 TEST(RestorePlan, WritesWhatDiffersAsTheEditorsWouldWithTheirPauses) {
   PanelImage panel;
   PanelImage wanted;
