@@ -120,7 +120,11 @@ std::variant<PanelImage, FileError> ReadPanelFile(std::string_view text) {
   try {
     root = toml::parse(text);
   } catch (const toml::parse_error& error) {
-    return FileError{static_cast<int>(error.source().begin.line), std::string(error.description())};
+    const int line = static_cast<int>(error.source().begin.line);
+    // The parser's own words for this case garble the key.
+    if (error.description().find("cannot redefine existing") != std::string_view::npos)
+      return FileError{line, "this key is given a second time; a panel file names each parameter once"};
+    return FileError{line, std::string(error.description())};
   }
 
   const toml::node* format = root.get("format");

@@ -74,7 +74,7 @@ TEST(PanelFile, RefusesAFileWithTheLineAtFault) {
     std::string says;
   } cases[] = {
       {head + "\"P60 area A\" = 60\n\"P60 area B\" = \n", 5, ""},
-      {head + "\"P60 area A\" = 60\n\"P60 area A\" = 61\n", 5, ""},
+      {head + "\"P60 area A\" = 60\n\"P60 area A\" = 61\n", 5, "this key is given a second time"},
       {head + "\"P60 area A\" = 60\n\"P61 zone 3\" = 1\n", 5, "unknown parameter \"P61 zone 3\""},
       {head + "\"P125 zone 9\" = 1\n", 4, "unknown parameter"},
       {head + "\"P60 area A\" = 256\n", 4, "P60 area A (Area > Armed Exit Delay Time) must be a number from 0 to 255"},
