@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <set>
 
+#include "ctl/CtlText.h"
 #include "ctl/ExitCode.h"
 #include "ctl/PanelSession.h"
 #include "ctl/Progress.h"
@@ -27,8 +28,6 @@ using panelfiles::PanelTransferJob;
 constexpr int kEventSilenceMs = 2000;
 // The panel sends its whole status as soon as the link stands.
 constexpr int kStatusWaitMs = 3000;
-
-QString Tr(const char* text) { return QCoreApplication::translate("tarnelctl", text); }
 
 std::string TranslateCoreText(const char* context, const char* text) {
   return QCoreApplication::translate(context, text).toStdString();

@@ -5,6 +5,7 @@
 
 #include "connect/ConnectAttempt.h"
 #include "console/CommandKeys.h"
+#include "ctl/CtlText.h"
 #include "link/LinkHandshake.h"
 #include "platform/CommandLine.h"
 
@@ -16,8 +17,6 @@ using connection::kMaxPhoneChars;
 using connection::kMinModulePasswordChars;
 using connection::kModulePort;
 constexpr int kMaxModulePasswordChars = static_cast<int>(panel::kMaxPasswordChars);
-
-QString Tr(const char* text) { return QCoreApplication::translate("tarnelctl", text); }
 
 bool AllDigits(const QString& text) {
   return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });

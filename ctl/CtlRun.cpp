@@ -7,6 +7,7 @@
 #include <csignal>
 
 #include "ctl/Commands.h"
+#include "ctl/CtlText.h"
 #include "ctl/ExitCode.h"
 #include "ctl/Interrupts.h"
 #include "ctl/PanelSession.h"
@@ -16,8 +17,6 @@
 
 namespace ctl {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("tarnelctl", text); }
 
 int RunCommand(PanelSession& session, const CtlOptions& options, const panelfiles::PanelImage& file,
                Progress& progress) {

@@ -4,10 +4,10 @@
 #include <QStringList>
 #include <variant>
 
+#include "ctl/CtlText.h"
+
 namespace ctl {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("tarnelctl", text); }
 
 template <typename... Handlers>
 struct Overloaded : Handlers... {
@@ -82,10 +82,10 @@ QString FormatStatus(const StatusView& view) {
   line(Tr("outputs on"), view.outputs ? Numbers(*view.outputs, 8) : Unknown());
   QStringList troubles;
   if (view.lamps) {
-    const std::pair<std::uint8_t, const char*> kTroubles[] = {{0x01, QT_TRANSLATE_NOOP("tarnelctl", "battery")},
-                                                             {0x02, QT_TRANSLATE_NOOP("tarnelctl", "power")},
-                                                             {0x04, QT_TRANSLATE_NOOP("tarnelctl", "fuse")},
-                                                             {0x08, QT_TRANSLATE_NOOP("tarnelctl", "line")}};
+    const std::pair<std::uint8_t, const char*> kTroubles[] = {{0x01, QT_TRANSLATE_NOOP("ctl", "battery")},
+                                                             {0x02, QT_TRANSLATE_NOOP("ctl", "power")},
+                                                             {0x04, QT_TRANSLATE_NOOP("ctl", "fuse")},
+                                                             {0x08, QT_TRANSLATE_NOOP("ctl", "line")}};
     for (const auto& [bit, name] : kTroubles)
       if (view.lamps->troubles & bit) troubles << Tr(name);
   }

@@ -3382,6 +3382,463 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
 </context>
 <context>
+    <name>ctl</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping after the parameter under way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: too large to be a panel file; nothing is written from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing is written from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interrupted: nothing was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link was lost after %1 of %2 parameters: nothing was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 parameters saved to %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel did not answer %1 parameters, which the file lacks: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link was lost while reading the panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no answer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel holds what %1 holds (%2 parameters).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 parameters differ.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel did not answer %1 parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run was interrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not taken, the panel holds another value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panel: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written but not read back, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would be written, panel -&gt; file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written, the panel did not answer when read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written, only options no editor shows differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel holds what %1 holds: nothing to write.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link was lost while reading the panel: nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link was lost: %1 written, %2 not written; run restore again to write the rest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel was in program mode: leaving it to read the events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading events: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link was lost after %1 events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 events saved to %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link to the panel was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands:
+  backup FILE            save every parameter of the panel to FILE (a panel file)
+  compare FILE           show where the panel differs from FILE: menu title, entity,
+                         panel value, file value
+  restore FILE           write what differs from FILE to the panel, then read it back and
+                         report what was written, not taken and not written, and why;
+                         --dry-run only reports what would be written
+  events                 every event of the panel&apos;s memory, newest first, as the event
+                         window shows them, or as CSV with --csv
+  status                 the panel&apos;s version, clock, areas, zones, outputs and troubles
+
+backup, compare and restore put the panel into program mode with the installer code and
+always leave it before the program ends: on success, on an error and on Ctrl+C or SIGTERM.
+Only a link that is lost leaves nothing to send it on (the program says so). A file that
+is refused is refused before the panel is called, and nothing is written from it.
+
+Routes (one of):
+  --listen PORT                          wait for the IP module to call in
+  --call HOST[:PORT] [--listen PORT]     call the module as an authorised PC; it calls
+                                         back on the listening port (default 4700)
+  --call HOST[:PORT] --module-password PW
+                                         call the module with its password (scrambled)
+  --gsm PHONE --gsm-password PW [--serial-ports LIST]
+                                         dial the GSM unit through the modem
+
+Environment:
+  TARNEL_INSTALLER_CODE  the installer code when --installer-code is not given, so that
+                         the code need not stand in a shell history or a process list
+
+Progress goes to standard error when it is a terminal, never with --quiet.
+
+Exit status:
+  0    done; compare: the panel holds what the file holds
+  1    compare: the panel and the file differ
+  2    a bad option or argument
+  3    the panel could not be reached, or refused the login
+  4    the file cannot be read or written, or was refused (syntax, unknown parameter,
+       value out of range, other format version)
+  5    the link was lost while working
+  6    the panel did not take the installer code (wrong code, or an area is armed)
+  7    the panel left parameters unanswered, or did not take a value written
+  130  interrupted by Ctrl+C or SIGTERM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back up, compare and restore the alarm panel&apos;s parameters, read its events and status, from a script.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backup, compare, restore, events or status.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel file of backup, compare and restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait on port for the IP module to call in (with --call: where it calls back; default 4700).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call the IP module at host (port default 4700).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call the module with its password (8 to 14 characters).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dial the GSM unit&apos;s phone number through the modem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GSM unit&apos;s password (up to 15 characters).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 V.110 14400 bps (default), 1 V.110 9600, 2 V.32 14400, 3 V.32 9600.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices of port numbers 1 to 19, comma-separated (default: the system&apos;s serial ports).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The installer code for program mode (default: $TARNEL_INSTALLER_CODE).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds to wait for the link to stand (default 60).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No progress on standard error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore: report what would be written, write nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>events: write CSV to file (- for standard output).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--dry-run: only restore takes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv: only events takes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv: no file given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no route to the panel: give --listen, --call or --gsm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--gsm: give one route only, not with --call or --listen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--listen: &apos;%1&apos; is not a port number from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--module-password: only --call takes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--call: &apos;%1&apos; is not host or host:port with a port from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--call: no host given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--listen: the module does not call back with --module-password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--module-password: %1 to %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--gsm-password, --gsm-protocol and --serial-ports: only --gsm takes them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--gsm: a phone number of 1 to %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--gsm: --gsm-password is needed as well</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--gsm-password: at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--gsm-protocol: &apos;%1&apos; is not 0, 1, 2 or 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--serial-ports: no device path given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--timeout: &apos;%1&apos; is not a number of seconds from 1 to 86400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the installer code is 1 to %2 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the installer code: --installer-code or TARNEL_INSTALLER_CODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: its folder does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(arming: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>armed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stay armed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zones open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zones alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zones bypassed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zones tamper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outputs on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fuse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>troubles</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ctl::PanelSession</name>
     <message>
         <source>Waiting for the module to call in on port %1</source>
@@ -4424,25 +4881,6 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
     <message>
         <source>--serial-ports: no device path given</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>tarnelctl</name>
-    <message>
-        <source>battery</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>fuse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>line</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
