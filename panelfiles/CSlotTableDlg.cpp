@@ -17,6 +17,8 @@ CSlotTableDlg::CSlotTableDlg(const QString& title, const QString& summary, const
   setWindowTitle(title);
   summary_->setWordWrap(true);
   summary_->setBuddy(table_);
+  table_->setAccessibleName(title);
+  table_->setAccessibleDescription(summary);
   table_->setHorizontalHeaderLabels(headers);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -295,6 +295,7 @@ TEST(QuilbyAbout, ItemOpensTheAboutBox) {
     auto* about = qobject_cast<quilby::CAboutDlg*>(QApplication::activeModalWidget());
     ASSERT_NE(about, nullptr);
     title = about->windowTitle();
+    testseams::ExpectEveryControlNamed(about);
     text = Control<QLabel>(*about, "aboutText")->text();
     hasIcon = !Control<QLabel>(*about, "aboutIcon")->pixmap().isNull();
     Control<QPushButton>(*about, "aboutOk")->click();

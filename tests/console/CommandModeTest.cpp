@@ -176,6 +176,7 @@ TEST_F(CommandMode, BypassCheckerShowsPanelStateAndSendsTheChanges) {
   bool nineTicked = false;
   WhenModal<console::CChecker>([&](console::CChecker* checker) {
     disabledBeforeFrame = !checker->box(1)->isEnabled();
+    testseams::ExpectEveryControlNamed(checker);
     // The panel answers the bypass key with zones 2 and 9 bypassed.
     feed({0x1B, 0x07, 0x02, 0x01, 0x7E});
     nineTicked = checker->box(9)->isChecked() && checker->box(2)->isChecked();
@@ -324,6 +325,7 @@ TEST_F(CommandMode, DebugWindowSendsTypedFramesAndKeysWhileALinkStands) {
   console::CDbgDlg* debug = window->debugWindow();
   ASSERT_NE(debug, nullptr);
   EXPECT_EQ(debug->windowTitle(), QStringLiteral("Debug"));
+  testseams::ExpectEveryControlNamed(debug);
   QLineEdit* edit = debug->frameBox()->lineEdit();
   QTest::keyClicks(edit, QStringLiteral("7e ab 7 0 1a 0 1 7e"));
   EXPECT_EQ(edit->text(), QStringLiteral("7E AB 7 0 1A 0 1 7E"));

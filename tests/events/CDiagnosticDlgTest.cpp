@@ -8,6 +8,7 @@
 
 #include "events/CDiagnosticDlg.h"
 #include "tests/events/EventsTestSupport.h"
+#include "tests/support/Accessibility.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ class DiagnosticDialog : public eventstest::RecordingLinkTest {
 
   std::unique_ptr<events::CDiagnosticDlg> dialog;
 };
+
+TEST_F(DiagnosticDialog, EveryControlIsNamedForScreenReaders) { testseams::ExpectEveryControlNamed(dialog.get()); }
 
 TEST_F(DiagnosticDialog, ReadsTheFourItemsInOneSendAfterOneMillisecond) {
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Diagnostic"));

@@ -9,6 +9,7 @@
 
 #include "events/CEventMemoryDlg.h"
 #include "tests/events/EventsTestSupport.h"
+#include "tests/support/Accessibility.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ class EventMemoryDialog : public eventstest::RecordingLinkTest {
 
   std::unique_ptr<events::CEventMemoryDlg> dialog;
 };
+
+TEST_F(EventMemoryDialog, EveryControlIsNamedForScreenReaders) { testseams::ExpectEveryControlNamed(dialog.get()); }
 
 TEST_F(EventMemoryDialog, StartsTheReviewOneMillisecondAfterOpening) {
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Event memory"));

@@ -11,6 +11,7 @@
 #include "panelfiles/CTransferProgressDlg.h"
 #include "panelfiles/PanelFileCommands.h"
 #include "tests/editors/EditorsTestSupport.h"
+#include "tests/support/Accessibility.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ TEST_F(FileCommands, WriteSendsOnlyWhatDiffersAsTheEditorWouldAndReportsItConfir
   QList<QStringList> reported;
   WhenModal<CTransferProgressDlg>([&](CTransferProgressDlg* progress) {
     EXPECT_EQ(progress->windowTitle(), QStringLiteral("Write file to panel"));
+    testseams::ExpectEveryControlNamed(progress);
     // Only what the file knows is read...
     ASSERT_TRUE(waitSent(1));
     EXPECT_EQ(sent()[0], kReadExitDelayA);
@@ -82,6 +84,7 @@ TEST_F(FileCommands, WriteSendsOnlyWhatDiffersAsTheEditorWouldAndReportsItConfir
     EXPECT_EQ(sent()[3], kReadExitDelayA);
     WhenModal<CSlotTableDlg>([&](CSlotTableDlg* report) {
       reported = report->rows();
+      testseams::ExpectEveryControlNamed(report);
       EXPECT_EQ(report->summaryLabel()->text(),
                 QStringLiteral("Written and confirmed: 1. Not taken by the panel: 0. Written, not read back: 0. "
                                "Not written: 0."));

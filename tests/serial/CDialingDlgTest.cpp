@@ -10,6 +10,7 @@
 
 #include "connect/CDialingDlg.h"
 #include "tests/support/TestSeams.h"
+#include "tests/support/Accessibility.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ TEST(CDialingDlgOpening, StartsTheModemSearchFromAOneMillisecondTimer) {
   RecordingWorker worker;
   connection::CDialingDlg dialog(worker);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Dialog"));
+  testseams::ExpectEveryControlNamed(&dialog);
   EXPECT_EQ(dialog.statusText(), QStringLiteral("Dialing"));
   EXPECT_EQ(dialog.progress(), 0);
   EXPECT_TRUE(worker.posted.empty());

@@ -33,6 +33,19 @@ QStringList TabOrder(QWidget* window) {
   return names;
 }
 
+void ExpectEveryControlNamed(QWidget* window) {
+  int reached = 0;
+  for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+    if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isVisibleTo(window) || !window->isAncestorOf(w))
+      continue;
+    ++reached;
+    EXPECT_FALSE(AccessibleName(w).trimmed().isEmpty())
+        << w->metaObject()->className() << " \"" << w->objectName().toStdString() << "\" in "
+        << window->windowTitle().toStdString() << " has no accessible name";
+  }
+  EXPECT_GT(reached, 0) << window->windowTitle().toStdString() << ": Tab reaches nothing";
+}
+
 void ExpectLabelledFields(QWidget* window, const std::vector<std::pair<const char*, QString>>& fields) {
   for (const auto& [name, label] : fields) {
     auto* field = window->findChild<QWidget*>(QString::fromLatin1(name));

@@ -19,6 +19,9 @@ QStringList LabelledBy(QWidget* widget);
 // disabled ones included: they keep their place for when they are enabled).
 QStringList TabOrder(QWidget* window);
 
+// Every control that Tab reaches in window has a name a screen reader can say.
+void ExpectEveryControlNamed(QWidget* window);
+
 // For each (field's object name, label text): the field is announced by its
 // label, and the label is the field's buddy. Failures name the field.
 void ExpectLabelledFields(QWidget* window, const std::vector<std::pair<const char*, QString>>& fields);
