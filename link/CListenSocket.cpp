@@ -21,8 +21,9 @@ void CListenSocket::onNewConnection() {
     LinkConnection* current = link_.currentConnection();
     // A call-out still connecting holds the line as much as a connected one;
     // one whose peer has closed does not, or a module could not call again
-    // until the user disconnects.
-    if (current && current->holdsLine()) {
+    // until the user disconnects. A GSM call, from dialling to hang-up, holds
+    // it too: a caller's frames would mix with the panel's.
+    if ((current && current->holdsLine()) || link_.serialTransport() != nullptr) {
       caller->abort();
       caller->deleteLater();
       continue;

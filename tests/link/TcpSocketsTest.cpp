@@ -224,7 +224,7 @@ TEST_F(CallIn, ModuleCanCallAgainAfterItHungUp) {
   EXPECT_EQ(window.frames[0], Bytes({0x17, 0x01, 0x7E}));
 }
 
-TEST_F(CallIn, CallerIsTurnedAwayWhileOurCallOutConnectsAndTakenOnceItClosed) {
+TEST_F(CallIn, CallerIsTurnedAwayWhileOurCallOutConnectsOrAGsmCallStandsAndTakenAfter) {
   testseams::RecordingConnection callOut;
   callOut.open = false;
   callOut.connecting = true;
@@ -233,7 +233,16 @@ TEST_F(CallIn, CallerIsTurnedAwayWhileOurCallOutConnectsAndTakenOnceItClosed) {
   ASSERT_TRUE(WaitFor([&] { return early->state() == QAbstractSocket::UnconnectedState; }));
   EXPECT_EQ(link.currentConnection(), &callOut);
 
+  // A GSM call holds the line as well, from dialling to hang-up.
   callOut.connecting = false;  // the call-out failed or hung up
+  testseams::RecordingConnection gsm;
+  link.setSerialTransport(&gsm);
+  auto duringGsm = call();
+  ASSERT_TRUE(WaitFor([&] { return duringGsm->state() == QAbstractSocket::UnconnectedState; }));
+  EXPECT_EQ(link.currentConnection(), &callOut);
+  EXPECT_EQ(window.linkClosed, 0);
+  link.setSerialTransport(nullptr);
+
   auto later = call();
   ASSERT_TRUE(WaitFor([&] { return link.currentConnection() != &callOut; }));
   later->write(QByteArray::fromHex("7e17027e"));
