@@ -20,8 +20,14 @@ PanelSimulator::PanelSimulator(PanelSimulatorOptions options, std::unique_ptr<Pa
   // when the link drops.
   redial_.setSingleShot(true);
   redial_.setInterval(options_.redialMs);
-  connect(&redial_, &QTimer::timeout, this,
-          [this] { callIn(options_.callInHost, options_.callInPort, Redial::Yes); });
+  connect(&redial_, &QTimer::timeout, this, [this] {
+    // A PC that called our listening port meanwhile has the link: try later.
+    if (linkInUse()) {
+      redial_.start();
+      return;
+    }
+    callIn(options_.callInHost, options_.callInPort, Redial::Yes);
+  });
   model_->onMessage = [this](PanelModel::Bytes message) {
     std::array<char, panel::kLogLineCapacity> line;
     const std::size_t n = panel::FormatReceivedLogLine(panel::LocalTimeNow(), message, line);
@@ -48,6 +54,13 @@ void PanelSimulator::callIn(const QString& host, quint16 port, Redial redial) {
   connect(socket, &QTcpSocket::connected, this, [this, socket, host, port, redial] {
     // From here on the link's own close handling takes over.
     disconnect(socket, &QTcpSocket::errorOccurred, this, nullptr);
+    if (linkInUse()) {
+      print(QStringLiteral("call to %1:%2 dropped: a PC has the link").arg(host).arg(port));
+      socket->abort();
+      socket->deleteLater();
+      if (redial == Redial::Yes) redialLater();
+      return;
+    }
     print(QStringLiteral("called in to %1:%2").arg(host).arg(port));
     attach(socket, ModuleEndpoint::Role::CalledIn);
     if (redial == Redial::Yes) connect(link_, &ModuleEndpoint::closed, this, &PanelSimulator::redialLater);
@@ -67,9 +80,11 @@ void PanelSimulator::redialLater() {
   redial_.start();
 }
 
+bool PanelSimulator::linkInUse() const { return link_ && link_->stage() != ModuleEndpoint::Stage::Closed; }
+
 void PanelSimulator::onNewConnection() {
   while (QTcpSocket* socket = server_.nextPendingConnection()) {
-    if (link_ && link_->stage() != ModuleEndpoint::Stage::Closed) {
+    if (linkInUse()) {
       print(QStringLiteral("second caller dropped"));
       socket->abort();
       socket->deleteLater();

@@ -57,6 +57,7 @@ class PanelSimulator : public QObject {
   enum class Redial { No, Yes };
   void callIn(const QString& host, quint16 port, Redial redial);
   void redialLater();
+  bool linkInUse() const;
   void onNewConnection();
   void print(const QString& line);
 

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
 #include <ctime>
 #include <vector>
 
 #include "sim/PanelSimulator.h"
+#include "tests/support/TestSeams.h"
 
 namespace {
 
@@ -139,6 +143,38 @@ TEST_F(SimulatorCommandsTest, ParamUserAndPhoneCommandsShowAndSetParameters) {
   printed("param 1 2 \"4711\"");
   model->receive(std::vector<std::uint8_t>{0x7A, 4, 7, 1, 1, 0x11});
   EXPECT_EQ(model->panel().armedAreas(), AlarmPanel::kAllAreas);
+}
+
+}  // namespace
+
+namespace {
+
+// Listening and calling in at once: a redial waits while a PC holds the link
+// it took on the listening port, and calls again once that link is gone.
+TEST(PanelSimulatorCalls, ARedialWaitsWhileAPcHoldsTheListeningLink) {
+  QTcpServer pc;  // where the simulator calls in
+  ASSERT_TRUE(pc.listen(QHostAddress::LocalHost, 0));
+  sim::PanelSimulatorOptions options;
+  options.listen = true;
+  options.listenPort = 0;
+  options.callInHost = QStringLiteral("127.0.0.1");
+  options.callInPort = pc.serverPort();
+  options.redialMs = 500;
+  sim::PanelSimulator simulator(options, std::make_unique<sim::PanelModel>(nullptr));
+  ASSERT_TRUE(simulator.start());
+
+  ASSERT_TRUE(testseams::WaitFor([&] { return pc.hasPendingConnections(); }));
+  pc.nextPendingConnection()->abort();  // the PC hangs up: the simulator will call again
+  QTest::qWait(100);                    // once it has seen the hang-up...
+  QTcpSocket other;                     // ...another PC calls the listening port
+  other.connectToHost(QHostAddress::LocalHost, simulator.listeningPort());
+  ASSERT_TRUE(other.waitForConnected(2000));
+  QTest::qWait(900);
+  EXPECT_FALSE(pc.hasPendingConnections());
+  EXPECT_EQ(other.state(), QAbstractSocket::ConnectedState);
+
+  other.abort();
+  EXPECT_TRUE(testseams::WaitFor([&] { return pc.hasPendingConnections(); }));
 }
 
 }  // namespace
