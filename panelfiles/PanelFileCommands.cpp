@@ -91,6 +91,9 @@ bool PanelFileCommands::writeFile(const QString& path, const PanelImage& image) 
 
 PanelFileCommands::JobResult PanelFileCommands::runJob(const QString& title,
                                                        std::function<void(PanelTransferJob&)> start) {
+  // The link may have gone while a file was being chosen: the window has left
+  // program mode, and no close request would ever end the job.
+  if (!window_.isProgramMode()) return {Outcome::LinkLost, {}, {}};
   CTransferProgressDlg dialog(title, std::move(start), &window_);
   window_.runEditor(dialog, 0);
   return {dialog.outcome(), dialog.job().panelImage(), dialog.job().report()};
@@ -108,6 +111,11 @@ void PanelFileCommands::saveToFile() {
   JobResult result = runJob(caption, [](PanelTransferJob& job) { job.startBackup(); });
   if (result.outcome == Outcome::LinkLost) reportLinkLost(caption);
   if (result.outcome != Outcome::Done) return;
+  // A file of no values must not replace the one chosen.
+  if (result.report.unanswered.size() == AllSlots().size()) {
+    platform::ShowMessage(&window_, caption, tr("The panel answered no read; %1 was not written.").arg(Shown(path)));
+    return;
+  }
   result.panel.softwareVersion = window_.versionText().toStdString();
   if (!writeFile(path, result.panel)) return;
   if (const auto missing = static_cast<int>(result.report.unanswered.size()); missing > 0)

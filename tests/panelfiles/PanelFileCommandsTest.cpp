@@ -1,10 +1,12 @@
 // The program-mode "File" commands against a recording link: what reaches
 // the wire, what a person is told, and what a refused file keeps from the panel.
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "console/ProgramModeMenu.h"
 #include "panelfiles/CSlotTableDlg.h"
@@ -120,6 +122,28 @@ TEST_F(FileCommands, APanelThatKeepsItsValueOrDoesNotAnswerIsReportedSo) {
   EXPECT_EQ(reported[0][3], QStringLiteral("not taken by the panel, which holds 60"));
   EXPECT_EQ(reported[1][1], QStringLiteral("area B"));
   EXPECT_EQ(reported[1][3], QStringLiteral("not written: no answer"));
+}
+
+TEST_F(FileCommands, ALinkLostWhileAFileIsChosenStartsNothing) {
+  const QString path = dir.filePath(QStringLiteral("backup.toml"));
+  Files().answers = {path};
+  Files().whileChoosing = [&] { window->handleLinkClosed(); };
+  bool progressShown = false;
+  QTimer watch;  // ends with the test, unlike a WhenModal that never fires
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (auto* progress = qobject_cast<CTransferProgressDlg*>(QApplication::activeModalWidget())) {
+      progressShown = true;
+      progress->reject();
+    }
+  });
+  watch.start(5);
+  trigger(FileMenuItem::SaveToFile);
+  Files().whileChoosing = nullptr;
+  EXPECT_FALSE(progressShown);
+  EXPECT_TRUE(sent().empty());
+  EXPECT_FALSE(QFile::exists(path));
+  ASSERT_FALSE(Boxes().shown.empty());
+  EXPECT_EQ(Boxes().shown.back().text, QStringLiteral("The link to the panel was lost before the work was done."));
 }
 
 TEST_F(FileCommands, CancelWhileReadingForASaveStopsAtOnceAndWritesNoFile) {

@@ -20,6 +20,7 @@ QMessageBox::StandardButton ScriptedMessageBoxes::show(QWidget*, Kind kind, cons
 
 QString ScriptedFileDialogs::choose(QWidget*, const Request& request) {
   asked.push_back(request);
+  if (whileChoosing) whileChoosing();
   if (answers.empty()) return {};
   const QString path = answers.front();
   answers.pop_front();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "link/PanelLink.h"
@@ -53,6 +54,7 @@ class ScriptedFileDialogs : public platform::FileDialogs {
   QString choose(QWidget* parent, const Request& request) override;
   std::vector<Request> asked;
   std::deque<QString> answers;
+  std::function<void()> whileChoosing;  // what happens while the dialog is open
 };
 
 // Records what was asked for; timers and editor pauses run at `scale` of
