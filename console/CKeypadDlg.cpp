@@ -501,7 +501,13 @@ void CKeypadDlg::disconnectLink() {
 }
 
 void CKeypadDlg::onOpenPanelFile() {
-  if (connected_ || !openPanelFile_ || !openPanelFile_()) return;
+  if (connected_ || !openPanelFile_) return;
+  // A module that called in is on the line before the window counts as
+  // connected; the panel held from the file would cut it off without a word.
+  if (linkStands() && !platform::AskYesNo(this, tr("Open panel file"),
+                                          tr("A panel is on the line. Close its link and open a panel file?")))
+    return;
+  if (!openPanelFile_()) return;
   connected_ = 1;
   enterCommandMode();
 }

@@ -99,6 +99,23 @@ class OfflineEditing : public testing::Test {
   QString path;
 };
 
+TEST_F(OfflineEditing, AModuleOnTheLineIsClosedOnlyWhenTheUserSaysSo) {
+  testseams::RecordingConnection module;  // called in; the window does not count as connected yet
+  panel::PanelLink::instance().setCurrentConnection(&module);
+  Boxes().answers = {QMessageBox::No};
+  Files().answers = {path};
+  command("Open panel file…")->trigger();
+  ASSERT_EQ(Boxes().shown.size(), 1u);
+  EXPECT_EQ(Boxes().shown[0].text, QStringLiteral("A panel is on the line. Close its link and open a panel file?"));
+  EXPECT_TRUE(Files().asked.empty());
+  EXPECT_EQ(panel::PanelLink::instance().currentConnection(), &module);
+
+  Boxes().answers = {QMessageBox::Yes};
+  command("Open panel file…")->trigger();
+  EXPECT_TRUE(WaitFor([&] { return window->isProgramMode(); }));
+  EXPECT_NE(panel::PanelLink::instance().currentConnection(), &module);
+}
+
 TEST_F(OfflineEditing, EachStateOffersItsFileCommands) {
   QMenu* file = window->programMenuBar()->actions()[1]->menu();
   ASSERT_NE(file, nullptr);
