@@ -244,10 +244,22 @@ bool PanelFileCommands::mayLeave() {
           .arg(QFileInfo(offlinePath_).fileName()),
       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
   if (answer == QMessageBox::Save) return savePanelFile();
-  return answer == QMessageBox::Discard;
+  if (answer != QMessageBox::Discard) return false;
+  offlineSaved_ = offline_->fileImage();  // dropped on purpose: not asked again when it ends
+  return true;
 }
 
 void PanelFileCommands::offlineEnded() {
+  // It may end without Exit from Install (the program-mode exit typed in the
+  // debug window): the changes are still asked about, though it cannot go on.
+  if (offline_ && offline_->fileImage() != offlineSaved_) {
+    const QMessageBox::StandardButton answer = platform::MessageBoxes::current().show(
+        &window_, platform::MessageBoxes::Kind::Question, tr("Panel file"),
+        tr("The panel held in the program has changes that are not in %1. Save them?")
+            .arg(QFileInfo(offlinePath_).fileName()),
+        QMessageBox::Save | QMessageBox::Discard);
+    if (answer == QMessageBox::Save) savePanelFile();
+  }
   offline_ = nullptr;
   offlinePath_.clear();
   window_.setProgramModeText({});

@@ -200,6 +200,7 @@ TEST_F(OfflineEditing, LeavingWithChangesAsksToSaveThem) {
   exitFromInstall();
   ASSERT_TRUE(WaitFor([&] { return !window->isConnected(); }));
   EXPECT_EQ(read(path), original);
+  EXPECT_EQ(Boxes().shown.size(), 2u);  // asked once on the way out, not again as it ended
 
   // Closing the window with changes, answered Save, saves them first.
   ASSERT_TRUE(open(path));
@@ -208,6 +209,18 @@ TEST_F(OfflineEditing, LeavingWithChangesAsksToSaveThem) {
   window->close();
   EXPECT_TRUE(read(path).contains("\"P60 area A\" = 44  #"));
   EXPECT_FALSE(window->isConnected());
+
+  // The held panel leaving program mode by itself (the exit typed in the debug window) still asks.
+  write(QStringLiteral("site.toml"), original);
+  window->show();
+  ASSERT_TRUE(open(path));
+  setExitDelayA(QStringLiteral("43"));
+  Boxes().shown.clear();
+  Boxes().answers = {QMessageBox::Save};
+  window->frameRequest(panel::LeaveProgramMode());
+  ASSERT_TRUE(WaitFor([&] { return !window->isConnected(); }));
+  ASSERT_EQ(Boxes().shown.size(), 1u);
+  EXPECT_TRUE(read(path).contains("\"P60 area A\" = 43  #"));
 }
 
 TEST_F(OfflineEditing, SaveAsNamesTheNewFileAndAFileThatCannotBeWrittenIsSaidSo) {
