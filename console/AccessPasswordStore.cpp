@@ -1,8 +1,5 @@
 #include "console/AccessPasswordStore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <cerrno>
@@ -10,6 +7,7 @@
 
 #include "console/AccessPasswordBytes.h"
 #include "link/PanelLink.h"
+#include "platform/PrivateSettings.h"
 
 namespace console {
 
@@ -19,8 +17,6 @@ namespace {
 
 constexpr auto kGroup = "CLSID/{2FEC9B40-459E-423B-B677-ACE9191EC33E}";
 AccessPasswordStore* g_installed = nullptr;
-
-constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
 
 // A fresh prefix for every store, also twice in one second.
 std::uint8_t RandomByte() {
@@ -43,21 +39,19 @@ QString AccessPasswordStore::DefaultPath() {
 }
 
 bool AccessPasswordStore::open() {
-  if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
-  QFile file(path_);
-  if (!file.open(QIODevice::ReadWrite)) return false;
-  file.close();
-  if (!QFile::setPermissions(path_, kOwnerOnly)) return false;
-  settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
-  return settings_->status() == QSettings::NoError;
+  auto settings = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+  // Kept like tarnel's settings file: its owner's alone from the first write on.
+  if (!platform::MakeSettingsFilePrivate(*settings) || settings->status() != QSettings::NoError) return false;
+  settings_ = std::move(settings);
+  return true;
 }
 
 int AccessPasswordStore::writeValue(const QString& name, const QByteArray& bytes) {
-  settings_->setValue(QLatin1String(kGroup) + QLatin1Char('/') + name, bytes);
-  settings_->sync();
-  if (settings_->status() != QSettings::NoError) return ErrorCode(settings_->status());
-  // The file may have been written anew; keep it private.
-  return QFile::setPermissions(path_, kOwnerOnly) ? 0 : EACCES;
+  {
+    platform::PrivateSettingsWriter writer(*settings_);
+    writer.setValue(QLatin1String(kGroup) + QLatin1Char('/') + name, bytes);
+  }
+  return settings_->status() == QSettings::NoError ? 0 : ErrorCode(settings_->status());
 }
 
 int AccessPasswordStore::store(const std::string& password) { return writePassword(password); }
