@@ -25,6 +25,7 @@ std::optional<panel::FrameBytes> PanelReader::nextRequest() {
     ++fenceAttempts_;
     return panel::ParamReadRequest(kFenceParameter, kFenceEntity);
   }
+  answeredSinceAsked_ = false;
   panel::FrameBytes requests;
   bool entitylessAsked = false;
   while (next_ < queue_.size() && static_cast<int>(inFlight_.size()) < kBatch) {
@@ -61,6 +62,7 @@ bool PanelReader::takeFrame(const std::uint8_t* frame, std::size_t length) {
   if (!value) return false;
   image_.set(*it, std::move(*value));
   ++answered_;
+  answeredSinceAsked_ = true;
   inFlight_.erase(it);
   return true;
 }
@@ -70,6 +72,14 @@ void PanelReader::timedOut() {
     // Its reply is lost or late: ask it again, a few times, then read on without it.
     fenceInFlight_ = false;
     fenceDue_ = fenceAttempts_ < kAttempts;
+    return;
+  }
+  // A panel that has gone quiet would otherwise be asked for every slot in
+  // turn, half an hour for a whole backup.
+  silentBatches_ = answeredSinceAsked_ ? 0 : silentBatches_ + 1;
+  if (silentBatches_ >= kAttempts) {
+    inFlight_.clear();
+    next_ = queue_.size();
     return;
   }
   std::vector<int> again;

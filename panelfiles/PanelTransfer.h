@@ -21,7 +21,9 @@ class PanelReader {
  public:
   // Read requests sent together (the user editor's load sends six).
   static constexpr int kBatch = 8;
-  // Times a slot is asked for before it is given up.
+  // Times a slot is asked for before it is given up; also the batches in a
+  // row that may go wholly unanswered before the panel is taken to have
+  // stopped answering and the rest is given up.
   static constexpr int kAttempts = 3;
 
   // The panel answers in order, but late: a reply may come after its read
@@ -60,6 +62,8 @@ class PanelReader {
   std::vector<int> attempts_;  // per slot index of AllSlots()
   PanelImage image_;
   int answered_ = 0;
+  bool answeredSinceAsked_ = false;
+  int silentBatches_ = 0;
   bool fenceDue_ = false;
   bool fenceInFlight_ = false;
   int fenceAttempts_ = 0;

@@ -103,6 +103,18 @@ TEST(PanelReading, AsksAgainAfterATimeOutAndGivesUpAfterThreeAttempts) {
   EXPECT_TRUE(reader.finished());
   EXPECT_EQ(reader.unanswered(), Slots({{60, 1}}));
   EXPECT_EQ(reader.answered(), 2);
+
+  // Three batches in a row without any answer: the panel has gone quiet, the rest is given up.
+  std::vector<int> many(40);
+  std::iota(many.begin(), many.end(), 0);
+  PanelReader quiet(many);
+  for (int batch = 0; batch < 3; ++batch) {
+    ASSERT_TRUE(quiet.nextRequest());
+    quiet.timedOut();
+  }
+  EXPECT_FALSE(quiet.nextRequest());
+  EXPECT_TRUE(quiet.finished());
+  EXPECT_EQ(quiet.unanswered(), many);
 }
 
 TEST(PanelReading, RepliesThatLoseTheirEntityAreAskedOneAtATime) {
