@@ -1,5 +1,6 @@
 #include "console/EditorDialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <vector>
@@ -79,6 +80,10 @@ void EditorDialog::pauseAfterWrite(int ms) {
     return;
   }
   qApp->installEventFilter(this);
+  // A button held down repeats on its own timer, which is no input to hold:
+  // let it go, its release then clicks nothing.
+  for (QAbstractButton* button : findChildren<QAbstractButton*>())
+    if (button->isDown()) button->setDown(false);
   pauseTimer_.start(platform::Timing::current().pauseInterval(ms));
 }
 
@@ -111,9 +116,15 @@ void EditorDialog::dropHeldWork() {
 bool EditorDialog::eventFilter(QObject* watched, QEvent* event) {
   if (!isPaused() || !IsUserInput(event->type())) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != this) return false;
-  hold([target = QPointer<QWidget>(widget), copy = std::shared_ptr<QEvent>(event->clone())] {
-    if (target) QCoreApplication::sendEvent(target, copy.get());
+  // A greyed control takes no input now, and must not take it later.
+  if (!widget || widget->window() != this || !widget->isEnabled()) return false;
+  const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+  hold([this, target = QPointer<QWidget>(widget), key, copy = std::shared_ptr<QEvent>(event->clone())] {
+    // Keys go where the focus is when they are handled: a held Tab moves it
+    // for the keys typed after it.
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* receiver = key ? (focus && focus->window() == this ? focus : this) : target.data();
+    if (receiver) QCoreApplication::sendEvent(receiver, copy.get());
   });
   return true;
 }

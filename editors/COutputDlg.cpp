@@ -108,7 +108,7 @@ COutputDlg::COutputDlg(QWidget* parent)
   connect(boxes_, &CheckBoxRow::boxClicked, this, [this] { pending_ = true; });
   connect(unmap_, &QPushButton::clicked, this, &COutputDlg::unmap);
   output_->setSettleTime(500);
-  connect(output_, &EntityNumberField::settled, this, &COutputDlg::load);
+  connect(output_, &EntityNumberField::settled, this, [this] { inTurn([this] { load(); }); });
 }
 
 std::uint8_t COutputDlg::tabParameter() const { return kTabParameters[shownTab_]; }

@@ -70,7 +70,7 @@ ParamEditor::ParamEditor(const params::MapRow& row, const QString& windowTitle, 
     line->addStretch();
     layout_->addLayout(line);
   }
-  connect(&readTimer_, &platform::OneShotTimer::timeout, this, &ParamEditor::read);
+  connect(&readTimer_, &platform::OneShotTimer::timeout, this, [this] { inTurn([this] { read(); }); });
 }
 
 void ParamEditor::setBody(QWidget* body, bool applyOnEnter) {

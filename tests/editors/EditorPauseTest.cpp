@@ -3,8 +3,10 @@
 // over; the keypad window meanwhile goes on.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "console/EditorDialog.h"
@@ -23,8 +25,17 @@ class PausingEditor : public console::EditorDialog {
   PausingEditor() {
     auto* layout = new QVBoxLayout(this);
     box = new QCheckBox(QStringLiteral("Option"), this);
-    layout->addWidget(box);
+    second = new QCheckBox(QStringLiteral("Second"), this);
+    arrow = new QToolButton(this);
+    arrow->setAutoRepeat(true);
+    arrow->setAutoRepeatDelay(50);
+    arrow->setAutoRepeatInterval(20);
+    for (QWidget* w : std::initializer_list<QWidget*>{box, second, arrow}) layout->addWidget(w);
     connect(box, &QCheckBox::clicked, this, [this] { send(panel::KeystrokeFrame({0x05})); });
+    // The first step writes, as a group editor leaving a changed group does.
+    connect(arrow, &QToolButton::clicked, this, [this] {
+      if (++steps == 1) write(300);
+    });
   }
   void write(int pauseMs) {
     send(panel::KeystrokeFrame({0x01, 0x11}));
@@ -38,6 +49,9 @@ class PausingEditor : public console::EditorDialog {
   }
 
   QCheckBox* box;
+  QCheckBox* second;
+  QToolButton* arrow;
+  int steps = 0;
   std::vector<Bytes> frames;
 };
 
@@ -72,6 +86,36 @@ TEST_F(EditorPause, HoldsSendsInputAndFramesUntilItEndsThenReplaysThemInOrder) {
   EXPECT_EQ(conn.writes[2], (Bytes{0x7A, 0x05}));
   EXPECT_EQ(editor.frames, (std::vector<Bytes>{{0x17, 0x07, 0x2A, 0x3C, 0x7E}}));
   EXPECT_TRUE(editor.box->isChecked());
+}
+
+TEST_F(EditorPause, InputHeldInAPauseActsAsItWouldHaveAfterIt) {
+  editor.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+  editor.box->setFocus();
+  editor.write(750);
+  // Tab, then Space, each to where the focus is as they are typed.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  // A click on a greyed box is lost, even when the box is enabled before the pause ends.
+  editor.second->setEnabled(false);
+  QTest::mouseClick(editor.second, Qt::LeftButton);
+  editor.second->setEnabled(true);
+  ASSERT_TRUE(WaitFor([&] { return !editor.isPaused(); }));
+  QTest::qWait(10);
+  EXPECT_FALSE(editor.box->isChecked());
+  EXPECT_TRUE(editor.second->isChecked());  // the Space, not the greyed click (which would undo it)
+  EXPECT_EQ(QApplication::focusWidget(), editor.second);
+
+  // An arrow held down stops repeating when a pause begins; its late release clicks nothing.
+  Times().scale = 1.0;
+  QTest::mousePress(editor.arrow, Qt::LeftButton);
+  ASSERT_TRUE(WaitFor([&] { return editor.isPaused(); }));
+  QTest::qWait(200);
+  QTest::mouseRelease(editor.arrow, Qt::LeftButton);
+  ASSERT_TRUE(WaitFor([&] { return !editor.isPaused(); }));
+  QTest::qWait(50);
+  Times().scale = 0.01;
+  EXPECT_EQ(editor.steps, 1);
 }
 
 TEST_F(EditorPause, WorkThatPausesAgainKeepsTheRestWaiting) {
