@@ -185,6 +185,7 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
        [](PhoneNumbers& t) {
          t.clickTab(3);
          t.reply(OptionReply(0xBC, 1, 0x00));
+         ASSERT_TRUE(WaitFor([&] { return !t.dialog->isPaused(); }));  // the boxes are greyed until then
          t.click(t.dialog->optionTabs()->boxes()->box(1));
          t.click(t.dialog->optionTabs()->boxes()->box(7));
          t.clickTab(0);

@@ -189,6 +189,7 @@ TEST_F(UserCodes, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
        [](UserCodes& t) {
          t.clickTab(3);
          t.reply(OptionReply(13, 1, 0x00));
+         ASSERT_TRUE(WaitFor([&] { return !t.dialog->isPaused(); }));  // the boxes are greyed until then
          for (int bit : {0, 3, 7}) t.click(t.dialog->mapTabs()->boxes()->box(bit));
          t.clickTab(0);
        },
