@@ -262,6 +262,7 @@ int RunEvents(PanelSession& session, const CtlOptions& options, Progress& progre
     Say(progress, Tr("the panel was in program mode: leaving it to read the events"));
     session.leaveProgramMode();
   }
+  if (session.interrupted()) return kInterrupted;
   events::EventReview review(events::EventReview::kWholeMemory);
   std::vector<events::EventRecord> shown;
   std::set<std::uint8_t> seen;

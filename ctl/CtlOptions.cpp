@@ -64,8 +64,9 @@ QString Epilogue() {
       "       value out of range, other format version)\n"
       "  5    the link was lost while working\n"
       "  6    the panel did not take the installer code (wrong code, or an area is armed)\n"
-      "  7    the panel left parameters unanswered, or did not take a value written\n"
-      "  130  interrupted by Ctrl+C or SIGTERM");
+      "  7    the panel left parameters unanswered, or did not take a value written;\n"
+      "       status: the panel did not report all of its state\n"
+      "  130  interrupted by Ctrl+C, SIGTERM or SIGHUP");
 }
 
 }  // namespace

@@ -34,13 +34,12 @@ Interrupts::Interrupts(QObject* parent) : QObject(parent) {
   g_writeEnd = fds_[1];
   notifier_ = new QSocketNotifier(fds_[0], QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &Interrupts::onReadable);
-  Handle(SIGINT, OnSignal);
-  Handle(SIGTERM, OnSignal);
+  // A closed terminal (a dropped SSH session) as well: the panel must not stay in program mode.
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) Handle(signal, OnSignal);
 }
 
 Interrupts::~Interrupts() {
-  Handle(SIGINT, SIG_DFL);
-  Handle(SIGTERM, SIG_DFL);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) Handle(signal, SIG_DFL);
   g_writeEnd = -1;
   for (const int fd : fds_)
     if (fd >= 0) ::close(fd);

@@ -211,10 +211,11 @@ int PanelSession::enterProgramMode() {
   // A panel still in program mode (a run before lost its link) would take
   // the code's keys as a value for the parameter it stands on.
   const bool already = panelInProgramMode();
+  // Known before an interrupt is: a panel found in program mode is left on the way out.
+  if (already) mayBeInProgramMode_ = true;
   if (interrupted()) return kInterrupted;
   if (lost_) return linkLostBeforeProgramMode();
   if (already) {
-    mayBeInProgramMode_ = true;
     Say(progress_, tr("the panel is in program mode already"));
     return kSuccess;
   }

@@ -44,6 +44,8 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
   bool panelInProgramMode();
   // 7E A0 07 00 7E, confirmed by the lamps when they showed program mode.
   void leaveProgramMode();
+  // Ctrl+C, SIGTERM or SIGHUP has come.
+  bool interrupted() const;
 
   void send(const panel::FrameBytes& frame);
   // Runs the event loop until done() holds, the link drops, an interrupt
@@ -68,7 +70,6 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
 
  private:
   bool linkStands() const;
-  bool interrupted() const;
   int listen();
   int waitForCaller(const QString& what);
   int callOut(int mode);

@@ -294,7 +294,7 @@ TEST_F(TarnelctlTest, LeavesProgramModeAfterAnErrorAndOnSigintAndSigterm) {
   for (int user = 2; user <= 5; ++user) simParam(1, user, QStringLiteral("\"333%1\"").arg(user));
   const QString file = path("codes.toml");
   ASSERT_EQ(run(programMode() + QStringList{"backup", file}).exitCode, 0);
-  for (const int signal : {SIGINT, SIGTERM}) {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signal);
     for (int user = 2; user <= 5; ++user) simParam(1, user, QStringLiteral("\"4444\""));
     from = mark();
@@ -405,7 +405,7 @@ TEST_F(TarnelctlTest, BadArgumentsNameTheOptionAndExitWithTwo) {
   const ToolRun help = run({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   for (const char* documented : {"TARNEL_INSTALLER_CODE", "--installer-code", "--timeout", "--quiet", "restore FILE",
-                                 "events", "130  interrupted by Ctrl+C or SIGTERM"})
+                                 "events", "130  interrupted by Ctrl+C, SIGTERM or SIGHUP"})
     EXPECT_TRUE(help.out.contains(QString::fromLatin1(documented))) << documented;
 }
 
