@@ -3265,6 +3265,14 @@ Please ensure that password and confirmation match exactly.</source>
         <source>Output %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Open panel file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A panel is on the line. Close its link and open a panel file?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>console::CLed</name>
@@ -3549,51 +3557,6 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Commands:
-  backup FILE            save every parameter of the panel to FILE (a panel file)
-  compare FILE           show where the panel differs from FILE: menu title, entity,
-                         panel value, file value
-  restore FILE           write what differs from FILE to the panel, then read it back and
-                         report what was written, not taken and not written, and why;
-                         --dry-run only reports what would be written
-  events                 every event of the panel&apos;s memory, newest first, as the event
-                         window shows them, or as CSV with --csv
-  status                 the panel&apos;s version, clock, areas, zones, outputs and troubles
-
-backup, compare and restore put the panel into program mode with the installer code and
-always leave it before the program ends: on success, on an error and on Ctrl+C or SIGTERM.
-Only a link that is lost leaves nothing to send it on (the program says so). A file that
-is refused is refused before the panel is called, and nothing is written from it.
-
-Routes (one of):
-  --listen PORT                          wait for the IP module to call in
-  --call HOST[:PORT] [--listen PORT]     call the module as an authorised PC; it calls
-                                         back on the listening port (default 4700)
-  --call HOST[:PORT] --module-password PW
-                                         call the module with its password (scrambled)
-  --gsm PHONE --gsm-password PW [--serial-ports LIST]
-                                         dial the GSM unit through the modem
-
-Environment:
-  TARNEL_INSTALLER_CODE  the installer code when --installer-code is not given, so that
-                         the code need not stand in a shell history or a process list
-
-Progress goes to standard error when it is a terminal, never with --quiet.
-
-Exit status:
-  0    done; compare: the panel holds what the file holds
-  1    compare: the panel and the file differ
-  2    a bad option or argument
-  3    the panel could not be reached, or refused the login
-  4    the file cannot be read or written, or was refused (syntax, unknown parameter,
-       value out of range, other format version)
-  5    the link was lost while working
-  6    the panel did not take the installer code (wrong code, or an area is armed)
-  7    the panel left parameters unanswered, or did not take a value written
-  130  interrupted by Ctrl+C or SIGTERM</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Back up, compare and restore the alarm panel&apos;s parameters, read its events and status, from a script.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3835,6 +3798,52 @@ Exit status:
     </message>
     <message>
         <source>troubles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands:
+  backup FILE            save every parameter of the panel to FILE (a panel file)
+  compare FILE           show where the panel differs from FILE: menu title, entity,
+                         panel value, file value
+  restore FILE           write what differs from FILE to the panel, then read it back and
+                         report what was written, not taken and not written, and why;
+                         --dry-run only reports what would be written
+  events                 every event of the panel&apos;s memory, newest first, as the event
+                         window shows them, or as CSV with --csv
+  status                 the panel&apos;s version, clock, areas, zones, outputs and troubles
+
+backup, compare and restore put the panel into program mode with the installer code and
+always leave it before the program ends: on success, on an error and on Ctrl+C or SIGTERM.
+Only a link that is lost leaves nothing to send it on (the program says so). A file that
+is refused is refused before the panel is called, and nothing is written from it.
+
+Routes (one of):
+  --listen PORT                          wait for the IP module to call in
+  --call HOST[:PORT] [--listen PORT]     call the module as an authorised PC; it calls
+                                         back on the listening port (default 4700)
+  --call HOST[:PORT] --module-password PW
+                                         call the module with its password (scrambled)
+  --gsm PHONE --gsm-password PW [--serial-ports LIST]
+                                         dial the GSM unit through the modem
+
+Environment:
+  TARNEL_INSTALLER_CODE  the installer code when --installer-code is not given, so that
+                         the code need not stand in a shell history or a process list
+
+Progress goes to standard error when it is a terminal, never with --quiet.
+
+Exit status:
+  0    done; compare: the panel holds what the file holds
+  1    compare: the panel and the file differ
+  2    a bad option or argument
+  3    the panel could not be reached, or refused the login
+  4    the file cannot be read or written, or was refused (syntax, unknown parameter,
+       value out of range, other format version)
+  5    the link was lost while working
+  6    the panel did not take the installer code (wrong code, or an area is armed)
+  7    the panel left parameters unanswered, or did not take a value written;
+       status: the panel did not report all of its state
+  130  interrupted by Ctrl+C, SIGTERM or SIGHUP</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4603,6 +4612,10 @@ Exit status:
     </message>
     <message>
         <source>The panel held in the program has changes that are not in %1. Save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel answered no read; %1 was not written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
