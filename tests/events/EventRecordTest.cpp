@@ -80,6 +80,26 @@ TEST(EventCsv, OneRowPerEventWithAnIsoTimeAndTheRawFields) {
   ASSERT_TRUE(record);
   EXPECT_EQ(events::EventCsvHeader(), "time,event,code,area,number,index\r\n");
   EXPECT_EQ(events::EventCsvRow(*record), "2013-01-01T17:04:00,Area B Armed by User 7,39,2,7,53\r\n");
+  // Dates and times on both sides of what a clock can show; the others leave the time empty.
+  const struct {
+    std::uint16_t date, time;
+    const char* iso;
+  } times[] = {
+      {29 | 2 << 5 | 24 << 9, 0x8000, "2024-02-29T17:04:00"},
+      {29 | 2 << 5 | 25 << 9, 0x8000, ""},
+      {31 | 12 << 5 | 25 << 9, 46078, "2025-12-31T23:59:58"},
+      {31 | 12 << 5 | 25 << 9, 46079, ""},
+      {30 | 4 << 5 | 25 << 9, 0, "2025-04-30T00:00:00"},
+      {31 | 4 << 5 | 25 << 9, 0, ""},
+      {1 | 13 << 5 | 25 << 9, 0, ""},
+      {0, 0, ""},
+  };
+  for (const auto& t : times) {
+    events::EventRecord odd = *record;
+    odd.date = t.date;
+    odd.time = t.time;
+    EXPECT_EQ(events::EventCsvRow(odd), std::string(t.iso) + ",Area B Armed by User 7,39,2,7,53\r\n") << t.date;
+  }
   EXPECT_EQ(events::CsvField("plain text"), "plain text");
   EXPECT_EQ(events::CsvField("a, b"), "\"a, b\"");
   EXPECT_EQ(events::CsvField("say \"hi\"\r\n"), "\"say \"\"hi\"\"\r\n\"");
