@@ -62,7 +62,7 @@ QString Epilogue() {
       "  3    the panel could not be reached, or refused the login\n"
       "  4    the file cannot be read or written, or was refused (syntax, unknown parameter,\n"
       "       value out of range, other format version)\n"
-      "  5    the link was lost while working\n"
+      "  5    the link was lost while working, or program mode could not be left\n"
       "  6    the panel did not take the installer code (wrong code, or an area is armed)\n"
       "  7    the panel left parameters unanswered, or did not take a value written;\n"
       "       status: the panel did not report all of its state\n"

@@ -63,7 +63,9 @@ int RunCtl(const CtlOptions& options) {
     code = session.open();
     if (code == kSuccess && options.needsProgramMode()) code = session.enterProgramMode();
     if (code == kSuccess) code = RunCommand(session, options, file, progress);
-    session.close();
+    // A panel left in program mode does not protect the building: no run
+    // that leaves it so counts as done.
+    if (!session.close() && (code == kSuccess || code == kDifferent)) code = kLinkLost;
   }
   // Connections closed on the way out are deleted later; there is no later.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -9,10 +9,10 @@ enum ExitCode : int {
   kUsage = 2,          // a bad option or argument
   kNoConnection = 3,   // the panel could not be reached, or refused the login
   kFileRefused = 4,    // the file cannot be read or written, or was refused
-  kLinkLost = 5,       // the link dropped while working
+  kLinkLost = 5,       // the link dropped while working, or program mode could not be left
   kNoProgramMode = 6,  // the panel did not take the installer code
   kIncomplete = 7,     // the panel left parameters unanswered or did not take a value
-  kInterrupted = 130,  // Ctrl+C or SIGTERM
+  kInterrupted = 130,  // Ctrl+C, SIGTERM or SIGHUP
 };
 
 }  // namespace ctl

@@ -244,21 +244,25 @@ int PanelSession::linkLostBeforeProgramMode() {
   return kLinkLost;
 }
 
-void PanelSession::close() {
+bool PanelSession::close() {
   // A first Ctrl+C is what brought us here; a second one cuts the waits short.
   acknowledgeInterrupts();
   tap_ = nullptr;
+  bool left = true;
   if (mayBeInProgramMode_) {
     if (!linkStands()) {
       Say(progress_, tr("the link to the panel is lost, so program mode could not be left: the panel stays in "
                         "program mode until it is left at its keypad or by the next backup, compare, restore "
                         "or events"));
-    } else {
-      leaveProgramMode();
+      left = false;
+    } else if (!leaveProgramMode()) {
+      Say(progress_, tr("the panel still shows program mode after it was asked to leave it"));
+      left = false;
     }
   }
   hangUp();
   progress_.clear();
+  return left;
 }
 
 bool PanelSession::panelInProgramMode() {
@@ -266,13 +270,14 @@ bool PanelSession::panelInProgramMode() {
   return status_.programMode();
 }
 
-void PanelSession::leaveProgramMode() {
+bool PanelSession::leaveProgramMode() {
   progress_.step(tr("Leaving program mode"));
   const bool shown = status_.programMode();
   send(panel::LeaveProgramMode());
   // The panel's lamps confirm it; without them the frame has at least gone out.
   if (shown) waitFor([this] { return !status_.programMode(); }, kLeaveConfirmMs);
   mayBeInProgramMode_ = false;
+  return !status_.programMode();
 }
 
 void PanelSession::hangUp() {

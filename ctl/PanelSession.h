@@ -38,12 +38,14 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
   // Program mode with the installer code: kSuccess, kNoProgramMode, kLinkLost or kInterrupted.
   int enterProgramMode();
   // Leaves program mode if the panel may be in it (or says why it cannot),
-  // then hangs up. A first interrupt does not cut this short.
-  void close();
+  // then hangs up. A first interrupt does not cut this short. False when the
+  // panel may be left in program mode.
+  bool close();
   // Whether the panel's lamps show program mode (they are waited for briefly).
   bool panelInProgramMode();
-  // 7E A0 07 00 7E, confirmed by the lamps when they showed program mode.
-  void leaveProgramMode();
+  // 7E A0 07 00 7E, confirmed by the lamps when they showed program mode;
+  // false when they still show it.
+  bool leaveProgramMode();
   // Ctrl+C, SIGTERM or SIGHUP has come.
   bool interrupted() const;
 
