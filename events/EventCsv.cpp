@@ -36,7 +36,12 @@ std::string EventCsvRow(const EventRecord& record) {
                                                     date.substr(0, 2) + 'T' + FormatEventTime(record.time);
   char numbers[32];
   std::snprintf(numbers, sizeof numbers, ",%u,%u,%u,%u\r\n", record.code, record.area, record.number, record.index);
-  return iso + ',' + CsvField(EventText(record)) + numbers;
+  // An area byte beyond the letters makes a control or non-ASCII byte of its
+  // "letter" (0xC0 a NUL): the file stays text a CSV reader takes.
+  std::string text = EventText(record);
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F) c = '?';
+  return iso + ',' + CsvField(text) + numbers;
 }
 
 }  // namespace events

@@ -100,6 +100,12 @@ TEST(EventCsv, OneRowPerEventWithAnIsoTimeAndTheRawFields) {
     odd.time = t.time;
     EXPECT_EQ(events::EventCsvRow(odd), std::string(t.iso) + ",Area B Armed by User 7,39,2,7,53\r\n") << t.date;
   }
+  for (const auto& [area, row] : {std::pair{0xC0, "2013-01-01T17:04:00,Area ? Armed by User 7,39,192,7,53\r\n"},
+                                  std::pair{0x81, "2013-01-01T17:04:00,Area ? Armed by User 7,39,129,7,53\r\n"}}) {
+    events::EventRecord odd = *record;
+    odd.area = static_cast<std::uint8_t>(area);
+    EXPECT_EQ(events::EventCsvRow(odd), row) << area;
+  }
   EXPECT_EQ(events::CsvField("plain text"), "plain text");
   EXPECT_EQ(events::CsvField("a, b"), "\"a, b\"");
   EXPECT_EQ(events::CsvField("say \"hi\"\r\n"), "\"say \"\"hi\"\"\r\n\"");
