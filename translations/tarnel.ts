@@ -3839,7 +3839,7 @@ Exit status:
   3    the panel could not be reached, or refused the login
   4    the file cannot be read or written, or was refused (syntax, unknown parameter,
        value out of range, other format version)
-  5    the link was lost while working
+  5    the link was lost while working, or program mode could not be left
   6    the panel did not take the installer code (wrong code, or an area is armed)
   7    the panel left parameters unanswered, or did not take a value written;
        status: the panel did not report all of its state
@@ -3923,6 +3923,10 @@ Exit status:
     </message>
     <message>
         <source>Leaving program mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel still shows program mode after it was asked to leave it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
