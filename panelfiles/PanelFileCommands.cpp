@@ -236,13 +236,17 @@ bool PanelFileCommands::savePanelFileAs() {
   return true;
 }
 
-bool PanelFileCommands::mayLeave() {
-  if (!offline_ || !offline_->isOpen() || offline_->fileImage() == offlineSaved_) return true;
+bool PanelFileCommands::mayLeave() { return !offline_ || !offline_->isOpen() || settleChanges(true); }
+
+bool PanelFileCommands::settleChanges(bool mayStay) {
+  if (!offline_ || offline_->fileImage() == offlineSaved_) return true;
+  QMessageBox::StandardButtons buttons = QMessageBox::Save | QMessageBox::Discard;
+  if (mayStay) buttons |= QMessageBox::Cancel;
   const QMessageBox::StandardButton answer = platform::MessageBoxes::current().show(
       &window_, platform::MessageBoxes::Kind::Question, tr("Panel file"),
       tr("The panel held in the program has changes that are not in %1. Save them?")
           .arg(QFileInfo(offlinePath_).fileName()),
-      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+      buttons);
   if (answer == QMessageBox::Save) return savePanelFile();
   if (answer != QMessageBox::Discard) return false;
   offlineSaved_ = offline_->fileImage();  // dropped on purpose: not asked again when it ends
@@ -252,14 +256,7 @@ bool PanelFileCommands::mayLeave() {
 void PanelFileCommands::offlineEnded() {
   // It may end without Exit from Install (the program-mode exit typed in the
   // debug window): the changes are still asked about, though it cannot go on.
-  if (offline_ && offline_->fileImage() != offlineSaved_) {
-    const QMessageBox::StandardButton answer = platform::MessageBoxes::current().show(
-        &window_, platform::MessageBoxes::Kind::Question, tr("Panel file"),
-        tr("The panel held in the program has changes that are not in %1. Save them?")
-            .arg(QFileInfo(offlinePath_).fileName()),
-        QMessageBox::Save | QMessageBox::Discard);
-    if (answer == QMessageBox::Save) savePanelFile();
-  }
+  settleChanges(false);
   offline_ = nullptr;
   offlinePath_.clear();
   window_.setProgramModeText({});

@@ -47,6 +47,10 @@ class PanelFileCommands : public QObject {
   bool savePanelFile();
   bool savePanelFileAs();
   bool mayLeave();
+  // Asks about changes the file does not hold: Save writes them, Discard
+  // drops them for good; with mayStay, Cancel keeps the session. False when
+  // they are still unsaved.
+  bool settleChanges(bool mayStay);
   void offlineEnded();
   void setOfflineItemsEnabled(bool enabled);
 
