@@ -20,7 +20,7 @@
 
 #include "console/CKeypadDlg.h"
 #include "console/EditorDialog.h"
-#include "editors/PanelParameters.h"
+#include "core/parameters/PanelParameters.h"
 #include "editors/ParamEditor.h"
 #include "editors/ProgramEditors.h"
 #include "link/PanelLink.h"

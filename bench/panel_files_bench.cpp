@@ -18,12 +18,12 @@
 #include <optional>
 
 #include "connect/ConnectAttempt.h"
-#include "console/CommandKeys.h"
-#include "console/PanelStatus.h"
+#include "core/keypad/CommandKeys.h"
+#include "core/keypad/PanelStatus.h"
 #include "link/CListenSocket.h"
 #include "link/PanelLink.h"
-#include "panelfiles/PanelFile.h"
-#include "tests/panelfiles/SampleValues.h"
+#include "core/panelfiles/PanelFile.h"
+#include "tests/core/panelfiles/SampleValues.h"
 #include "panelfiles/PanelTransferJob.h"
 
 namespace {

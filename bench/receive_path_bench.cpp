@@ -15,9 +15,9 @@
 #include <random>
 #include <vector>
 
-#include "link/FrameDeframer.h"
-#include "link/LinkCipher.h"
-#include "link/PanelFrames.h"
+#include "core/link/FrameDeframer.h"
+#include "core/link/LinkCipher.h"
+#include "core/link/PanelFrames.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
-#include "link/ModuleSettingsRecord.h"
+#include "core/link/ModuleSettingsRecord.h"
 
 namespace quilby {
 

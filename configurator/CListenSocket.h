@@ -8,7 +8,7 @@
 
 #include "configurator/CWorkSocket.h"
 #include "configurator/ModuleView.h"
-#include "link/LinkKeyDerivation.h"
+#include "core/link/LinkKeyDerivation.h"
 
 namespace quilby {
 

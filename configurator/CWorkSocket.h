@@ -5,11 +5,11 @@
 #include <array>
 #include <cstdint>
 
-#include "link/ModuleProtocol.h"
-#include "link/ModuleSettingsRecord.h"
+#include "core/link/ModuleProtocol.h"
+#include "core/link/ModuleSettingsRecord.h"
 #include "configurator/ModuleView.h"
-#include "link/LinkCipher.h"
-#include "link/LinkKeyDerivation.h"
+#include "core/link/LinkCipher.h"
+#include "core/link/LinkKeyDerivation.h"
 
 namespace quilby {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "link/ModuleSettingsRecord.h"
+#include "core/link/ModuleSettingsRecord.h"
 
 namespace quilby {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <variant>
 
-#include "link/ModuleLinkDefaults.h"
-#include "link/LinkKeyDerivation.h"
+#include "core/link/ModuleLinkDefaults.h"
+#include "core/link/LinkKeyDerivation.h"
 
 class QSettings;
 

@@ -1,6 +1,6 @@
 #include "connect/GsmCallSteps.h"
 
-#include "link/serial/DialRecord.h"
+#include "core/link/DialRecord.h"
 #include "link/serial/SerialWorker.h"
 #include "link/serial/SerialWorkerRecord.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/ModemProgress.h"
+#include "core/link/ModemProgress.h"
 
 namespace connection {
 namespace {

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <random>
 
-#include "console/AccessPasswordBytes.h"
+#include "core/link/AccessPasswordBytes.h"
 #include "link/PanelLink.h"
 #include "platform/PrivateSettings.h"
 

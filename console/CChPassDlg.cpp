@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "console/AccessPasswordBytes.h"
+#include "core/link/AccessPasswordBytes.h"
 #include "console/AccessPasswordStore.h"
 #include "platform/MessageBoxes.h"
 

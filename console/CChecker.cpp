@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "console/PanelStatusText.h"
+#include "core/keypad/PanelStatusText.h"
 
 namespace console {
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "console/DebugFrameText.h"
+#include "core/keypad/DebugFrameText.h"
 
 namespace console {
 namespace {

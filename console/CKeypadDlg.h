@@ -10,7 +10,7 @@
 #include "console/CDbgDlg.h"
 #include "console/CLed.h"
 #include "console/CStaticColor.h"
-#include "link/DebugLogLine.h"
+#include "core/link/DebugLogLine.h"
 #include "link/PanelLink.h"
 #include "platform/Timing.h"
 

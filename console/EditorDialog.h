@@ -23,8 +23,8 @@
 #include <deque>
 #include <functional>
 
-#include "link/PanelFrameHandler.h"
-#include "link/PanelFrames.h"
+#include "core/link/PanelFrameHandler.h"
+#include "core/link/PanelFrames.h"
 
 namespace console {
 

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "editors/ParameterMap.h"
+#include "core/parameters/ParameterMap.h"
 
 namespace console {
 

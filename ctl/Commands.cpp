@@ -11,10 +11,10 @@
 #include "ctl/ExitCode.h"
 #include "ctl/PanelSession.h"
 #include "ctl/Progress.h"
-#include "events/EventCsv.h"
-#include "events/EventReview.h"
-#include "link/CoreText.h"
-#include "panelfiles/PanelFile.h"
+#include "core/events/EventCsv.h"
+#include "core/events/EventReview.h"
+#include "core/CoreText.h"
+#include "core/panelfiles/PanelFile.h"
 #include "panelfiles/PanelTransferJob.h"
 
 namespace ctl {

@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "ctl/CtlOptions.h"
-#include "panelfiles/PanelImage.h"
+#include "core/panelfiles/PanelImage.h"
 
 namespace ctl {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "connect/ConnectAttempt.h"
-#include "console/CommandKeys.h"
+#include "core/keypad/CommandKeys.h"
 #include "ctl/CtlText.h"
-#include "link/LinkHandshake.h"
+#include "core/link/LinkHandshake.h"
 #include "platform/CommandLine.h"
 
 namespace ctl {

@@ -6,7 +6,7 @@
 
 #include "connect/ConnectAttempt.h"
 #include "connect/GsmCallSteps.h"
-#include "console/CommandKeys.h"
+#include "core/keypad/CommandKeys.h"
 #include "ctl/ExitCode.h"
 #include "ctl/Interrupts.h"
 #include "ctl/Progress.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "console/PanelStatus.h"
+#include "core/keypad/PanelStatus.h"
 
 namespace ctl {
 

@@ -13,8 +13,8 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-#include "console/PanelStatusText.h"
-#include "editors/ParamCodec.h"
+#include "core/keypad/PanelStatusText.h"
+#include "core/parameters/ParamCodec.h"
 
 namespace editors {
 

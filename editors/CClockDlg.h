@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "console/EditorDialog.h"
-#include "editors/ReplyMarks.h"
+#include "core/parameters/ReplyMarks.h"
 #include "platform/Timing.h"
 
 class QCheckBox;

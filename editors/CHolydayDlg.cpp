@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editors/ParamCodec.h"
+#include "core/parameters/ParamCodec.h"
 
 namespace editors {
 

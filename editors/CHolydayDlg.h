@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "console/EditorDialog.h"
-#include "editors/ReplyMarks.h"
+#include "core/parameters/ReplyMarks.h"
 #include "platform/Timing.h"
 
 class QCheckBox;

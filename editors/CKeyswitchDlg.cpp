@@ -9,7 +9,7 @@
 #include "editors/CheckBoxRow.h"
 #include "editors/EditorTexts.h"
 #include "editors/EntityNumberField.h"
-#include "editors/ParamCodec.h"
+#include "core/parameters/ParamCodec.h"
 
 namespace editors {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "console/EditorDialog.h"
-#include "editors/ReplyMarks.h"
+#include "core/parameters/ReplyMarks.h"
 
 class QPushButton;
 

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "editors/EntityNumberField.h"
-#include "editors/ParamCodec.h"
+#include "core/parameters/ParamCodec.h"
 #include "platform/MessageBoxes.h"
 
 namespace editors {

@@ -15,7 +15,7 @@
 #include "editors/EditorTexts.h"
 #include "editors/EntityNumberField.h"
 #include "editors/OptionTabs.h"
-#include "editors/ParamCodec.h"
+#include "core/parameters/ParamCodec.h"
 #include "platform/MessageBoxes.h"
 
 namespace editors {

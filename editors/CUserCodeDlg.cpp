@@ -15,7 +15,7 @@
 #include "editors/EditorTexts.h"
 #include "editors/EntityNumberField.h"
 #include "editors/OptionTabs.h"
-#include "editors/PanelParameters.h"
+#include "core/parameters/PanelParameters.h"
 #include "platform/Timing.h"
 
 namespace editors {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "editors/GroupEditorDialog.h"
-#include "editors/ParamCodec.h"
+#include "core/parameters/ParamCodec.h"
 
 class QComboBox;
 class QLabel;

@@ -4,7 +4,7 @@
 #include <QCheckBox>
 
 #include "editors/EditorTexts.h"
-#include "editors/ParamCodec.h"
+#include "core/parameters/ParamCodec.h"
 
 namespace editors {
 

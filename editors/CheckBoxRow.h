@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "editors/ParameterMap.h"
-#include "link/PanelFrames.h"
+#include "core/parameters/ParameterMap.h"
+#include "core/link/PanelFrames.h"
 
 class QCheckBox;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/CoreText.h"
+#include "core/CoreText.h"
 
 namespace editors {
 

@@ -21,8 +21,8 @@
 #include <span>
 
 #include "console/EditorDialog.h"
-#include "editors/ReplyMarks.h"
-#include "link/PanelFrames.h"
+#include "core/parameters/ReplyMarks.h"
+#include "core/link/PanelFrames.h"
 
 namespace editors {
 

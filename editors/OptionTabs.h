@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "editors/ParameterMap.h"
+#include "core/parameters/ParameterMap.h"
 
 class QLabel;
 class QTabBar;

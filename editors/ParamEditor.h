@@ -4,8 +4,8 @@
 
 #include "console/EditorDialog.h"
 #include "editors/EditorTexts.h"
-#include "editors/ParamCodec.h"
-#include "editors/ParameterMap.h"
+#include "core/parameters/ParamCodec.h"
+#include "core/parameters/ParameterMap.h"
 #include "platform/Timing.h"
 
 class QLabel;

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "editors/ParameterMap.h"
+#include "core/parameters/ParameterMap.h"
 
 namespace console {
 class CKeypadDlg;

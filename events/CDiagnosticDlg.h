@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "console/EditorDialog.h"
-#include "events/DiagnosticReplies.h"
+#include "core/events/DiagnosticReplies.h"
 #include "platform/Timing.h"
 
 class QPushButton;

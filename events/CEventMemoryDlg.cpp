@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "events/EventCsv.h"
+#include "core/events/EventCsv.h"
 #include "link/PanelLink.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "console/EditorDialog.h"
-#include "events/EventRecord.h"
-#include "events/EventReview.h"
+#include "core/events/EventRecord.h"
+#include "core/events/EventReview.h"
 #include "platform/Timing.h"
 
 class QPlainTextEdit;

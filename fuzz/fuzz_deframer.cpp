@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "link/FrameDeframer.h"
-#include "link/PanelFrames.h"
+#include "core/link/FrameDeframer.h"
+#include "core/link/PanelFrames.h"
 
 namespace {
 

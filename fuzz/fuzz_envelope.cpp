@@ -10,7 +10,7 @@
 #include <memory>
 #include <span>
 
-#include "link/SerialEnvelope.h"
+#include "core/link/SerialEnvelope.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "panelfiles/PanelFile.h"
+#include "core/panelfiles/PanelFile.h"
 
 namespace {
 void Require(bool ok, const char* what) {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "editors/PanelParameters.h"
+#include "core/parameters/PanelParameters.h"
 
 namespace {
 void Require(bool ok, const char* what) {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "link/LinkHandshake.h"
+#include "core/link/LinkHandshake.h"
 #include "link/PanelLink.h"
 
 namespace panel {

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "link/FrameDeframer.h"
-#include "link/LinkHandshake.h"
+#include "core/link/FrameDeframer.h"
+#include "core/link/LinkHandshake.h"
 #include "link/PanelLink.h"
 
 namespace panel {

@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "link/LinkHandshake.h"
+#include "core/link/LinkHandshake.h"
 
 namespace panel {
 

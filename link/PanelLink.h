@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "link/DebugLogLine.h"
-#include "link/LinkCipher.h"
-#include "link/LinkHandshake.h"
-#include "link/PanelFrameHandler.h"
-#include "link/PanelFrames.h"
+#include "core/link/DebugLogLine.h"
+#include "core/link/LinkCipher.h"
+#include "core/link/LinkHandshake.h"
+#include "core/link/PanelFrameHandler.h"
+#include "core/link/PanelFrames.h"
 
 namespace panel {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "link/FrameDeframer.h"
+#include "core/link/FrameDeframer.h"
 #include "link/PanelLink.h"
-#include "panelfiles/PanelImage.h"
-#include "panelmodel/PanelModel.h"
+#include "core/panelfiles/PanelImage.h"
+#include "core/panelmodel/PanelModel.h"
 #include "platform/Timing.h"
 
 namespace panelfiles {

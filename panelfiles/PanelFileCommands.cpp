@@ -11,7 +11,7 @@
 #include "panelfiles/CSlotTableDlg.h"
 #include "panelfiles/CTransferProgressDlg.h"
 #include "panelfiles/OfflinePanel.h"
-#include "panelfiles/PanelFile.h"
+#include "core/panelfiles/PanelFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "panelfiles/OfflinePanel.h"
-#include "panelfiles/PanelImage.h"
+#include "core/panelfiles/PanelImage.h"
 #include "panelfiles/PanelTransferJob.h"
 
 namespace console {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "panelfiles/PanelTransfer.h"
+#include "core/panelfiles/PanelTransfer.h"
 #include "platform/Timing.h"
 
 namespace panelfiles {

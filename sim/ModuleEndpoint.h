@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "link/LinkCipher.h"
-#include "link/LinkHandshake.h"
+#include "core/link/LinkCipher.h"
+#include "core/link/LinkHandshake.h"
 
 namespace sim {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "link/DebugLogLine.h"
+#include "core/link/DebugLogLine.h"
 #include "sim/SimConsole.h"
 
 namespace sim {

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "sim/ModuleEndpoint.h"
-#include "panelmodel/PanelModel.h"
+#include "core/panelmodel/PanelModel.h"
 #include "sim/SimConsole.h"
 
 namespace sim {

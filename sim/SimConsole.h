@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "panelmodel/PanelModel.h"
+#include "core/panelmodel/PanelModel.h"
 
 namespace sim {
 

@@ -3,8 +3,8 @@
 #include <QDeadlineTimer>
 #include <vector>
 
-#include "link/PanelFrames.h"
-#include "link/SerialEnvelope.h"
+#include "core/link/PanelFrames.h"
+#include "core/link/SerialEnvelope.h"
 
 namespace serial {
 namespace {

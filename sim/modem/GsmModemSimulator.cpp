@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "link/ModemProgress.h"
-#include "link/PanelFrames.h"
-#include "link/SerialEnvelope.h"
+#include "core/link/ModemProgress.h"
+#include "core/link/PanelFrames.h"
+#include "core/link/SerialEnvelope.h"
 
 namespace sim {
 namespace {

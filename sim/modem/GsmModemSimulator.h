@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "panelmodel/PanelModel.h"
+#include "core/panelmodel/PanelModel.h"
 #include "sim/SimConsole.h"
 
 namespace sim {

@@ -11,10 +11,10 @@
 #include <deque>
 #include <optional>
 
-#include "link/ModuleProtocol.h"
-#include "link/ModuleLinkDefaults.h"
-#include "link/LinkCipher.h"
-#include "link/LinkKeyDerivation.h"
+#include "core/link/ModuleProtocol.h"
+#include "core/link/ModuleLinkDefaults.h"
+#include "core/link/LinkCipher.h"
+#include "core/link/LinkKeyDerivation.h"
 #include "platform/CommandLine.h"
 
 namespace sim {

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "link/ModuleSettingsRecord.h"
+#include "core/link/ModuleSettingsRecord.h"
 
 namespace sim {
 

@@ -11,7 +11,7 @@
 
 #include "configurator/CListenSocket.h"
 #include "configurator/CquilbyDlg.h"
-#include "link/ModuleProtocol.h"
+#include "core/link/ModuleProtocol.h"
 #include "tests/configurator/QuilbyTestRecords.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestSeams.h"

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "link/ModuleSettingsRecord.h"
+#include "core/link/ModuleSettingsRecord.h"
 
 namespace quilbytest {
 

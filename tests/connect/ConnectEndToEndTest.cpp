@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "link/CWorkSocket.h"
-#include "link/PanelFrames.h"
+#include "core/link/PanelFrames.h"
 #include "tests/connect/ConnectFixture.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestSeams.h"

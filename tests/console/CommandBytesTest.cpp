@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "console/AccessPasswordBytes.h"
-#include "console/CommandKeys.h"
-#include "console/DebugFrameText.h"
-#include "console/PanelStatusText.h"
-#include "link/LinkHandshake.h"
+#include "core/link/AccessPasswordBytes.h"
+#include "core/keypad/CommandKeys.h"
+#include "core/keypad/DebugFrameText.h"
+#include "core/keypad/PanelStatusText.h"
+#include "core/link/LinkHandshake.h"
 #include "tests/support/TestSeams.h"
 
 using testseams::Bytes;

@@ -16,7 +16,7 @@
 #include "console/CDbgDlg.h"
 #include "console/CPassDlg.h"
 #include "console/EditorDialog.h"
-#include "editors/ParameterMap.h"
+#include "core/parameters/ParameterMap.h"
 #include "tests/console/ConsoleTestSupport.h"
 #include "tests/support/Accessibility.h"
 

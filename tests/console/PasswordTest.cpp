@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "console/AccessPasswordBytes.h"
+#include "core/link/AccessPasswordBytes.h"
 #include "console/AccessPasswordStore.h"
 #include "console/CChPassDlg.h"
 #include "tests/console/ConsoleTestSupport.h"

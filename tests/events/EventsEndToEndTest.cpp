@@ -6,9 +6,9 @@
 
 #include "events/CDiagnosticDlg.h"
 #include "events/CEventMemoryDlg.h"
-#include "events/EventRecord.h"
+#include "core/events/EventRecord.h"
 #include "link/CListenSocket.h"
-#include "link/PanelFrames.h"
+#include "core/link/PanelFrames.h"
 #include "tests/events/EventsTestSupport.h"
 #include "tests/support/SimProcess.h"
 

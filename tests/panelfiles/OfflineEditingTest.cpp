@@ -12,9 +12,9 @@
 #include "console/ProgramModeMenu.h"
 #include "editors/CValueDlg.h"
 #include "editors/ProgramEditors.h"
-#include "panelfiles/PanelFile.h"
+#include "core/panelfiles/PanelFile.h"
 #include "panelfiles/PanelFileCommands.h"
-#include "panelmodel/ParameterStore.h"
+#include "core/panelmodel/ParameterStore.h"
 #include "tests/editors/EditorsTestSupport.h"
 #include "tests/editors/RunEditor.h"
 

@@ -13,7 +13,7 @@
 #include "console/ProgramModeMenu.h"
 #include "panelfiles/CSlotTableDlg.h"
 #include "panelfiles/CTransferProgressDlg.h"
-#include "panelfiles/PanelFile.h"
+#include "core/panelfiles/PanelFile.h"
 #include "panelfiles/PanelFileCommands.h"
 #include "tests/editors/EditorsTestSupport.h"
 #include "tests/editors/RunEditor.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "panelfiles/PanelTransferJob.h"
-#include "panelmodel/PanelModel.h"
+#include "core/panelmodel/PanelModel.h"
 #include "tests/support/TestSeams.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "link/serial/DialRecord.h"
+#include "core/link/DialRecord.h"
 #include "link/serial/ModemPortList.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 #include <thread>
 
-#include "link/PanelFrames.h"
+#include "core/link/PanelFrames.h"
 #include "link/serial/ModemPort.h"
 #include "link/serial/SerialEnvelopeIo.h"
 #include "tests/serial/PtyPeer.h"

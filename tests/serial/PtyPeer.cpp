@@ -8,7 +8,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "link/SerialEnvelope.h"
+#include "core/link/SerialEnvelope.h"
 
 namespace serialtest {
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "link/PanelLink.h"
-#include "link/serial/DialRecord.h"
+#include "core/link/DialRecord.h"
 #include "link/serial/FindModemPort.h"
 #include "link/serial/ModemPortList.h"
 #include "link/serial/SerialEnvelopeIo.h"

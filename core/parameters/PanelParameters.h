@@ -1,0 +1,90 @@
+#pragma once
+
+// Every parameter of the panel that an editor reads, described in the same
+// terms (parameter number, entities, kind of value, reply type, keys): the
+// generic editors' rows of the parameter map and the special editors'
+// parameters. The simulated panel stores them, panel files save and compare
+// them, a restore writes them. Standard library only.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/parameters/ParamCodec.h"
+#include "core/parameters/ParameterMap.h"
+
+namespace params {
+
+enum class ValueKind : std::uint8_t {
+  Options,     // eight option bits; keys 1..8 toggle them
+  Number,      // decimal minimum..maximum; keys the decimal digits
+  Choice,      // one value of a list; keys the decimal digits
+  Digits,      // up to `maximum` characters 0-9, B-F (account numbers, installer and security codes)
+  LongDigits,  // up to 16 decimal digits
+  Code,        // a user code, up to `maximum` decimal digits
+  Phone,       // up to 16 characters of "0123456789#*=W-"
+  Time,        // hour × 100 + minute; keys HH MM
+  Date,        // day + 100 × month + 10000 × (year - 2000), 0 = no date; keys DD MM YY
+};
+
+struct PanelParameter {
+  std::uint8_t parameter = 0;
+  EntityRange entities;
+  ValueKind kind = ValueKind::Options;
+  std::uint8_t replyType = kOptionByteReply;  // what the panel answers a read with
+  std::uint32_t minimum = 0;                  // Number
+  std::uint32_t maximum = 0;                  // Number: highest value; text kinds: most characters
+  std::uint8_t bits = 0xFF;                   // Options: the bits the editors show and write
+  std::uint8_t keyDigits = 1;                 // Number, Choice: digit keys at least (leading zeros)
+  ChoiceList choices{};                       // Choice
+  std::string_view path;                      // where a person finds it, menu levels separated by '|'
+  std::string_view entityName;                // "zone", "user", ...; empty for a fixed entity
+
+  Alphabet alphabet() const;
+};
+
+// What a parameter holds: a number for the numeric kinds, a text for the others.
+struct Value {
+  std::uint32_t number = 0;
+  std::string text;
+  friend bool operator==(const Value&, const Value&) = default;
+};
+
+// In menu order; parameters 25, 175 and 176 appear once per sub-value.
+std::span<const PanelParameter> PanelParameters();
+// The description of (parameter, entity), or null if no editor reads it.
+const PanelParameter* FindPanelParameter(std::uint8_t parameter, std::uint8_t entity);
+
+// A reply's value, if the reply is of a type the parameter's kind takes
+// (option bytes come as 0x16 or 0x17, numbers as 0x17, 0x18 or 0x19).
+// The caller matches the parameter and entity.
+std::optional<Value> ValueFromReply(const PanelParameter& parameter, const Reply& reply);
+// The reply the panel sends for the value, delimiters included.
+std::vector<std::uint8_t> ReplyFrameFor(const PanelParameter& parameter, std::uint8_t entity, const Value& value);
+// Whether the panel keeps the value for this parameter.
+bool IsValid(const PanelParameter& parameter, const Value& value);
+// The keystroke frame that turns `current` into `wanted` after a read of the
+// parameter: toggles for option bits, the whole value typed otherwise.
+// Empty when there is nothing to write or `wanted` is not valid.
+panel::FrameBytes WriteKeys(const PanelParameter& parameter, const Value& current, const Value& wanted);
+// The panel's side: the value after the keys of one entry (between 7A and
+// ENTER) on the parameter, or nothing when the panel refuses the entry and
+// keeps `current`.
+std::optional<Value> ApplyEntry(const PanelParameter& parameter, const Value& current,
+                                std::span<const std::uint8_t> keys);
+
+// A value as people and panel files write it: option bytes 0x5A, numbers
+// and choices in decimal, digit strings, codes and phone numbers in double
+// quotes ("12BF", ""), times 17:30, dates 2026-12-25 or none.
+std::string FormatValue(const PanelParameter& parameter, const Value& value);
+// The value such a text stands for; nothing for a text in another form
+// (leading zeros, blanks, "0X5A", unbalanced quotes) or a value the
+// parameter does not keep. One text per value, so saved values compare as text.
+std::optional<Value> ParseValue(const PanelParameter& parameter, std::string_view text);
+// What ParseValue takes for the parameter, for messages ("a number from 0 to 255").
+std::string ValueSyntax(const PanelParameter& parameter);
+
+}  // namespace params
