@@ -21,10 +21,10 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   return out;
 }
 
-// The value as a TOML literal: times and "none" are strings, dates TOML dates.
+// The value as a TOML literal: times, "none" and raw bytes are strings, dates TOML dates.
 std::string Literal(const params::PanelParameter& p, const params::Value& value) {
   std::string text = params::FormatValue(p, value);
-  const bool bare = p.kind != params::ValueKind::Time && text != "none";
+  const bool bare = params::IsValid(p, value) && p.kind != params::ValueKind::Time && text != "none";
   return bare ? text : '"' + text + '"';
 }
 
@@ -58,6 +58,8 @@ std::string Quoted(std::string_view text) {
 
 int LineOf(const toml::node& node) { return static_cast<int>(node.source().begin.line); }
 
+// Numbers and dates in their TOML form are values an editor types; a value
+// of any other kind comes as a string, checked by ParseValue.
 std::optional<params::Value> ValueOf(const params::PanelParameter& p, const toml::node& node) {
   using params::ValueKind;
   std::optional<params::Value> value;
@@ -69,15 +71,16 @@ std::optional<params::Value> ValueOf(const params::PanelParameter& p, const toml
     const toml::date d = date->get();
     if (p.kind == ValueKind::Date && d.year >= 2000 && d.year <= 2099)
       value = params::Value{d.day + 100u * d.month + 10000u * (d.year - 2000u), {}};
-  } else if (const auto* string = node.as_string()) {
+  }
+  if (value) return params::IsValid(p, *value) ? value : std::nullopt;
+  if (const auto* string = node.as_string()) {
     const std::string& s = string->get();
-    if (p.kind == ValueKind::Time || (p.kind == ValueKind::Date && s == "none"))
+    if (s.starts_with("raw") || p.kind == ValueKind::Time || (p.kind == ValueKind::Date && s == "none"))
       value = params::ParseValue(p, s);
     else if (p.kind == ValueKind::Digits || p.kind == ValueKind::LongDigits || p.kind == ValueKind::Code ||
              p.kind == ValueKind::Phone)
       value = params::ParseValue(p, '"' + s + '"');
   }
-  if (value && !params::IsValid(p, *value)) value.reset();
   return value;
 }
 
@@ -110,7 +113,10 @@ std::string WritePanelFile(const PanelImage& image) {
   for (int slot = 0; slot < static_cast<int>(AllSlots().size()); ++slot) {
     const std::optional<params::Value>& value = image.at(slot);
     if (!value) continue;
-    text += '"' + SlotKey(slot) + "\" = " + Literal(*SlotAt(slot).parameter, *value) + "  # " + SlotTitle(slot) + '\n';
+    const params::PanelParameter& p = *SlotAt(slot).parameter;
+    text += '"' + SlotKey(slot) + "\" = " + Literal(p, *value) + "  # " + SlotTitle(slot);
+    if (!params::IsValid(p, *value)) text += "; no editor types this value";
+    text += '\n';
   }
   return text;
 }
@@ -129,10 +135,14 @@ std::variant<PanelImage, FileError> ReadPanelFile(std::string_view text) {
 
   const toml::node* format = root.get("format");
   if (!format) return FileError{0, "not a panel file: it names no format"};
-  if (const std::optional<std::int64_t> version = format->value<std::int64_t>(); version != kPanelFileFormat)
-    return FileError{LineOf(*format), "format " + (version ? std::to_string(*version) : std::string("?")) +
+  // Only an integer node: asking the library for an integer from a float
+  // converts without a range check, and 1.0 is no format number.
+  const auto* version = format->as_integer();
+  if (!version || version->get() != kPanelFileFormat)
+    return FileError{LineOf(*format), "format " + (version ? std::to_string(version->get()) : std::string("?")) +
                                           " is not " + std::to_string(kPanelFileFormat) +
-                                          ", the one this program reads"};
+                                          ", the one this program reads" +
+                                          (format->is_floating_point() ? " (a whole number, without a point)" : "")};
 
   PanelImage image;
   for (const auto& [key, node] : root) {

@@ -13,6 +13,11 @@
 //   "P175/8" = "0123"  # Dialler > Dialling Pre-Fix Number
 //   "P172 time zone 1" = "08:00"  # Clock Setting > Time zone > Start
 //   "P170 holiday 1" = 2026-12-25  # Clock Setting > Holydays > Date
+//   "P173 time zone 2" = "raw 09 60"  # Clock Setting > Time zone > End; no editor types this value
+//
+// A value no editor types (24:00 above) is kept as the value bytes of its
+// reply, so that whatever a backup read, its file gives back exactly.
+// Files without such lines read as before.
 
 #include <string>
 #include <string_view>
@@ -40,8 +45,9 @@ struct FileError {
 };
 
 // The image a file holds, or why it is refused: text that is not TOML, a
-// format other than this program's, an unknown parameter, a value the
-// parameter does not keep. A refused file gives no image at all.
+// format other than this program's, an unknown parameter, a value of the
+// wrong kind, a value in its ordinary form that no editor types (a typing
+// error, which only "raw" lines may hold). A refused file gives no image at all.
 // Far above any panel file (about 150 KB): read at most one byte more, since
 // a pipe or device reports no size, and refuse what is bigger.
 inline constexpr std::size_t kMaxPanelFileBytes = 4 * 1024 * 1024;

@@ -211,8 +211,8 @@ void ParameterStore::seedCodes(const PanelCodes& codes) {
   for (int user = 1; user <= kUsers; ++user) {
     const auto at = static_cast<std::size_t>(user - 1);
     const std::string code = at < codes.user.size() ? codes.user[at] : std::string();
-    // A code the panel cannot hold leaves the user without one.
-    if (!set(1, static_cast<std::uint8_t>(user), Value{0, code})) set(1, static_cast<std::uint8_t>(user), Value{});
+    // A code no keypad could type leaves the user without one.
+    set(1, static_cast<std::uint8_t>(user), params::IsValid(UserCodes(), Value{0, code}) ? Value{0, code} : Value{});
   }
   set(25, 1, Value{0, codes.installer});
 }
@@ -230,7 +230,7 @@ const params::Value* ParameterStore::value(std::uint8_t parameter, std::uint8_t 
 
 bool ParameterStore::set(std::uint8_t parameter, std::uint8_t entity, const params::Value& value) {
   const std::optional<Slot> slot = SlotOf(parameter, entity);
-  if (!slot || !params::IsValid(*slot->parameter, value)) return false;
+  if (!slot || !params::FitsReply(*slot->parameter, value)) return false;
   values_[slot->row][slot->entity] = value;
   return true;
 }

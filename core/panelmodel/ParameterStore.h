@@ -52,7 +52,9 @@ class ParameterStore {
 
   // The value of (parameter, entity), or null for no parameter of the catalogue.
   const params::Value* value(std::uint8_t parameter, std::uint8_t entity) const;
-  // Sets it if the panel keeps that value there; false (and nothing changed) otherwise.
+  // Sets it if its reply can carry the value, whether or not keys could
+  // type it (a panel that has lived for years may hold anything its replies
+  // carry); false (and nothing changed) otherwise.
   bool set(std::uint8_t parameter, std::uint8_t entity, const params::Value& value);
 
   // A read request: positions the store on (parameter, entity), whatever it

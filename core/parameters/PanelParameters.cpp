@@ -293,6 +293,28 @@ std::optional<Value> ParseUnchecked(const PanelParameter& parameter, std::string
   return std::nullopt;
 }
 
+constexpr std::string_view kRaw = "raw";
+
+// " 09 60": bytes of one or two hex digits, each after one blank.
+std::optional<std::vector<std::uint8_t>> ParseRawBytes(std::string_view text) {
+  std::vector<std::uint8_t> bytes;
+  while (!text.empty()) {
+    if (text[0] != ' ') return std::nullopt;
+    text.remove_prefix(1);
+    const std::size_t length = std::min(text.find(' '), text.size());
+    if (length == 0 || length > 2) return std::nullopt;
+    std::uint32_t byte = 0;
+    for (const char c : text.substr(0, length)) {
+      const auto digit = HexDigit(c);
+      if (!digit) return std::nullopt;
+      byte = byte * 16 + *digit;
+    }
+    bytes.push_back(static_cast<std::uint8_t>(byte));
+    text.remove_prefix(length);
+  }
+  return bytes;
+}
+
 std::string TwoDigits(std::uint32_t n) {
   return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
 }
@@ -346,25 +368,87 @@ std::optional<Value> ValueFromReply(const PanelParameter& parameter, const Reply
   return std::nullopt;
 }
 
-std::vector<std::uint8_t> ReplyFrameFor(const PanelParameter& parameter, std::uint8_t entity, const Value& value) {
-  const std::uint8_t p = parameter.parameter;
-  switch (parameter.replyType) {
-    case kOptionByteReply: return OptionByteReplyFrame(p, entity, static_cast<std::uint8_t>(value.number));
-    case kByteReply: return ByteReplyFrame(p, entity, static_cast<std::uint8_t>(value.number));
-    case kWordReply:
-    case kTimeReply:
-      return WordReplyFrame(parameter.replyType, p, entity, static_cast<std::uint16_t>(value.number));
-    case kDateReply:
-      return DateReplyFrame(p, entity, static_cast<std::uint8_t>(value.number % 100),
-                            static_cast<std::uint8_t>(value.number / 100 % 100),
-                            static_cast<std::uint8_t>(value.number / 10000));
-    default: {
+std::vector<std::uint8_t> ValueBytes(const PanelParameter& parameter, const Value& value) {
+  const auto byte = [](std::uint32_t n) { return static_cast<std::uint8_t>(n & 0xFF); };
+  const std::vector<std::uint8_t> word{byte(value.number >> 8), byte(value.number)};
+  switch (parameter.kind) {
+    case ValueKind::Options:
+    case ValueKind::Choice: return {byte(value.number)};
+    case ValueKind::Number:
+      if (parameter.replyType == kByteReply && value.number <= 0xFF) return {byte(value.number)};
+      return word;
+    case ValueKind::Time: return word;
+    case ValueKind::Date: {
+      const std::array<std::uint8_t, 3> date = DateBytes(value.number);
+      return {date.begin(), date.end()};
+    }
+    case ValueKind::Digits:
+    case ValueKind::LongDigits:
+    case ValueKind::Code:
+    case ValueKind::Phone: {
       std::array<std::uint8_t, 8> packed;
       packed.fill(0xFF);
       if (const auto digits = PackDigits(value.text, parameter.alphabet())) packed = *digits;
+      return {packed.begin(), packed.end()};
+    }
+  }
+  return {};
+}
+
+std::optional<Value> ValueFromBytes(const PanelParameter& parameter, std::span<const std::uint8_t> bytes) {
+  const std::size_t n = bytes.size();
+  switch (parameter.kind) {
+    case ValueKind::Options:
+    case ValueKind::Choice:
+      if (n != 1) return std::nullopt;
+      return Value{bytes[0], {}};
+    case ValueKind::Number:
+    case ValueKind::Time:
+      if (n == 2) return Value{static_cast<std::uint32_t>(bytes[0] << 8 | bytes[1]), {}};
+      if (n == 1 && parameter.kind == ValueKind::Number) return Value{bytes[0], {}};
+      return std::nullopt;
+    case ValueKind::Date:
+      if (n != 3) return std::nullopt;
+      return Value{DateNumber(bytes[0], bytes[1], bytes[2]), {}};
+    case ValueKind::Digits:
+    case ValueKind::LongDigits:
+    case ValueKind::Code:
+    case ValueKind::Phone: {
+      if (n == 0 || n > 8) return std::nullopt;
+      std::vector<std::uint8_t> codes;
+      for (const std::uint8_t b : bytes) {
+        codes.push_back(static_cast<std::uint8_t>(b & 0x0F));
+        codes.push_back(static_cast<std::uint8_t>(b >> 4));
+      }
+      return Value{0, DigitText(codes, parameter.alphabet())};
+    }
+  }
+  return std::nullopt;
+}
+
+std::vector<std::uint8_t> ReplyFrameFor(const PanelParameter& parameter, std::uint8_t entity, const Value& value) {
+  const std::uint8_t p = parameter.parameter;
+  const std::vector<std::uint8_t> bytes = ValueBytes(parameter, value);
+  switch (parameter.kind) {
+    case ValueKind::Options: return OptionByteReplyFrame(p, entity, bytes[0]);
+    case ValueKind::Choice: return ByteReplyFrame(p, entity, bytes[0]);
+    case ValueKind::Number:
+    case ValueKind::Time: {
+      if (bytes.size() == 1) return ByteReplyFrame(p, entity, bytes[0]);
+      const std::uint8_t type = parameter.replyType == kByteReply ? kWordReply : parameter.replyType;
+      return WordReplyFrame(type, p, entity, static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]));
+    }
+    case ValueKind::Date: return DateReplyFrame(p, entity, bytes[0], bytes[1], bytes[2]);
+    case ValueKind::Digits:
+    case ValueKind::LongDigits:
+    case ValueKind::Code:
+    case ValueKind::Phone: {
+      std::array<std::uint8_t, 8> packed;
+      std::copy(bytes.begin(), bytes.end(), packed.begin());
       return DigitsReplyFrame(p, entity, packed);
     }
   }
+  return {};
 }
 
 bool IsValid(const PanelParameter& parameter, const Value& value) {
@@ -381,6 +465,26 @@ bool IsValid(const PanelParameter& parameter, const Value& value) {
     case ValueKind::Phone:
       return value.number == 0 && value.text.size() <= parameter.maximum &&
              DigitKeys(value.text, parameter.alphabet()).has_value() &&
+             (parameter.kind != ValueKind::Phone || value.text.find('w') == std::string::npos);
+  }
+  return false;
+}
+
+bool FitsReply(const PanelParameter& parameter, const Value& value) {
+  switch (parameter.kind) {
+    case ValueKind::Options:
+    case ValueKind::Choice: return value.number <= 0xFF && value.text.empty();
+    case ValueKind::Number:
+    case ValueKind::Time: return value.number <= 0xFFFF && value.text.empty();
+    case ValueKind::Date: {
+      const std::array<std::uint8_t, 3> date = DateBytes(value.number);
+      return DateNumber(date[0], date[1], date[2]) == value.number && value.text.empty();
+    }
+    case ValueKind::Digits:
+    case ValueKind::LongDigits:
+    case ValueKind::Code:
+    case ValueKind::Phone:
+      return value.number == 0 && PackDigits(value.text, parameter.alphabet()).has_value() &&
              (parameter.kind != ValueKind::Phone || value.text.find('w') == std::string::npos);
   }
   return false;
@@ -450,6 +554,16 @@ std::optional<Value> ApplyEntry(const PanelParameter& parameter, const Value& cu
 }
 
 std::string FormatValue(const PanelParameter& parameter, const Value& value) {
+  if (!IsValid(parameter, value)) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string text = std::string(kRaw);
+    for (const std::uint8_t byte : ValueBytes(parameter, value)) {
+      text += ' ';
+      text += kHex[byte >> 4];
+      text += kHex[byte & 0x0F];
+    }
+    return text;
+  }
   switch (parameter.kind) {
     case ValueKind::Options: {
       constexpr std::string_view kHex = "0123456789ABCDEF";
@@ -471,12 +585,19 @@ std::string FormatValue(const PanelParameter& parameter, const Value& value) {
 }
 
 std::optional<Value> ParseValue(const PanelParameter& parameter, std::string_view text) {
+  if (text.starts_with(kRaw)) {
+    const std::optional<std::vector<std::uint8_t>> bytes = ParseRawBytes(text.substr(kRaw.size()));
+    if (!bytes) return std::nullopt;
+    return ValueFromBytes(parameter, *bytes);
+  }
   std::optional<Value> value = ParseUnchecked(parameter, text);
   if (!value || !IsValid(parameter, *value)) return std::nullopt;
   return value;
 }
 
-std::string ValueSyntax(const PanelParameter& parameter) {
+namespace {
+
+std::string TypedSyntax(const PanelParameter& parameter) {
   const std::string most = std::to_string(parameter.maximum);
   switch (parameter.kind) {
     case ValueKind::Options: return "an option byte from 0x00 to 0xFF";
@@ -496,6 +617,12 @@ std::string ValueSyntax(const PanelParameter& parameter) {
     case ValueKind::Phone: return "up to " + most + " characters of 0-9 # * = W - in double quotes";
   }
   return {};
+}
+
+}  // namespace
+
+std::string ValueSyntax(const PanelParameter& parameter) {
+  return TypedSyntax(parameter) + ", or raw and its reply's value bytes in hex";
 }
 
 }  // namespace params

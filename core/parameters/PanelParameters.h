@@ -59,13 +59,25 @@ std::span<const PanelParameter> PanelParameters();
 const PanelParameter* FindPanelParameter(std::uint8_t parameter, std::uint8_t entity);
 
 // A reply's value, if the reply is of a type the parameter's kind takes
-// (option bytes come as 0x16 or 0x17, numbers as 0x17, 0x18 or 0x19).
+// (option bytes come as 0x16 or 0x17, numbers as 0x17, 0x18 or 0x19). The
+// value is kept exactly, whether or not an editor would type it.
 // The caller matches the parameter and entity.
 std::optional<Value> ValueFromReply(const PanelParameter& parameter, const Reply& reply);
 // The reply the panel sends for the value, delimiters included.
 std::vector<std::uint8_t> ReplyFrameFor(const PanelParameter& parameter, std::uint8_t entity, const Value& value);
-// Whether the panel keeps the value for this parameter.
+// The value bytes of that reply as they are: an option byte or byte, a word
+// high byte first (a byte parameter holding more than 255 answers with a
+// word), day, month and year byte of a date, eight bytes of packed digits.
+std::vector<std::uint8_t> ValueBytes(const PanelParameter& parameter, const Value& value);
+// The value such bytes stand for, or nothing for a count of bytes the
+// parameter's replies never carry. Digits after the end code are no part of
+// the value, and fewer than eight bytes of digits end there.
+std::optional<Value> ValueFromBytes(const PanelParameter& parameter, std::span<const std::uint8_t> bytes);
+// Whether an editor can type the value, so that the panel takes it from keys.
 bool IsValid(const PanelParameter& parameter, const Value& value);
+// Whether the parameter's reply can carry the value: what the panel may
+// hold there, typed or not.
+bool FitsReply(const PanelParameter& parameter, const Value& value);
 // The keystroke frame that turns `current` into `wanted` after a read of the
 // parameter: toggles for option bits, the whole value typed otherwise.
 // Empty when there is nothing to write or `wanted` is not valid.
@@ -78,13 +90,16 @@ std::optional<Value> ApplyEntry(const PanelParameter& parameter, const Value& cu
 
 // A value as people and panel files write it: option bytes 0x5A, numbers
 // and choices in decimal, digit strings, codes and phone numbers in double
-// quotes ("12BF", ""), times 17:30, dates 2026-12-25 or none.
+// quotes ("12BF", ""), times 17:30, dates 2026-12-25 or none. A value no
+// editor types is written as its reply's value bytes in hex, "raw 09 60"
+// (24:00), since any reading of it as a time or date would be a guess.
+// One text per value, so saved values compare as text.
 std::string FormatValue(const PanelParameter& parameter, const Value& value);
 // The value such a text stands for; nothing for a text in another form
-// (leading zeros, blanks, "0X5A", unbalanced quotes) or a value the
-// parameter does not keep. One text per value, so saved values compare as text.
+// (leading zeros, blanks, "0X5A", unbalanced quotes), a value in the
+// ordinary form that no editor types, or raw bytes the reply never carries.
 std::optional<Value> ParseValue(const PanelParameter& parameter, std::string_view text);
-// What ParseValue takes for the parameter, for messages ("a number from 0 to 255").
+// What ParseValue takes for the parameter, for messages ("a number from 0 to 255, or raw ...").
 std::string ValueSyntax(const PanelParameter& parameter);
 
 }  // namespace params

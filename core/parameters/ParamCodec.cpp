@@ -30,16 +30,17 @@ constexpr std::string_view kPhoneLetters = "#*=W-";
 // Keys of the letters in their order: "F", "B", "C", "D", "E", or "#", "*", "=", "W", "-".
 constexpr std::uint8_t kLetterKeys[] = {0x27, 0x28, 0x29, 0x2A, 0x2B};
 
-std::string_view LettersOf(Alphabet alphabet) {
-  switch (alphabet) {
-    case Alphabet::Value: return kValueLetters;
-    case Alphabet::Phone: return kPhoneLetters;
-    case Alphabet::Decimal: return {};
-  }
-  return {};
+// How the codes 0xA to 0xE read.
+std::string_view LettersOf(Alphabet alphabet) { return alphabet == Alphabet::Phone ? kPhoneLetters : kValueLetters; }
+
+// The letters that have keys: a decimal field types digits only.
+std::string_view KeyedLettersOf(Alphabet alphabet) {
+  return alphabet == Alphabet::Decimal ? std::string_view() : LettersOf(alphabet);
 }
 
 char Normalised(char c, Alphabet alphabet) { return alphabet == Alphabet::Phone && c == 'w' ? 'W' : c; }
+
+constexpr std::uint32_t kDateBytesMark = 1u << 24;
 
 // The reply code of a character, or nothing.
 std::optional<std::uint8_t> CodeOf(char c, Alphabet alphabet) {
@@ -64,7 +65,7 @@ std::optional<Reply> DecodeReply(const std::uint8_t* frame, std::size_t length) 
     case kByteReply: reply.number = frame[2]; break;
     case kWordReply:
     case kTimeReply: reply.number = static_cast<std::uint32_t>(frame[2] << 8 | frame[3]); break;
-    case kDateReply: reply.number = frame[2] + 100u * frame[3] + 10000u * frame[4]; break;
+    case kDateReply: reply.number = DateNumber(frame[2], frame[3], frame[4]); break;
     case kDigitsReply:
       for (std::size_t i = 2; i <= 9 && reply.nibbleCount < reply.nibbles.size(); ++i) {
         for (const std::uint8_t code : {static_cast<std::uint8_t>(frame[i] & 0x0F), static_cast<std::uint8_t>(frame[i] >> 4)}) {
@@ -77,15 +78,23 @@ std::optional<Reply> DecodeReply(const std::uint8_t* frame, std::size_t length) 
   return reply;
 }
 
+std::uint32_t DateNumber(std::uint8_t day, std::uint8_t month, std::uint8_t yearByte) {
+  if (day < 100 && month < 100) return day + 100u * month + 10000u * yearByte;
+  return kDateBytesMark | static_cast<std::uint32_t>(yearByte) << 16 | static_cast<std::uint32_t>(month) << 8 | day;
+}
+
+std::array<std::uint8_t, 3> DateBytes(std::uint32_t number) {
+  const auto byte = [](std::uint32_t n) { return static_cast<std::uint8_t>(n & 0xFF); };
+  if (number & kDateBytesMark) return {byte(number), byte(number >> 8), byte(number >> 16)};
+  return {byte(number % 100), byte(number / 100 % 100), byte(number / 10000)};
+}
+
 std::string DigitText(std::span<const std::uint8_t> codes, Alphabet alphabet) {
   std::string text;
   const std::string_view letters = LettersOf(alphabet);
   for (const std::uint8_t code : codes) {
     if (code >= kEndCode) break;
-    if (code <= 9 || letters.empty())
-      text += static_cast<char>('0' + code);
-    else
-      text += letters[code - 0xA];
+    text += code <= 9 ? static_cast<char>('0' + code) : letters[code - 0xA];
   }
   return text;
 }
@@ -93,7 +102,7 @@ std::string DigitText(std::span<const std::uint8_t> codes, Alphabet alphabet) {
 std::optional<std::vector<std::uint8_t>> DigitKeys(std::string_view text, Alphabet alphabet) {
   std::vector<std::uint8_t> keys;
   keys.reserve(text.size());
-  const std::string_view letters = LettersOf(alphabet);
+  const std::string_view letters = KeyedLettersOf(alphabet);
   for (const char c : text) {
     if (c >= '0' && c <= '9') {
       keys.push_back(static_cast<std::uint8_t>(c - '0'));
@@ -122,7 +131,7 @@ std::optional<std::array<std::uint8_t, 8>> PackDigits(std::string_view text, Alp
 
 char KeyCharacter(std::uint8_t key, Alphabet alphabet) {
   if (key <= 9) return static_cast<char>('0' + key);
-  const std::string_view letters = LettersOf(alphabet);
+  const std::string_view letters = KeyedLettersOf(alphabet);
   for (std::size_t i = 0; i < letters.size(); ++i)
     if (kLetterKeys[i] == key) return letters[i];
   return 0;

@@ -26,6 +26,14 @@ inline constexpr std::uint8_t kTimeReply = 0x19;        // as 0x18
 inline constexpr std::uint8_t kDigitsReply = 0x1A;      // [2]..[9] sixteen nibbles, [10] p, [11] e
 inline constexpr std::uint8_t kDateReply = 0x26;        // [2] day, [3] month, [4] year - 2000, [10] p, [11] e
 
+// A date reply's three bytes as one number: day + 100 × month + 10000 ×
+// year byte, which reads as the date itself. A day or month byte of 100 or
+// more would fold into another date that way, so such bytes are kept as
+// they are, marked, where no date number reaches.
+std::uint32_t DateNumber(std::uint8_t day, std::uint8_t month, std::uint8_t yearByte);
+// Day, month and year byte of a DateNumber.
+std::array<std::uint8_t, 3> DateBytes(std::uint32_t number);
+
 // A parameter reply as delivered (frame[0] the type byte). The value and
 // the parameter are always inside the frame; the entity only when the
 // frame reaches it. On TCP the frame's last byte is the closing 0x7E, which
@@ -35,7 +43,7 @@ struct Reply {
   std::uint8_t type = 0;
   std::uint8_t parameter = 0;
   std::optional<std::uint8_t> entity;
-  // Option byte, byte or word; for a date, day + 100 × month + 10000 × year byte.
+  // Option byte, byte or word; for a date, its DateNumber.
   std::uint32_t number = 0;
   // Digits reply: the codes before the first 0xF (at most 16).
   std::array<std::uint8_t, 16> nibbles{};
@@ -52,13 +60,14 @@ std::optional<Reply> DecodeReply(const std::uint8_t* frame, std::size_t length);
 enum class Alphabet {
   Value,    // 0-9, B-E; code 0xA is "F"; keys B-E 28-2B, F 27
   Phone,    // 0-9, codes A-E "#*=W-"; keys 27-2B ("w" is taken as "W")
-  Decimal,  // 0-9 only
+  Decimal,  // keys 0-9 only; codes A-E read as in Value, so that no code is lost
 };
 // Text of the codes (each code below 0xF; decoding stops at 0xF).
 std::string DigitText(std::span<const std::uint8_t> codes, Alphabet alphabet);
-// The key of each character, or nothing if a character is not in the alphabet.
+// The key of each character, or nothing if a character has no key in the alphabet.
 std::optional<std::vector<std::uint8_t>> DigitKeys(std::string_view text, Alphabet alphabet);
-// The reply codes of a text (0xF fills the rest), as the panel packs them.
+// The reply codes of a text as DigitText reads them (0xF fills the rest), as
+// the panel packs them; nothing for a character DigitText never gives.
 std::optional<std::array<std::uint8_t, 8>> PackDigits(std::string_view text, Alphabet alphabet);
 // The character a key types in that alphabet, or 0 for a key that is no character.
 char KeyCharacter(std::uint8_t key, Alphabet alphabet);

@@ -27,6 +27,7 @@ TEST(PanelFile, WritesOneLinePerKnownValueWithItsMenuPath) {
   image.set(Slot(0xAA, 2), {0, {}});
   image.set(Slot(0x1B, 2), {5, {}});
   image.set(Slot(0xB5, 3), {0, "0W*5#"});
+  image.set(Slot(0xAD, 2), {2400, {}});
   EXPECT_EQ(panelfiles::WritePanelFile(image),
             "# tarnel panel file: every parameter the program-mode editors read, one per line,\n"
             "# in the order of the program-mode menu, with the menu path beside it.\n"
@@ -36,6 +37,7 @@ TEST(PanelFile, WritesOneLinePerKnownValueWithItsMenuPath) {
             "[parameters]\n"
             "\"P1 user 1\" = \"1234\"  # User > Code\n"
             "\"P172 time zone 1\" = \"08:00\"  # Clock Setting > Time zone > Start\n"
+            "\"P173 time zone 2\" = \"raw 09 60\"  # Clock Setting > Time zone > End; no editor types this value\n"
             "\"P27 finish\" = 5  # Clock Setting > Set clock > Sunday\n"
             "\"P170 holiday 1\" = 2026-12-25  # Clock Setting > Holydays > Date\n"
             "\"P170 holiday 2\" = \"none\"  # Clock Setting > Holydays > Date\n"
@@ -90,6 +92,13 @@ TEST(PanelFile, RefusesAFileWithTheLineAtFault) {
       {head + "\"P170 holiday 1\" = 1999-12-31\n", 4, "must be"},
       {"format = 2\n[parameters]\n", 1, "format 2 is not 1"},
       {"format = \"1\"\n", 1, "format ? is not 1"},
+      // A float is no format number, however close to one, and is never taken as an integer.
+      {"format = 1.0\n", 1, "format ? is not 1, the one this program reads (a whole number, without a point)"},
+      {"format = 7.77e45\n[parameters]\n", 1, "format ? is not 1"},
+      {head + "\"P60 area A\" = 60.0\n", 4, "must be"},
+      // Raw bytes: only as many as the parameter's reply carries.
+      {head + "\"P60 area A\" = \"raw 01 02 03\"\n", 4, "or raw and its reply's value bytes in hex"},
+      {head + "\"P172 time zone 1\" = \"raw 09\"\n", 4, "must be"},
       {"[parameters]\n\"P60 area A\" = 60\n", 0, "names no format"},
       {"format = 1\nowner = \"me\"\n", 2, "unknown entry \"owner\""},
   };

@@ -116,3 +116,67 @@ TEST(ValueText, EveryKindBothWaysWithItsBoundaries) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whatever a reply carries comes back exactly from its text, and the panel's
+// reply for the value read back is the reply it came from: values no editor
+// types are written as the reply's value bytes.
+TEST(ValueText, EveryValueAReplyCarriesSurvivesItsTextExactly) {
+  using Bytes = std::vector<std::uint8_t>;
+  const struct {
+    int parameter, entity;
+    Bytes reply;  // as the panel sends it
+    std::string_view text;
+  } cases[] = {
+      // Times past 23:59 (10000 and 12359 once read as 00:00 and 23:59), 24:00, minute 60.
+      {0xAC, 1, {0x7E, 0x19, 0x07, 0x27, 0x10, 0xAC, 0x01, 0x7E}, "raw 27 10"},
+      {0xAC, 1, {0x7E, 0x19, 0x07, 0x30, 0x47, 0xAC, 0x01, 0x7E}, "raw 30 47"},
+      {0xAD, 2, {0x7E, 0x19, 0x07, 0x09, 0x60, 0xAD, 0x02, 0x7E}, "raw 09 60"},
+      {0xAD, 2, {0x7E, 0x19, 0x07, 0x04, 0xEC, 0xAD, 0x02, 0x7E}, "raw 04 EC"},
+      {0xAD, 2, {0x7E, 0x19, 0x07, 0x09, 0x37, 0xAD, 0x02, 0x7E}, "23:59"},
+      // Holidays: day and month 0 of 2026 (once 2026-00-00), bytes of 100 and more (once folded
+      // into 1 February), erased memory; 25 December 2026 as it is.
+      {0xAA, 3, {0x7E, 0x26, 0x07, 0, 0, 26, 0, 0, 0, 0, 0, 0xAA, 3, 0x7E}, "raw 00 00 1A"},
+      {0xAA, 3, {0x7E, 0x26, 0x07, 101, 1, 26, 0, 0, 0, 0, 0, 0xAA, 3, 0x7E}, "raw 65 01 1A"},
+      {0xAA, 3, {0x7E, 0x26, 0x07, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0xAA, 3, 0x7E}, "raw FF FF FF"},
+      {0xAA, 3, {0x7E, 0x26, 0x07, 25, 12, 26, 0, 0, 0, 0, 0, 0xAA, 3, 0x7E}, "2026-12-25"},
+      // A user code with code 0xA (once ':'), one of seven digits; the 16-digit prefix with a B.
+      {1, 4, {0x7E, 0x1A, 0x07, 0x21, 0x4A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x04, 0x7E},
+       "raw 21 4A FF FF FF FF FF FF"},
+      {1, 4, {0x7E, 0x1A, 0x07, 0x21, 0x43, 0x65, 0xF7, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x04, 0x7E},
+       "raw 21 43 65 F7 FF FF FF FF"},
+      {175, 8, {0x7E, 0x1A, 0x07, 0x10, 0xB2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xAF, 0x08, 0x7E},
+       "raw 10 B2 FF FF FF FF FF FF"},
+      {175, 8, {0x7E, 0x1A, 0x07, 0x10, 0x32, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xAF, 0x08, 0x7E}, "\"0123\""},
+      // Daylight saving Sunday 0, zone Contact ID code 0, a detector type not in the list,
+      // an exit delay of 300 in a word reply.
+      {27, 1, {0x7E, 0x17, 0x07, 0x00, 0x1B, 0x01, 0x7E}, "raw 00"},
+      {157, 1, {0x7E, 0x18, 0x07, 0x00, 0x00, 0x9D, 0x01, 0x7E}, "raw 00 00"},
+      {127, 1, {0x7E, 0x17, 0x07, 0x07, 0x7F, 0x01, 0x7E}, "raw 07"},
+      {60, 1, {0x7E, 0x18, 0x07, 0x01, 0x2C, 0x3C, 0x01, 0x7E}, "raw 01 2C"},
+      {60, 1, {0x7E, 0x17, 0x07, 0xFF, 0x3C, 0x01, 0x7E}, "255"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const auto* p = params::FindPanelParameter(static_cast<std::uint8_t>(c.parameter), static_cast<std::uint8_t>(c.entity));
+    ASSERT_NE(p, nullptr);
+    const auto reply = params::DecodeReply(c.reply.data() + 1, c.reply.size() - 1);
+    ASSERT_TRUE(reply);
+    const std::optional<params::Value> value = params::ValueFromReply(*p, *reply);
+    ASSERT_TRUE(value);
+    EXPECT_EQ(params::FormatValue(*p, *value), c.text);
+    EXPECT_EQ(params::IsValid(*p, *value), !c.text.starts_with("raw"));
+    const std::optional<params::Value> back = params::ParseValue(*p, c.text);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, *value);
+    EXPECT_EQ(params::ReplyFrameFor(*p, static_cast<std::uint8_t>(c.entity), *back), c.reply);
+  }
+  // Raw bytes are read in either case and with one digit; a count the reply never carries is refused.
+  const auto* start = params::FindPanelParameter(0xAC, 1);
+  EXPECT_EQ(params::ParseValue(*start, "raw 9 6a"), (params::Value{0x096A, {}}));
+  for (const char* refused : {"raw", "raw 09", "raw 09 60 00", "raw  09 60", "raw 09 600", "raw 0x9 60", "raw 09 6G"})
+    EXPECT_FALSE(params::ParseValue(*start, refused)) << refused;
+}
+
+}  // namespace
