@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <set>
@@ -15,7 +14,10 @@
 #include "core/events/EventReview.h"
 #include "core/CoreText.h"
 #include "core/panelfiles/PanelFile.h"
+#include "panelfiles/PanelFileSave.h"
 #include "panelfiles/PanelTransferJob.h"
+#include "panelfiles/SlotTexts.h"
+#include "platform/WholeFile.h"
 
 namespace ctl {
 namespace {
@@ -33,11 +35,8 @@ std::string TranslateCoreText(const char* context, const char* text) {
   return QCoreApplication::translate(context, text).toStdString();
 }
 
-const panelfiles::Slot& SlotAt(int slot) { return panelfiles::AllSlots()[static_cast<std::size_t>(slot)]; }
-
-QString ValueText(int slot, const std::optional<params::Value>& value, const QString& missing) {
-  return value ? QString::fromStdString(params::FormatValue(*SlotAt(slot).parameter, *value)) : missing;
-}
+using panelfiles::OptionChanges;
+using panelfiles::ValueText;
 
 QString Key(int slot) { return QString::fromStdString(panelfiles::SlotKey(slot)); }
 QString Title(int slot) { return QString::fromStdString(panelfiles::SlotTitle(slot)); }
@@ -65,9 +64,9 @@ QString Table(const std::vector<QStringList>& rows, const QString& indent = QStr
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes, Progress& progress) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  Say(progress, Tr("cannot write %1: %2").arg(path, file.errorString()));
+  QString error;
+  if (platform::WriteWholeFile(path, bytes, error)) return true;
+  Say(progress, Tr("cannot write %1: %2").arg(path, error));
   return false;
 }
 
@@ -125,6 +124,27 @@ QString SlotList(const std::vector<int>& indexes) {
   return keys.join(QStringLiteral(", "));
 }
 
+bool Holds(const std::vector<int>& list, int slot) { return std::ranges::find(list, slot) != list.end(); }
+
+// In parentheses, as a cell where the panel's value is missing.
+QString Missing(int slot, const PanelTransferJob::RestoreReport& report) {
+  return QStringLiteral("(%1)").arg(panelfiles::MissingText(slot, report));
+}
+
+// Says which parameters a reading missed and why; false when it missed none.
+bool SayMissing(Progress& progress, const PanelTransferJob::RestoreReport& report, const QString& lacking) {
+  if (!report.unanswered.empty())
+    Say(progress, Tr("the panel did not answer %1 parameters%2: %3")
+                      .arg(report.unanswered.size())
+                      .arg(lacking, SlotList(report.unanswered)));
+  if (!report.cutShort.empty())
+    Say(progress, Tr("%1 parameters hold a value that cannot be read over TCP, since its reply holds the byte "
+                     "0x7E%2: %3")
+                      .arg(report.cutShort.size())
+                      .arg(lacking, SlotList(report.cutShort)));
+  return !report.unanswered.empty() || !report.cutShort.empty();
+}
+
 }  // namespace
 
 std::variant<PanelImage, int> LoadPanelFile(const QString& path, Progress& progress) {
@@ -151,7 +171,7 @@ int RunBackup(PanelSession& session, const CtlOptions& options, Progress& progre
   const JobEnd end = RunJob(session, job, progress, [&job] { job.startBackup(); });
   const auto total = static_cast<int>(panelfiles::AllSlots().size());
   if (end.interrupted) {
-    Say(progress, Tr("interrupted: nothing was saved"));
+    Say(progress, Tr("nothing was saved"));
     return kInterrupted;
   }
   if (end.outcome == PanelTransferJob::Outcome::LinkLost) {
@@ -161,17 +181,25 @@ int RunBackup(PanelSession& session, const CtlOptions& options, Progress& progre
     return kLinkLost;
   }
   PanelImage image = job.panelImage();
-  image.softwareVersion = session.status().version.value_or(std::string());
-  if (!WriteFile(options.file, QByteArray::fromStdString(panelfiles::WritePanelFile(image)), progress))
-    return kFileRefused;
-  Print(Tr("%1 of %2 parameters saved to %3\n").arg(image.knownCount()).arg(total).arg(options.file));
-  if (!job.report().unanswered.empty()) {
-    Say(progress, Tr("the panel did not answer %1 parameters, which the file lacks: %2")
-                      .arg(job.report().unanswered.size())
-                      .arg(SlotList(job.report().unanswered)));
+  if (image.knownCount() == 0) {
+    Say(progress, Tr("the panel answered no read: nothing was saved"));
     return kIncomplete;
   }
-  return kSuccess;
+  image.softwareVersion = session.status().version.value_or(std::string());
+  const PanelTransferJob::RestoreReport& report = job.report();
+  const bool complete = report.unanswered.empty() && report.cutShort.empty();
+  const QString target = panelfiles::BackupPath(options.file, complete);
+  QString error;
+  if (!panelfiles::SavePanelFile(target, image, error)) {
+    Say(progress, Tr("cannot write %1: %2").arg(target, error));
+    return kFileRefused;
+  }
+  Print(Tr("%1 of %2 parameters saved to %3\n").arg(image.knownCount()).arg(total).arg(target));
+  if (complete) return kSuccess;
+  SayMissing(progress, report, Tr(", which the file lacks"));
+  if (target != options.file)
+    Say(progress, Tr("%1 was left as it was, since it may hold a complete backup").arg(options.file));
+  return kIncomplete;
 }
 
 int RunCompare(PanelSession& session, const PanelImage& file, const CtlOptions& options, Progress& progress) {
@@ -183,13 +211,15 @@ int RunCompare(PanelSession& session, const PanelImage& file, const CtlOptions& 
     Say(progress, Tr("the link was lost while reading the panel"));
     return kLinkLost;
   }
+  const PanelTransferJob::RestoreReport& report = job.report();
   const std::vector<panelfiles::Difference> differences = panelfiles::Compare(job.panelImage(), file);
   int known = 0;
-  std::vector<QStringList> rows{{Tr("Menu title"), Tr("Entity"), Tr("Panel value"), Tr("File value")}};
+  std::vector<QStringList> rows{{Tr("Menu title"), Tr("Entity"), Tr("Panel value"), Tr("File value"),
+                                 Tr("Options that differ")}};
   for (const panelfiles::Difference& d : differences) {
     if (d.left) ++known;
-    rows.push_back({Title(d.slot), Entity(d.slot), ValueText(d.slot, d.left, Tr("(no answer)")),
-                    ValueText(d.slot, d.right, Tr("(none)"))});
+    rows.push_back({Title(d.slot), Entity(d.slot), ValueText(d.slot, d.left, Missing(d.slot, report)),
+                    ValueText(d.slot, d.right, Tr("(none)")), OptionChanges(d.slot, d.left, d.right)});
   }
   if (differences.empty()) {
     Print(Tr("The panel holds what %1 holds (%2 parameters).\n").arg(options.file).arg(file.knownCount()));
@@ -197,9 +227,8 @@ int RunCompare(PanelSession& session, const PanelImage& file, const CtlOptions& 
   }
   Print(Table(rows));
   Print(Tr("%1 of %2 parameters differ.\n").arg(known).arg(file.knownCount()));
-  if (known > 0) return kDifferent;
-  Say(progress, Tr("the panel did not answer %1 parameters").arg(differences.size()));
-  return kIncomplete;
+  SayMissing(progress, report, QString());
+  return known > 0 ? kDifferent : kIncomplete;
 }
 
 int RunRestore(PanelSession& session, const PanelImage& file, const CtlOptions& options, Progress& progress) {
@@ -218,26 +247,39 @@ int RunRestore(PanelSession& session, const PanelImage& file, const CtlOptions& 
   };
   const auto fileValue = [&](int slot) { return QStringList{ValueText(slot, file.at(slot), QString())}; };
   const auto panelToFile = [&](int slot) {
-    return QStringList{ValueText(slot, panel.at(slot), Tr("(no answer)")) + QStringLiteral(" -> ") +
-                       ValueText(slot, file.at(slot), QString())};
+    return QStringList{ValueText(slot, panel.at(slot), Missing(slot, report)) + QStringLiteral(" -> ") +
+                           ValueText(slot, file.at(slot), QString()),
+                       OptionChanges(slot, panel.at(slot), file.at(slot))};
   };
-  std::vector<int> noAnswer, hiddenBits;
-  for (const int slot : report.unwritable)
-    (std::ranges::find(report.unanswered, slot) != report.unanswered.end() ? noAnswer : hiddenBits).push_back(slot);
+  const auto split = [](const std::vector<int>& all, const auto& first) {
+    std::pair<std::vector<int>, std::vector<int>> parts;
+    for (const int slot : all) (first(slot) ? parts.first : parts.second).push_back(slot);
+    return parts;
+  };
+  const auto cut = [&](int slot) { return Holds(report.cutShort, slot); };
+  const auto [notTypeable, hiddenOptions] = split(report.kept, [&](int slot) {
+    return !params::IsValid(*panelfiles::AllSlots()[static_cast<std::size_t>(slot)].parameter, *file.at(slot));
+  });
+  const auto [writtenUnreadable, notTaken] = split(report.notTaken, cut);
+  const auto [unreadable, noAnswer] = split(report.unread, cut);
 
   const QString stoppedBy = end.interrupted ? Tr("the run was interrupted") : Tr("the link was lost");
+  const QString overTcp = Tr("its value cannot be read over TCP, since its reply holds the byte 0x7E");
   group(Tr("Written"), report.written, fileValue);
-  group(Tr("Not taken, the panel holds another value"), report.notTaken, [&](int slot) {
+  group(Tr("Kept on the panel, no editor can type the file's value"), notTypeable, panelToFile);
+  group(Tr("Kept on the panel, options no editor shows differ"), hiddenOptions, panelToFile);
+  group(Tr("Not taken, the panel holds another value"), notTaken, [&](int slot) {
     return QStringList{ValueText(slot, file.at(slot), QString()),
                        Tr("panel: %1").arg(ValueText(slot, panel.at(slot), Tr("(no answer)")))};
   });
+  group(Tr("Written but not read back, %1").arg(overTcp), writtenUnreadable, fileValue);
   group(Tr("Written but not read back, %1").arg(stoppedBy), report.unconfirmed, fileValue);
   if (options.dryRun)
     group(Tr("Would be written, panel -> file"), report.notWritten, panelToFile);
   else
     group(Tr("Not written, %1").arg(stoppedBy), report.notWritten, panelToFile);
   group(Tr("Not written, the panel did not answer when read"), noAnswer, fileValue);
-  group(Tr("Not written, only options no editor shows differ"), hiddenBits, panelToFile);
+  group(Tr("Not written, %1").arg(overTcp), unreadable, fileValue);
   if (text.isEmpty() && end.outcome == PanelTransferJob::Outcome::Done)
     text = Tr("The panel holds what %1 holds: nothing to write.\n").arg(options.file);
   Print(text);
@@ -252,7 +294,8 @@ int RunRestore(PanelSession& session, const PanelImage& file, const CtlOptions& 
                         .arg(report.notWritten.size()));
     return kLinkLost;
   }
-  if (!report.notTaken.empty() || !report.unwritable.empty()) return kIncomplete;
+  // What no editor can write stays as it is on any panel: that is no failure.
+  if (!report.notTaken.empty() || !report.unread.empty()) return kIncomplete;
   return kSuccess;
 }
 

@@ -18,16 +18,6 @@ namespace {
 constexpr std::uint8_t kAreas = 0x6F;
 constexpr std::uint8_t kOptions = 0x70;
 
-constexpr params::LabelTable kOptionLabels{{
-    CORE_TR_NOOP("ParameterMap", "Key-Switch can Arm"),
-    CORE_TR_NOOP("ParameterMap", "Key-Switch can Arm Stay Mode"),
-    CORE_TR_NOOP("ParameterMap", "Key-Switch can Disarm"),
-    CORE_TR_NOOP("ParameterMap", "Key-Switch can Disarm Stay Mode"),
-    CORE_TR_NOOP("ParameterMap", "Key-Switch has Security Guard Options"),
-    CORE_TR_NOOP("ParameterMap", "Key-Switch will Arm Latchkey Mode"),
-    CORE_TR_NOOP("ParameterMap", "Key-Switch is NO (Normally Open)"),
-    CORE_TR_NOOP("ParameterMap", "Key-Switch is Momentary"),
-}};
 
 }  // namespace
 
@@ -49,7 +39,7 @@ CKeyswitchDlg::CKeyswitchDlg(QWidget* parent)
   auto* areaBox = new QGroupBox(tr("Area"), this);
   (new QVBoxLayout(areaBox))->addWidget(areas_);
   areas_->setLabels(params::kAreaLetters);
-  options_->setLabels(kOptionLabels);
+  options_->setLabels(params::kKeyswitchOptionTexts);
   areas_->setBoxesEnabled(false);
   options_->setBoxesEnabled(false);
   apply_->setEnabled(false);

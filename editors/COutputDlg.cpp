@@ -21,48 +21,9 @@ constexpr std::uint8_t kUnmapParameter = 0x2B;
 // The panel's frame 15 with 0D 2B in bytes 2 and 3: an un-map is done.
 constexpr std::uint8_t kUnmapDoneType = 0x15;
 
-constexpr params::LabelTable kOptionsA{{
-    CORE_TR_NOOP("ParameterMap", "Invert Output"),
-    CORE_TR_NOOP("ParameterMap", "Flash Output"),
-    CORE_TR_NOOP("ParameterMap", "Single Pulse to Output"),
-    CORE_TR_NOOP("ParameterMap", "Lockout Output"),
-    CORE_TR_NOOP("ParameterMap", "DTMF Remote Control of Output"),
-    CORE_TR_NOOP("ParameterMap", "Keypad User can Operate Output"),
-    CORE_TR_NOOP("ParameterMap", "<CONTROL> button can Operate Output"),
-    CORE_TR_NOOP("ParameterMap", "Pulsed Chime Alarm (linked to pulse timer)"),
-}};
-constexpr params::LabelTable kOptionsB{{
-    CORE_TR_NOOP("ParameterMap", "Mains Fail to Output"),
-    CORE_TR_NOOP("ParameterMap", "Fuse Failure to Output"),
-    CORE_TR_NOOP("ParameterMap", "Battery Low to Output"),
-    CORE_TR_NOOP("ParameterMap", "Telephone Line Failure to Output"),
-    CORE_TR_NOOP("ParameterMap", "Supervisory Radio Failure to Output"),
-    CORE_TR_NOOP("ParameterMap", "Sensor-Watch Alarm to Output"),
-    CORE_TR_NOOP("ParameterMap", "System Tamper to Output"),
-    CORE_TR_NOOP("ParameterMap", "Receiver Fail to Output"),
-}};
-constexpr params::LabelTable kOptionsC{{
-    CORE_TR_NOOP("ParameterMap", "Walk-test Pulse to Output"),
-    CORE_TR_NOOP("ParameterMap", "Pulse Output every 5 seconds when Disarmed"),
-    CORE_TR_NOOP("ParameterMap", "Pulse Output on Kiss-off Following Arming"),
-    CORE_TR_NOOP("ParameterMap", "Pulse Output on Kiss-off Following a Zone Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Output Disable when P25E3E timer is running"),
-    "",
-    "",
-    "",
-}};
-constexpr params::LabelTable kOptionsD{{
-    CORE_TR_NOOP("ParameterMap", "Siren Driver to Output (applies to O/P 1&2 only, requires an 8Ω speaker)"),
-    CORE_TR_NOOP("ParameterMap", "Output Reset Time is in Minutes"),
-    CORE_TR_NOOP("ParameterMap", "Output “Silenced” for 10 seconds on key-press"),
-    CORE_TR_NOOP("ParameterMap", "Turn Output OFF during Two Way Voice Mode"),
-    "",
-    "",
-    "",
-    CORE_TR_NOOP("ParameterMap", "Output Monitored (applies to O/P 1&2 only)"),
-}};
 
-const params::LabelTable* const kTabLabels[] = {&kOptionsA, &kOptionsB, &kOptionsC, &kOptionsD,
+const params::LabelTable* const kTabLabels[] = {&params::kOutputOptionsATexts, &params::kOutputOptionsBTexts,
+                                                &params::kOutputOptionsCTexts, &params::kOutputOptionsDTexts,
                                                 &params::kTimeZoneTexts};
 
 }  // namespace

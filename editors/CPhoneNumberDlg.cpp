@@ -36,62 +36,12 @@ constexpr GroupRule kPhoneGroups[] = {
     {G::kRetries, kRetriesParameter, true, 0, true, true},
 };
 
-constexpr params::LabelTable kDiallerOptions{{
-    CORE_TR_NOOP("ParameterMap", "Stop Dialling if Kissed Off"),
-    CORE_TR_NOOP("ParameterMap", "Monitor Call Progress"),
-    CORE_TR_NOOP("ParameterMap", "Blind Dial"),
-    CORE_TR_NOOP("ParameterMap", "Use Group Numbers for Contact ID Reporting"),
-    CORE_TR_NOOP("ParameterMap", "Stay On-line after Alarm report for two way voice"),
-    CORE_TR_NOOP("ParameterMap", "Auto Kiss-off for Voice/Domestic Reporting"),
-    CORE_TR_NOOP("ParameterMap", "Use the Dial Pre-fix Number"),
-    CORE_TR_NOOP("ParameterMap", "Used as the Call-back Number"),
-}};
-constexpr params::LabelTable kReportingA{{
-    CORE_TR_NOOP("ParameterMap", "Report Mains Fail"),
-    CORE_TR_NOOP("ParameterMap", "Report Battery Low"),
-    CORE_TR_NOOP("ParameterMap", "Report Radio Battery Low"),
-    CORE_TR_NOOP("ParameterMap", "Report Line Fail"),
-    CORE_TR_NOOP("ParameterMap", "Report System Tamper"),
-    CORE_TR_NOOP("ParameterMap", "Report Keypad Tamper"),
-    CORE_TR_NOOP("ParameterMap", "Report Zone Tamper"),
-    CORE_TR_NOOP("ParameterMap", "Report Radio Zone Tamper"),
-}};
-constexpr params::LabelTable kReportingB{{
-    CORE_TR_NOOP("ParameterMap", "Report Duress"),
-    CORE_TR_NOOP("ParameterMap", "Report Supervised Radio Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Zone Inactivity Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Manual Panic Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Manual Fire Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Manual Medical Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Radio Pendant Panic Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Zone Bypasses"),
-}};
-constexpr params::LabelTable kReportingC{{
-    CORE_TR_NOOP("ParameterMap", "Report Arm/Disarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Stay Mode Arm/Disarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Disarm only after an Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Stay Mode Disarm only after an Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Stay Mode Zone Alarms"),
-    CORE_TR_NOOP("ParameterMap", "Report Access to Program Mode"),
-    CORE_TR_NOOP("ParameterMap", "Report 24 Hour Alarms for Domestic/Voice Formats"),
-    CORE_TR_NOOP("ParameterMap", "Report Zone Restores"),
-}};
-constexpr params::LabelTable kReportingD{{
-    CORE_TR_NOOP("ParameterMap", "Report Latchkey Disarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Delinquency Alarm"),
-    CORE_TR_NOOP("ParameterMap", "Report Test Calls"),
-    CORE_TR_NOOP("ParameterMap", "Report Fuse Failure"),
-    CORE_TR_NOOP("ParameterMap", "Report Output 1 or 2 Fail"),
-    CORE_TR_NOOP("ParameterMap", "Report RTC (Real Time Clock) Time changed"),
-    CORE_TR_NOOP("ParameterMap", "Report Keypad Buss Trouble"),
-    CORE_TR_NOOP("ParameterMap", "Report RF Interference (Jamming) Detected"),
-}};
 constexpr OptionTab kOptionTabs[] = {
-    {CORE_TR_NOOP("ParameterMap", "Options"), 0xB7, &kDiallerOptions, ""},
-    {CORE_TR_NOOP("ParameterMap", "Reporting \"A\""), 0xBA, &kReportingA, ""},
-    {CORE_TR_NOOP("ParameterMap", "Reporting \"B\""), 0xBB, &kReportingB, ""},
-    {CORE_TR_NOOP("ParameterMap", "Reporting \"C\""), 0xBC, &kReportingC, ""},
-    {CORE_TR_NOOP("ParameterMap", "Reporting \"D\""), 0xBD, &kReportingD, ""},
+    {CORE_TR_NOOP("ParameterMap", "Options"), 0xB7, &params::kPhoneOptionTexts, ""},
+    {CORE_TR_NOOP("ParameterMap", "Reporting \"A\""), 0xBA, &params::kPhoneReportingATexts, ""},
+    {CORE_TR_NOOP("ParameterMap", "Reporting \"B\""), 0xBB, &params::kPhoneReportingBTexts, ""},
+    {CORE_TR_NOOP("ParameterMap", "Reporting \"C\""), 0xBC, &params::kPhoneReportingCTexts, ""},
+    {CORE_TR_NOOP("ParameterMap", "Reporting \"D\""), 0xBD, &params::kPhoneReportingDTexts, ""},
 };
 
 QRegularExpressionValidator* DigitsOnly(QObject* parent) {

@@ -22,16 +22,6 @@ constexpr std::uint8_t kStart = 0xAC;
 constexpr std::uint8_t kEnd = 0xAD;
 constexpr std::uint8_t kOptions = 0xAE;  // bit 0 "Ignore Holidays"
 
-constexpr params::LabelTable kDayLabels{{
-    CORE_TR_NOOP("ParameterMap", "Sunday"),
-    CORE_TR_NOOP("ParameterMap", "Monday"),
-    CORE_TR_NOOP("ParameterMap", "Tuesday"),
-    CORE_TR_NOOP("ParameterMap", "Wednesday"),
-    CORE_TR_NOOP("ParameterMap", "Thursday"),
-    CORE_TR_NOOP("ParameterMap", "Friday"),
-    CORE_TR_NOOP("ParameterMap", "Saturday"),
-    CORE_TR_NOOP("ParameterMap", "Invert"),
-}};
 
 }  // namespace
 
@@ -70,7 +60,7 @@ CTimeZoneDlg::CTimeZoneDlg(QWidget* parent)
 
   auto* daysBox = new QGroupBox(tr("Active days:"), this);
   (new QVBoxLayout(daysBox))->addWidget(days_);
-  days_->setLabels(kDayLabels);
+  days_->setLabels(params::kTimeZoneDayTexts);
   days_->setBoxesEnabled(false);
   apply_->setAutoDefault(false);
 

@@ -47,26 +47,6 @@ constexpr GroupRule kUserGroups[] = {
     {G::kRadioType, kRadioTypeParameter, true, 0, true, false},
 };
 
-constexpr params::LabelTable kAccessLabels{{
-    CORE_TR_NOOP("ParameterMap", "Arm Area"),
-    CORE_TR_NOOP("ParameterMap", "Arm Stay Area"),
-    CORE_TR_NOOP("ParameterMap", "Disarm Area"),
-    CORE_TR_NOOP("ParameterMap", "Disarm Stay Area"),
-    CORE_TR_NOOP("ParameterMap", "Security Guard User"),
-    CORE_TR_NOOP("ParameterMap", "Arm Latchkey Mode"),
-    CORE_TR_NOOP("ParameterMap", "Call Divert Mode "),
-    CORE_TR_NOOP("ParameterMap", "View Event Memory"),
-}};
-constexpr params::LabelTable kPrivilegeLabels{{
-    CORE_TR_NOOP("ParameterMap", "Change Their Code"),
-    CORE_TR_NOOP("ParameterMap", "Change All Codes"),
-    CORE_TR_NOOP("ParameterMap", "Allow Installer Mode"),
-    CORE_TR_NOOP("ParameterMap", "Change Telephone Numbers"),
-    CORE_TR_NOOP("ParameterMap", "Change Clock Settings"),
-    CORE_TR_NOOP("ParameterMap", "Change DTMF Codes"),
-    CORE_TR_NOOP("ParameterMap", "Learn New Radio Devices"),
-    CORE_TR_NOOP("ParameterMap", "Force Callback"),
-}};
 constexpr params::LabelTable kNumbered{{"1", "2", "3", "4", "5", "6", "7", "8"}};
 constexpr OptionTab kMapTabs[] = {
     {CORE_TR_NOOP("ParameterMap", "Keypad"), 10, &kNumbered, CORE_TR_NOOP("ParameterMap", "Assign to Keypad")},
@@ -136,11 +116,11 @@ CUserCodeDlg::CUserCodeDlg(QWidget* parent)
   tabs_->boxes()->setObjectName(QStringLiteral("map"));
 
   auto* accessBox = new QGroupBox(tr("Access: "), this);
-  access_ = OptionBox(kAccessLabels, Qt::Vertical, accessBox);
+  access_ = OptionBox(params::kUserAccessTexts, Qt::Vertical, accessBox);
   access_->setObjectName(QStringLiteral("access"));
   (new QVBoxLayout(accessBox))->addWidget(access_);
   auto* privilegeBox = new QGroupBox(tr("Privileges: "), this);
-  privileges_ = OptionBox(kPrivilegeLabels, Qt::Vertical, privilegeBox);
+  privileges_ = OptionBox(params::kUserPrivilegeTexts, Qt::Vertical, privilegeBox);
   privileges_->setObjectName(QStringLiteral("privilege"));
   (new QVBoxLayout(privilegeBox))->addWidget(privileges_);
 

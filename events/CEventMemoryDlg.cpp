@@ -12,6 +12,7 @@
 #include "link/PanelLink.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "platform/WholeFile.h"
 
 namespace events {
 namespace {

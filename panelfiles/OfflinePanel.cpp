@@ -95,7 +95,7 @@ void OfflinePanel::transmit(std::uint8_t* bytes, std::uint16_t length, QObject*)
 }
 
 void OfflinePanel::toPc(sim::PanelModel::Bytes frame) {
-  pending_.insert(pending_.end(), frame.begin(), frame.end());
+  pending_.emplace_back(frame.begin(), frame.end());
   if (deliveryQueued_) return;
   deliveryQueued_ = true;
   QMetaObject::invokeMethod(this, &OfflinePanel::deliver, Qt::QueuedConnection);
@@ -103,9 +103,14 @@ void OfflinePanel::toPc(sim::PanelModel::Bytes frame) {
 
 void OfflinePanel::deliver() {
   deliveryQueued_ = false;
-  std::vector<std::uint8_t> bytes;
-  bytes.swap(pending_);
-  if (!closedLocally_ && mainWindow_) deframer_.feed(bytes.data(), bytes.size(), *mainWindow_);
+  std::vector<std::vector<std::uint8_t>> frames;
+  frames.swap(pending_);
+  for (const std::vector<std::uint8_t>& frame : frames) {
+    if (closedLocally_ || !mainWindow_) return;
+    // From the type byte to the closing delimiter, as a link hands frames on.
+    if (frame.size() >= 2 && frame.front() == panel::kDelimiter)
+      mainWindow_->handlePanelFrame(frame.data() + 1, frame.size() - 1);
+  }
 }
 
 void OfflinePanel::end() {

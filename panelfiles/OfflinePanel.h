@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/link/FrameDeframer.h"
 #include "link/PanelLink.h"
 #include "core/panelfiles/PanelImage.h"
 #include "core/panelmodel/PanelModel.h"
@@ -14,10 +13,11 @@ namespace panelfiles {
 
 // A panel held in the program, loaded from a panel file, standing in for
 // the link: what the windows send goes to the panel model, and its frames
-// come back on a later turn of the event loop, cut by a deframer, as from a
-// socket, so every editor works with it unchanged. It exists for program
-// mode only: when the panel leaves program mode ("Exit from Install") the
-// link ends as if the panel had hung up.
+// come back on a later turn of the event loop, as from a link, so every
+// editor works with it unchanged. Each frame comes whole, as over the
+// serial link: no TCP stands between, so a value holding the byte 0x7E is
+// not cut short. It exists for program mode only: when the panel leaves
+// program mode ("Exit from Install") the link ends as if the panel had hung up.
 class OfflinePanel : public QObject, public panel::LinkConnection {
   Q_OBJECT
  public:
@@ -48,8 +48,7 @@ class OfflinePanel : public QObject, public panel::LinkConnection {
   // The held panel's clock runs, as a panel's does, and shows in the keypad window.
   platform::OneShotTimer second_;
   panel::LinkListener* mainWindow_;
-  panel::FrameDeframer deframer_;
-  std::vector<std::uint8_t> pending_;
+  std::vector<std::vector<std::uint8_t>> pending_;  // whole frames, delimiters included
   bool deliveryQueued_ = false;
   bool open_ = true;
   bool closedLocally_ = false;

@@ -11,6 +11,8 @@
 #include "panelfiles/CSlotTableDlg.h"
 #include "panelfiles/CTransferProgressDlg.h"
 #include "panelfiles/OfflinePanel.h"
+#include "panelfiles/PanelFileSave.h"
+#include "panelfiles/SlotTexts.h"
 #include "core/panelfiles/PanelFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
@@ -24,13 +26,11 @@ using Outcome = PanelTransferJob::Outcome;
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
-QString ValueText(int slot, const std::optional<params::Value>& value, const QString& unknown) {
-  return value ? FromStd(params::FormatValue(*AllSlots()[static_cast<std::size_t>(slot)].parameter, *value)) : unknown;
-}
-
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
-bool Holds(const std::vector<int>& list, int slot) { return std::find(list.begin(), list.end(), slot) != list.end(); }
+void Inform(QWidget* parent, const QString& caption, const QString& text) {
+  platform::ShowMessage(parent, caption, text, platform::MessageBoxes::Kind::Information);
+}
 
 }  // namespace
 
@@ -81,10 +81,17 @@ std::optional<PanelFileCommands::ChosenFile> PanelFileCommands::chooseAndRead(co
 
 bool PanelFileCommands::writeFile(const QString& path, const PanelImage& image) {
   QString error;
-  if (platform::WriteWholeFile(path, QByteArray::fromStdString(WritePanelFile(image)), error)) return true;
+  if (SavePanelFile(path, image, error)) return true;
   platform::ShowMessage(&window_, tr("Panel file"),
                         tr("The panel file %1 could not be written:\n%2").arg(Shown(path), error));
   return false;
+}
+
+bool PanelFileCommands::writeOfflineFile(const QString& path, const PanelImage& image) {
+  if (!writeFile(path, image)) return false;
+  Inform(&window_, tr("Panel file"),
+         tr("%n parameter(s) saved to %1.", "", static_cast<int>(image.knownCount())).arg(Shown(path)));
+  return true;
 }
 
 // ---- transfers
@@ -109,20 +116,39 @@ void PanelFileCommands::saveToFile() {
       platform::ChooseFileToSave(&window_, caption, tr("Panel files (*.toml)"), QStringLiteral("toml"));
   if (path.isEmpty()) return;
   JobResult result = runJob(caption, [](PanelTransferJob& job) { job.startBackup(); });
-  if (result.outcome == Outcome::LinkLost) reportLinkLost(caption);
-  if (result.outcome != Outcome::Done) return;
-  // A file of no values must not replace the one chosen.
-  if (result.report.unanswered.size() == AllSlots().size()) {
-    platform::ShowMessage(&window_, caption, tr("The panel answered no read; %1 was not written.").arg(Shown(path)));
+  if (result.outcome == Outcome::LinkLost) {
+    platform::ShowMessage(&window_, caption,
+                          tr("The link to the panel was lost before the work was done; nothing was saved."));
     return;
   }
+  if (result.outcome != Outcome::Done) {
+    Inform(&window_, caption, tr("Cancelled: nothing was saved."));
+    return;
+  }
+  const auto known = static_cast<int>(result.panel.knownCount());
+  // A file of no values must not replace the one chosen, nor stand beside it.
+  if (known == 0) {
+    platform::ShowMessage(&window_, caption, tr("The panel answered no read; nothing was saved."));
+    return;
+  }
+  const auto unanswered = static_cast<int>(result.report.unanswered.size());
+  const auto cutShort = static_cast<int>(result.report.cutShort.size());
+  const QString target = BackupPath(path, unanswered + cutShort == 0);
   result.panel.softwareVersion = window_.versionText().toStdString();
-  if (!writeFile(path, result.panel)) return;
-  if (const auto missing = static_cast<int>(result.report.unanswered.size()); missing > 0)
-    platform::ShowMessage(
-        &window_, caption,
-        tr("The panel did not answer for %n parameter(s); the file %1 holds every other one.", "", missing)
-            .arg(Shown(path)));
+  if (!writeFile(target, result.panel)) return;
+  if (unanswered + cutShort == 0) {
+    Inform(&window_, caption, tr("%n parameter(s) saved to %1.", "", known).arg(Shown(target)));
+    return;
+  }
+  QStringList missing;
+  if (unanswered > 0) missing << tr("The panel did not answer for %n parameter(s).", "", unanswered);
+  if (cutShort > 0)
+    missing << tr("%n parameter(s) hold a value that cannot be read over TCP: its reply holds the byte 0x7E.", "",
+                  cutShort);
+  missing << (target == path ? tr("The %n parameter(s) read were saved to %1.", "", known).arg(Shown(target))
+                             : tr("%1 was left as it was; the %n parameter(s) read were saved to %2.", "", known)
+                                   .arg(Shown(path), Shown(target)));
+  platform::ShowMessage(&window_, caption, missing.join(QLatin1Char(' ')));
 }
 
 void PanelFileCommands::compareWithFile() {
@@ -144,10 +170,12 @@ void PanelFileCommands::compareWithFile() {
   QList<QStringList> rows;
   for (const Difference& d : differences)
     rows << QStringList{FromStd(SlotTitle(d.slot)), FromStd(EntityText(d.slot)),
-                        ValueText(d.slot, d.left, tr("no answer")), ValueText(d.slot, d.right, QString())};
+                        ValueText(d.slot, d.left, MissingText(d.slot, result.report)),
+                        ValueText(d.slot, d.right, QString()), OptionChanges(d.slot, d.left, d.right)};
   CSlotTableDlg table(
       caption, tr("The panel differs from %1 in %n parameter(s).", "", static_cast<int>(differences.size())).arg(name),
-      {tr("Menu title"), tr("Entity"), tr("Panel value"), tr("File value")}, rows, &window_);
+      {tr("Menu title"), tr("Entity"), tr("Panel value"), tr("File value"), tr("Options that differ")}, rows,
+      &window_);
   table.exec();
 }
 
@@ -164,34 +192,36 @@ void PanelFileCommands::writeToPanel() {
   const auto add = [&](const std::vector<int>& list, const std::function<QString(int)>& outcome) {
     for (const int slot : list)
       rows << QStringList{FromStd(SlotTitle(slot)), FromStd(EntityText(slot)),
-                          ValueText(slot, file->image.at(slot), {}), outcome(slot)};
+                          ValueText(slot, file->image.at(slot), {}), outcome(slot),
+                          OptionChanges(slot, result.panel.at(slot), file->image.at(slot))};
   };
   add(report.written, [&](int) { return tr("written and confirmed"); });
+  add(report.kept, [&](int slot) { return KeptText(slot, *file->image.at(slot)); });
   add(report.notTaken, [&](int slot) {
+    if (std::ranges::find(report.cutShort, slot) != report.cutShort.end())
+      return tr("written, not read back: %1").arg(MissingText(slot, report));
     return tr("not taken by the panel, which holds %1").arg(ValueText(slot, result.panel.at(slot), tr("no answer")));
   });
   add(report.unconfirmed, [&](int) { return tr("written, not read back (%1)").arg(stopped); });
   add(report.notWritten, [&](int) { return tr("not written: %1").arg(stopped); });
-  add(report.unwritable, [&](int slot) {
-    return Holds(report.unanswered, slot) ? tr("not written: no answer")
-                                          : tr("not written: only option bits that no editor shows differ");
-  });
+  add(report.unread, [&](int slot) { return tr("not written: %1").arg(MissingText(slot, report)); });
   const QString name = QFileInfo(file->path).fileName();
   if (rows.isEmpty()) {
     if (*result.outcome == Outcome::Done)
-      platform::ShowMessage(&window_, caption, tr("The panel already holds every value of %1.").arg(name),
-                            platform::MessageBoxes::Kind::Information);
+      Inform(&window_, caption, tr("The panel already holds every value of %1.").arg(name));
     else if (*result.outcome == Outcome::LinkLost)
       reportLinkLost(caption);
     return;
   }
-  const QString summary =
-      tr("Written and confirmed: %1. Not taken by the panel: %2. Written, not read back: %3. Not written: %4.")
-          .arg(report.written.size())
-          .arg(report.notTaken.size())
-          .arg(report.unconfirmed.size())
-          .arg(report.notWritten.size() + report.unwritable.size());
-  CSlotTableDlg table(caption, summary, {tr("Menu title"), tr("Entity"), tr("File value"), tr("Result")}, rows,
+  const QString summary = tr("Written and confirmed: %1. Kept on the panel: %2. Not taken by the panel: %3. "
+                             "Written, not read back: %4. Not written: %5.")
+                              .arg(report.written.size())
+                              .arg(report.kept.size())
+                              .arg(report.notTaken.size())
+                              .arg(report.unconfirmed.size())
+                              .arg(report.notWritten.size() + report.unread.size());
+  CSlotTableDlg table(caption, summary,
+                      {tr("Menu title"), tr("Entity"), tr("File value"), tr("Result"), tr("Options that differ")}, rows,
                       &window_);
   table.exec();
 }
@@ -218,7 +248,7 @@ bool PanelFileCommands::openPanelFile() {
 bool PanelFileCommands::savePanelFile() {
   if (!offline_) return false;
   const PanelImage image = offline_->fileImage();
-  if (!writeFile(offlinePath_, image)) return false;
+  if (!writeOfflineFile(offlinePath_, image)) return false;
   offlineSaved_ = image;
   return true;
 }
@@ -229,7 +259,7 @@ bool PanelFileCommands::savePanelFileAs() {
                                                   QStringLiteral("toml"));
   if (path.isEmpty()) return false;
   const PanelImage image = offline_->fileImage();
-  if (!writeFile(path, image)) return false;
+  if (!writeOfflineFile(path, image)) return false;
   offlinePath_ = path;
   offlineSaved_ = image;
   window_.setProgramModeText(tr("Program mode - %1").arg(QFileInfo(offlinePath_).fileName()));

@@ -58,7 +58,10 @@ class PanelFileCommands : public QObject {
   // explained in a message box (saying that the panel was left alone when
   // it is for the panel) and gives nothing.
   std::optional<ChosenFile> chooseAndRead(const QString& caption, bool forPanel);
+  // Writes a panel file, or says why it cannot.
   bool writeFile(const QString& path, const PanelImage& image);
+  // The same, then says how many parameters went to which file.
+  bool writeOfflineFile(const QString& path, const PanelImage& image);
   // Runs the job in a progress window as the open editor.
   JobResult runJob(const QString& title, std::function<void(PanelTransferJob&)> start);
   void reportLinkLost(const QString& caption);

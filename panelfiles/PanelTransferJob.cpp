@@ -1,5 +1,6 @@
 #include "panelfiles/PanelTransferJob.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace panelfiles {
@@ -79,12 +80,14 @@ void PanelTransferJob::readingDone() {
     for (int slot = 0; slot < static_cast<int>(AllSlots().size()); ++slot)
       if (reader.image().at(slot)) panel_.set(slot, *reader.image().at(slot));
     report_.unanswered = reader.unanswered();
+    report_.cutShort = reader.cutShort();
     if (!restoring_) {
       finish(Outcome::Done);
       return;
     }
     plan_ = PlanWrites(panel_, wanted_);
-    report_.unwritable = plan_.unwritable;
+    report_.unread = plan_.unread;
+    report_.kept = plan_.kept;
     if (dryRun_) {
       for (const WriteStep& step : plan_.steps) report_.notWritten.push_back(step.slot);
       finish(Outcome::Done);
@@ -96,16 +99,22 @@ void PanelTransferJob::readingDone() {
     return;
   }
   // Verifying: what the panel holds now decides what it took. Of an option
-  // byte only the options an editor shows were written.
+  // byte only the options an editor shows were written; a difference left in
+  // the others is kept, as where nothing could be written.
   for (const WriteStep& step : plan_.steps) {
     const auto& now = reader.image().at(step.slot);
-    const auto& want = wanted_.at(step.slot);
+    const params::Value& want = *wanted_.at(step.slot);
     if (now) panel_.set(step.slot, *now);
-    const params::PanelParameter& p = *AllSlots()[static_cast<std::size_t>(step.slot)].parameter;
-    const bool taken = now && want &&
-                       (p.kind == params::ValueKind::Options ? ((now->number ^ want->number) & p.bits) == 0 : now == want);
-    (taken ? report_.written : report_.notTaken).push_back(step.slot);
+    if (now == want)
+      report_.written.push_back(step.slot);
+    else if (now && !EditorsCanWrite(step.slot, *now, want))
+      report_.kept.push_back(step.slot);
+    else
+      report_.notTaken.push_back(step.slot);
   }
+  std::ranges::sort(report_.kept);
+  for (const int slot : reader.unanswered()) report_.unanswered.push_back(slot);
+  for (const int slot : reader.cutShort()) report_.cutShort.push_back(slot);
   finish(Outcome::Done);
 }
 
@@ -154,7 +163,10 @@ void PanelTransferJob::finish(Outcome outcome) {
     for (std::size_t i = 0; i < plan_.steps.size(); ++i)
       (i < sent ? report_.unconfirmed : report_.notWritten).push_back(plan_.steps[i].slot);
   }
-  if (outcome != Outcome::Done && reader_ && stage_ == Stage::Reading) report_.unanswered = reader_->unanswered();
+  if (outcome != Outcome::Done && reader_ && stage_ == Stage::Reading) {
+    report_.unanswered = reader_->unanswered();
+    report_.cutShort = reader_->cutShort();
+  }
   reader_.reset();
   emit finished(outcome);
 }

@@ -22,13 +22,20 @@ class PanelTransferJob : public QObject {
   enum class Stage { Reading, Writing, Verifying };
   enum class Outcome { Done, Cancelled, LinkLost };
 
+  // What became of each slot, in slot order per list. "Equal" is equal in
+  // every byte and bit, as Compare has it.
   struct RestoreReport {
-    std::vector<int> written;      // written, and read back holding the wanted value
-    std::vector<int> notTaken;     // written, but read back holding something else
+    std::vector<int> written;      // written, and read back holding exactly the wanted value
+    std::vector<int> notTaken;     // written, but read back holding something else, or not read back
     std::vector<int> unconfirmed;  // written, but the job stopped before reading them back
     std::vector<int> notWritten;   // still to write when the job stopped (all of a dry run)
-    std::vector<int> unwritable;   // differing but not written (see WritePlan)
-    std::vector<int> unanswered;   // slots the panel did not answer
+    std::vector<int> unread;       // not written: the panel's value was not read (see WritePlan)
+    // Differing where no editor can write the difference (a value no editor
+    // types, option bits no editor shows), before or after writing the rest:
+    // the panel keeps its value there.
+    std::vector<int> kept;
+    std::vector<int> unanswered;   // slots the panel did not answer, in any reading
+    std::vector<int> cutShort;     // slots whose reply, holding 0x7E, came cut short over TCP
   };
 
   // A reply batch gets this long before its open reads are asked again.

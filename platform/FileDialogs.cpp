@@ -1,7 +1,6 @@
 #include "platform/FileDialogs.h"
 
 #include <QFileDialog>
-#include <QSaveFile>
 
 namespace platform {
 namespace {
@@ -29,12 +28,5 @@ FileDialogs& FileDialogs::current() {
 }
 
 void FileDialogs::install(FileDialogs* dialogs) { g_installed = dialogs; }
-
-bool WriteWholeFile(const QString& path, const QByteArray& contents, QString& error) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit()) return true;
-  error = file.errorString();
-  return false;
-}
 
 }  // namespace platform

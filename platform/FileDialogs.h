@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 class QWidget;
@@ -38,9 +37,5 @@ inline QString ChooseFileToSave(QWidget* parent, const QString& caption, const Q
                                 const QString& defaultSuffix) {
   return FileDialogs::current().choose(parent, {FileDialogs::Purpose::Save, caption, filter, defaultSuffix});
 }
-
-// Writes the whole file through a temporary one, so that a failed save
-// leaves the old file as it was; the system's reason in `error` on failure.
-bool WriteWholeFile(const QString& path, const QByteArray& contents, QString& error);
 
 }  // namespace platform

@@ -15,7 +15,11 @@ constexpr std::uint8_t kFenceEntity = 1;
 }  // namespace
 
 PanelReader::PanelReader(std::vector<int> slots, bool fenceFirst)
-    : slots_(std::move(slots)), queue_(slots_), attempts_(AllSlots().size(), 0), fenceDue_(fenceFirst) {}
+    : slots_(std::move(slots)),
+      queue_(slots_),
+      attempts_(AllSlots().size(), 0),
+      alone_(AllSlots().size(), false),
+      fenceDue_(fenceFirst) {}
 
 std::optional<panel::FrameBytes> PanelReader::nextRequest() {
   if (waiting() || next_ >= queue_.size()) return std::nullopt;
@@ -26,10 +30,13 @@ std::optional<panel::FrameBytes> PanelReader::nextRequest() {
     return panel::ParamReadRequest(kFenceParameter, kFenceEntity);
   }
   answeredSinceAsked_ = false;
+  cutInBatch_ = false;
   panel::FrameBytes requests;
   bool entitylessAsked = false;
   while (next_ < queue_.size() && static_cast<int>(inFlight_.size()) < kBatch) {
     const int slot = queue_[next_];
+    const bool alone = alone_[static_cast<std::size_t>(slot)];
+    if (alone && !inFlight_.empty()) break;
     if (LosesEntity(slot)) {
       if (entitylessAsked) break;
       entitylessAsked = true;
@@ -39,12 +46,28 @@ std::optional<panel::FrameBytes> PanelReader::nextRequest() {
     inFlight_.push_back(slot);
     ++attempts_[static_cast<std::size_t>(slot)];
     ++next_;
+    if (alone) break;
   }
   return requests;
 }
 
 bool PanelReader::takeFrame(const std::uint8_t* frame, std::size_t length) {
   const std::optional<params::Reply> reply = params::DecodeReply(frame, length);
+  if (!reply && !fenceInFlight_ && params::IsCutReply(frame, length)) {
+    params::Reply ofItsType;
+    ofItsType.type = frame[0];
+    const bool takesType =
+        inFlight_.size() == 1 &&
+        params::ValueFromReply(*AllSlots()[static_cast<std::size_t>(inFlight_.front())].parameter, ofItsType);
+    if (!takesType) {
+      cutInBatch_ = true;
+      return false;
+    }
+    cutShort_.push_back(inFlight_.front());
+    inFlight_.clear();
+    answeredSinceAsked_ = true;
+    return true;
+  }
   if (!reply) return false;
   if (fenceInFlight_) {
     if (reply->parameter != kFenceParameter || reply->entity != kFenceEntity) return false;
@@ -85,7 +108,11 @@ void PanelReader::timedOut() {
   std::vector<int> again;
   for (const int slot : inFlight_)
     if (attempts_[static_cast<std::size_t>(slot)] < kAttempts) again.push_back(slot);
-  if (std::ranges::any_of(inFlight_, LosesEntity)) {
+  // Which read a cut reply answered is known only when it is the one read;
+  // the late replies of this batch must be past before that.
+  if (cutInBatch_)
+    for (const int slot : again) alone_[static_cast<std::size_t>(slot)] = true;
+  if (cutInBatch_ || std::ranges::any_of(inFlight_, LosesEntity)) {
     fenceDue_ = true;
     fenceAttempts_ = 0;
   }
@@ -96,7 +123,7 @@ void PanelReader::timedOut() {
 std::vector<int> PanelReader::unanswered() const {
   std::vector<int> open;
   for (const int slot : slots_)
-    if (!image_.at(slot)) open.push_back(slot);
+    if (!image_.at(slot) && std::ranges::find(cutShort_, slot) == cutShort_.end()) open.push_back(slot);
   return open;
 }
 
@@ -109,17 +136,29 @@ int PauseAfterWrite(const params::PanelParameter& parameter, const panel::FrameB
   }
 }
 
+bool EditorsCanWrite(int slot, const params::Value& have, const params::Value& wanted) {
+  const params::PanelParameter& p = *AllSlots()[static_cast<std::size_t>(slot)].parameter;
+  if (!params::IsValid(p, wanted)) return false;
+  return p.kind != params::ValueKind::Options || ((have.number ^ wanted.number) & ~std::uint32_t{p.bits}) == 0;
+}
+
 WritePlan PlanWrites(const PanelImage& panel, const PanelImage& wanted) {
   WritePlan plan;
   for (int slot = 0; slot < static_cast<int>(AllSlots().size()); ++slot) {
     const std::optional<params::Value>& want = wanted.at(slot);
     const std::optional<params::Value>& have = panel.at(slot);
     if (!want || want == have) continue;
+    if (!have) {
+      plan.unread.push_back(slot);
+      continue;
+    }
     const Slot& s = AllSlots()[static_cast<std::size_t>(slot)];
     const params::PanelParameter& p = *s.parameter;
-    const panel::FrameBytes keys = have ? params::WriteKeys(p, *have, *want) : panel::FrameBytes{};
+    // Of an option byte the options an editor shows are written even when
+    // hidden ones differ as well; reading back tells what is left.
+    const panel::FrameBytes keys = params::WriteKeys(p, *have, *want);
     if (keys.empty()) {
-      plan.unwritable.push_back(slot);
+      plan.kept.push_back(slot);
       continue;
     }
     WriteStep step{slot, panel::ParamReadRequest(p.parameter, s.entity), PauseAfterWrite(p, keys)};

@@ -38,7 +38,9 @@ class PanelReader {
   // batch waits for its replies or when every slot is answered or given up.
   std::optional<panel::FrameBytes> nextRequest();
   // A frame from the panel; true when it answered a slot being read, or was
-  // the fence's reply.
+  // the fence's reply. A reply cut short by a 0x7E in its value names no
+  // slot: it is pinned on the slot only when that is the one read, and
+  // otherwise makes the batch's open slots be asked one at a time.
   bool takeFrame(const std::uint8_t* frame, std::size_t length);
   // The waiting batch was not fully answered in time: its slots that are
   // still open go back to be asked again, until they have had kAttempts.
@@ -51,8 +53,11 @@ class PanelReader {
   int total() const { return static_cast<int>(slots_.size()); }
   int answered() const { return answered_; }
   const PanelImage& image() const { return image_; }
-  // Slots given up, or not yet answered when the reading stopped.
+  // Slots given up, or not yet answered when the reading stopped, other than cutShort().
   std::vector<int> unanswered() const;
+  // Slots whose reply came cut short by a 0x7E in the value: the panel
+  // answered, but its value cannot travel over TCP.
+  const std::vector<int>& cutShort() const { return cutShort_; }
 
  private:
   std::vector<int> slots_;
@@ -60,6 +65,9 @@ class PanelReader {
   std::size_t next_ = 0;
   std::vector<int> inFlight_;
   std::vector<int> attempts_;  // per slot index of AllSlots()
+  std::vector<bool> alone_;    // per slot index: asked in a read of its own
+  std::vector<int> cutShort_;
+  bool cutInBatch_ = false;
   PanelImage image_;
   int answered_ = 0;
   bool answeredSinceAsked_ = false;
@@ -80,15 +88,23 @@ struct WriteStep {
 
 struct WritePlan {
   std::vector<WriteStep> steps;
-  // Slots that differ but are not written: the panel did not report its
-  // value (a write would go unchecked, and option keys toggle bits relative
-  // to it), or only option bits that no editor shows differ.
-  std::vector<int> unwritable;
+  // Slots the panel did not report: not written, since a write would go
+  // unchecked and option keys toggle bits relative to what is there.
+  std::vector<int> unread;
+  // Slots that differ where no editor writes any of the difference, so the
+  // panel keeps its value: a value no editor types, or only option bits no
+  // editor shows.
+  std::vector<int> kept;
 };
 
 // The writes that make the panel hold `wanted` wherever `wanted` knows a
-// value that differs from what the panel was read to hold.
+// value that differs from what the panel was read to hold. Equal means
+// equal in every byte and bit, as for Compare.
 WritePlan PlanWrites(const PanelImage& panel, const PanelImage& wanted);
+// Whether editors could write every difference between the two values of
+// the slot: false where no editor types `wanted`, or where option bits no
+// editor shows differ. Such a difference is kept on the panel.
+bool EditorsCanWrite(int slot, const params::Value& have, const params::Value& wanted);
 
 // The pause the editors make after writing keys to a parameter.
 int PauseAfterWrite(const params::PanelParameter& parameter, const panel::FrameBytes& keys);

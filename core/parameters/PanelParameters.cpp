@@ -14,8 +14,8 @@ constexpr EntityRange kStartFinish{1, 2};
 constexpr EntityRange kTwo{1, 2};
 
 constexpr PanelParameter Bits(std::uint8_t p, EntityRange entities, std::uint8_t bits, std::string_view path,
-                              std::string_view entityName) {
-  return {p, entities, ValueKind::Options, kOptionByteReply, 0, 0, bits, 1, {}, path, entityName};
+                              std::string_view entityName, const LabelTable* labels = nullptr) {
+  return {p, entities, ValueKind::Options, kOptionByteReply, 0, 0, bits, 1, {}, path, entityName, labels};
 }
 constexpr PanelParameter Number(std::uint8_t p, EntityRange entities, std::uint8_t replyType, std::uint32_t minimum,
                                 std::uint32_t maximum, std::uint8_t keyDigits, std::string_view path,
@@ -36,35 +36,35 @@ const PanelParameter kUserParameters[] = {
     Text(1, kUsers, ValueKind::Code, 6, "User|Code", "user"),
     Pick(2, kCodeUsers, kCodeUserTypeChoices, "User|Type", "user"),
     Pick(2, kRadioUsers, kUserTypeChoices, "User|Type", "user"),
-    Bits(3, kUsers, 0x03, "User|Areas", "user"),
-    Bits(4, kUsers, 0xFF, "User|Access", "user"),
-    Bits(5, kUsers, 0xFF, "User|Privileges", "user"),
+    Bits(3, kUsers, 0x03, "User|Areas", "user", &kAreaLetters),
+    Bits(4, kUsers, 0xFF, "User|Access", "user", &kUserAccessTexts),
+    Bits(5, kUsers, 0xFF, "User|Privileges", "user", &kUserPrivilegeTexts),
     Pick(7, kRadioUsers, kRadioUserTypeChoices, "User|Radio User Type", "radio user"),
-    Bits(10, kUsers, 0xFF, "User|Keypad", "user"),
-    Bits(9, kUsers, 0xFF, "User|Time Zone", "user"),
-    Bits(12, kUsers, 0xFF, "User|Output Map", "user"),
-    Bits(13, kUsers, 0xFF, "User|Output On", "user"),
-    Bits(14, kUsers, 0xFF, "User|Output Off", "user"),
+    Bits(10, kUsers, 0xFF, "User|Keypad", "user", &kKeypadTexts),
+    Bits(9, kUsers, 0xFF, "User|Time Zone", "user", &kTimeZoneTexts),
+    Bits(12, kUsers, 0xFF, "User|Output Map", "user", &kOutputTexts),
+    Bits(13, kUsers, 0xFF, "User|Output On", "user", &kOutputTexts),
+    Bits(14, kUsers, 0xFF, "User|Output Off", "user", &kOutputTexts),
 };
 
 const PanelParameter kPhoneParameters[] = {
     Text(0xB5, kEight, ValueKind::Phone, 16, "Phone Number|Number", "phone"),
     Pick(0xB6, kEight, kPhoneFormatChoices, "Phone Number|Format", "phone"),
     Number(0xB8, kEight, kByteReply, 0, 99, 1, "Phone Number|Maximum dial retries", "phone"),
-    Bits(0xB7, kEight, 0xFF, "Phone Number|Options", "phone"),
-    Bits(0xBA, kEight, 0xFF, "Phone Number|Reporting A", "phone"),
-    Bits(0xBB, kEight, 0xFF, "Phone Number|Reporting B", "phone"),
-    Bits(0xBC, kEight, 0xFF, "Phone Number|Reporting C", "phone"),
-    Bits(0xBD, kEight, 0xFF, "Phone Number|Reporting D", "phone"),
+    Bits(0xB7, kEight, 0xFF, "Phone Number|Options", "phone", &kPhoneOptionTexts),
+    Bits(0xBA, kEight, 0xFF, "Phone Number|Reporting A", "phone", &kPhoneReportingATexts),
+    Bits(0xBB, kEight, 0xFF, "Phone Number|Reporting B", "phone", &kPhoneReportingBTexts),
+    Bits(0xBC, kEight, 0xFF, "Phone Number|Reporting C", "phone", &kPhoneReportingCTexts),
+    Bits(0xBD, kEight, 0xFF, "Phone Number|Reporting D", "phone", &kPhoneReportingDTexts),
 };
 
 // Options C shows options 1 to 5, options D options 1 to 4 and 8.
 const PanelParameter kOutputOptionParameters[] = {
-    Bits(0x22, kEight, 0xFF, "Output|Options|Options A", "output"),
-    Bits(0x23, kEight, 0xFF, "Output|Options|Options B", "output"),
-    Bits(0x24, kEight, 0x1F, "Output|Options|Options C", "output"),
-    Bits(0x25, kEight, 0x8F, "Output|Options|Options D", "output"),
-    Bits(0x2C, kEight, 0xFF, "Output|Options|Time Zones to OP", "output"),
+    Bits(0x22, kEight, 0xFF, "Output|Options|Options A", "output", &kOutputOptionsATexts),
+    Bits(0x23, kEight, 0xFF, "Output|Options|Options B", "output", &kOutputOptionsBTexts),
+    Bits(0x24, kEight, 0x1F, "Output|Options|Options C", "output", &kOutputOptionsCTexts),
+    Bits(0x25, kEight, 0x8F, "Output|Options|Options D", "output", &kOutputOptionsDTexts),
+    Bits(0x2C, kEight, 0xFF, "Output|Options|Time Zones to OP", "output", &kTimeZoneTexts),
 };
 
 const PanelParameter kOutputTimeParameters[] = {
@@ -84,12 +84,12 @@ const PanelParameter kClockParameters[] = {
 };
 
 const PanelParameter kKeyswitchParameters[] = {
-    Bits(0x6F, kTwo, 0x03, "Keyswitch|Area", "keyswitch"),
-    Bits(0x70, kTwo, 0xFF, "Keyswitch|Options", "keyswitch"),
+    Bits(0x6F, kTwo, 0x03, "Keyswitch|Area", "keyswitch", &kAreaLetters),
+    Bits(0x70, kTwo, 0xFF, "Keyswitch|Options", "keyswitch", &kKeyswitchOptionTexts),
 };
 
 const PanelParameter kTimeZoneParameters[] = {
-    Bits(0xAB, kEight, 0xFF, "Clock Setting|Time zone|Active days", "time zone"),
+    Bits(0xAB, kEight, 0xFF, "Clock Setting|Time zone|Active days", "time zone", &kTimeZoneDayTexts),
     {0xAC, kEight, ValueKind::Time, kTimeReply, 0, 2359, 0, 1, {}, "Clock Setting|Time zone|Start", "time zone"},
     {0xAD, kEight, ValueKind::Time, kTimeReply, 0, 2359, 0, 1, {}, "Clock Setting|Time zone|End", "time zone"},
     Bits(0xAE, kEight, 0x01, "Clock Setting|Time zone|Ignore Holidays", "time zone"),
@@ -123,6 +123,7 @@ PanelParameter FromMapRow(const MapRow& row) {
       p.kind = ValueKind::Options;
       p.replyType = kOptionByteReply;
       p.bits = ShownBits(*row.labels);
+      p.labels = row.labels;
       break;
     case EditorKind::List:
       p.kind = ValueKind::Choice;

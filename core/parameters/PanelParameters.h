@@ -42,6 +42,7 @@ struct PanelParameter {
   ChoiceList choices{};                       // Choice
   std::string_view path;                      // where a person finds it, menu levels separated by '|'
   std::string_view entityName;                // "zone", "user", ...; empty for a fixed entity
+  const LabelTable* labels = nullptr;         // Options: the bits' texts, where the program has them
 
   Alphabet alphabet() const;
 };

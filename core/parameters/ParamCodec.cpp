@@ -78,6 +78,12 @@ std::optional<Reply> DecodeReply(const std::uint8_t* frame, std::size_t length) 
   return reply;
 }
 
+bool IsCutReply(const std::uint8_t* frame, std::size_t length) {
+  if (frame == nullptr || length < 3 || frame[length - 1] != panel::kDelimiter) return false;
+  const std::optional<Layout> layout = LayoutOf(frame[0]);
+  return layout && length <= layout->parameterAt;
+}
+
 std::uint32_t DateNumber(std::uint8_t day, std::uint8_t month, std::uint8_t yearByte) {
   if (day < 100 && month < 100) return day + 100u * month + 10000u * yearByte;
   return kDateBytesMark | static_cast<std::uint32_t>(yearByte) << 16 | static_cast<std::uint32_t>(month) << 8 | day;

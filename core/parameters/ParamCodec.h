@@ -55,6 +55,10 @@ struct Reply {
 // Nothing is read past length; a frame too short for its type's value and
 // parameter, or of another type, gives nothing.
 std::optional<Reply> DecodeReply(const std::uint8_t* frame, std::size_t length);
+// A reply of a known type ended by 0x7E before its parameter: on TCP, where
+// frames are not escaped, a value holding the byte 0x7E (126, 11:50, option
+// byte 0x7E) cuts its reply short, so that it names no parameter.
+bool IsCutReply(const std::uint8_t* frame, std::size_t length);
 
 // The panel's characters of digit strings.
 enum class Alphabet {

@@ -549,6 +549,137 @@ const LabelTable kAreaTexts{{
 
 const LabelTable kAreaLetters{{CORE_TR_NOOP("ParameterMap", "A"), CORE_TR_NOOP("ParameterMap", "B"), "", "", "", "", "", ""}};
 
+const LabelTable kUserAccessTexts{{
+    CORE_TR_NOOP("ParameterMap", "Arm Area"),
+    CORE_TR_NOOP("ParameterMap", "Arm Stay Area"),
+    CORE_TR_NOOP("ParameterMap", "Disarm Area"),
+    CORE_TR_NOOP("ParameterMap", "Disarm Stay Area"),
+    CORE_TR_NOOP("ParameterMap", "Security Guard User"),
+    CORE_TR_NOOP("ParameterMap", "Arm Latchkey Mode"),
+    CORE_TR_NOOP("ParameterMap", "Call Divert Mode "),
+    CORE_TR_NOOP("ParameterMap", "View Event Memory"),
+}};
+const LabelTable kUserPrivilegeTexts{{
+    CORE_TR_NOOP("ParameterMap", "Change Their Code"),
+    CORE_TR_NOOP("ParameterMap", "Change All Codes"),
+    CORE_TR_NOOP("ParameterMap", "Allow Installer Mode"),
+    CORE_TR_NOOP("ParameterMap", "Change Telephone Numbers"),
+    CORE_TR_NOOP("ParameterMap", "Change Clock Settings"),
+    CORE_TR_NOOP("ParameterMap", "Change DTMF Codes"),
+    CORE_TR_NOOP("ParameterMap", "Learn New Radio Devices"),
+    CORE_TR_NOOP("ParameterMap", "Force Callback"),
+}};
+const LabelTable kOutputOptionsATexts{{
+    CORE_TR_NOOP("ParameterMap", "Invert Output"),
+    CORE_TR_NOOP("ParameterMap", "Flash Output"),
+    CORE_TR_NOOP("ParameterMap", "Single Pulse to Output"),
+    CORE_TR_NOOP("ParameterMap", "Lockout Output"),
+    CORE_TR_NOOP("ParameterMap", "DTMF Remote Control of Output"),
+    CORE_TR_NOOP("ParameterMap", "Keypad User can Operate Output"),
+    CORE_TR_NOOP("ParameterMap", "<CONTROL> button can Operate Output"),
+    CORE_TR_NOOP("ParameterMap", "Pulsed Chime Alarm (linked to pulse timer)"),
+}};
+const LabelTable kOutputOptionsBTexts{{
+    CORE_TR_NOOP("ParameterMap", "Mains Fail to Output"),
+    CORE_TR_NOOP("ParameterMap", "Fuse Failure to Output"),
+    CORE_TR_NOOP("ParameterMap", "Battery Low to Output"),
+    CORE_TR_NOOP("ParameterMap", "Telephone Line Failure to Output"),
+    CORE_TR_NOOP("ParameterMap", "Supervisory Radio Failure to Output"),
+    CORE_TR_NOOP("ParameterMap", "Sensor-Watch Alarm to Output"),
+    CORE_TR_NOOP("ParameterMap", "System Tamper to Output"),
+    CORE_TR_NOOP("ParameterMap", "Receiver Fail to Output"),
+}};
+const LabelTable kOutputOptionsCTexts{{
+    CORE_TR_NOOP("ParameterMap", "Walk-test Pulse to Output"),
+    CORE_TR_NOOP("ParameterMap", "Pulse Output every 5 seconds when Disarmed"),
+    CORE_TR_NOOP("ParameterMap", "Pulse Output on Kiss-off Following Arming"),
+    CORE_TR_NOOP("ParameterMap", "Pulse Output on Kiss-off Following a Zone Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Output Disable when P25E3E timer is running"),
+    "",
+    "",
+    "",
+}};
+const LabelTable kOutputOptionsDTexts{{
+    CORE_TR_NOOP("ParameterMap", "Siren Driver to Output (applies to O/P 1&2 only, requires an 8Ω speaker)"),
+    CORE_TR_NOOP("ParameterMap", "Output Reset Time is in Minutes"),
+    CORE_TR_NOOP("ParameterMap", "Output “Silenced” for 10 seconds on key-press"),
+    CORE_TR_NOOP("ParameterMap", "Turn Output OFF during Two Way Voice Mode"),
+    "",
+    "",
+    "",
+    CORE_TR_NOOP("ParameterMap", "Output Monitored (applies to O/P 1&2 only)"),
+}};
+const LabelTable kKeyswitchOptionTexts{{
+    CORE_TR_NOOP("ParameterMap", "Key-Switch can Arm"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch can Arm Stay Mode"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch can Disarm"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch can Disarm Stay Mode"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch has Security Guard Options"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch will Arm Latchkey Mode"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch is NO (Normally Open)"),
+    CORE_TR_NOOP("ParameterMap", "Key-Switch is Momentary"),
+}};
+const LabelTable kTimeZoneDayTexts{{
+    CORE_TR_NOOP("ParameterMap", "Sunday"),
+    CORE_TR_NOOP("ParameterMap", "Monday"),
+    CORE_TR_NOOP("ParameterMap", "Tuesday"),
+    CORE_TR_NOOP("ParameterMap", "Wednesday"),
+    CORE_TR_NOOP("ParameterMap", "Thursday"),
+    CORE_TR_NOOP("ParameterMap", "Friday"),
+    CORE_TR_NOOP("ParameterMap", "Saturday"),
+    CORE_TR_NOOP("ParameterMap", "Invert"),
+}};
+const LabelTable kPhoneOptionTexts{{
+    CORE_TR_NOOP("ParameterMap", "Stop Dialling if Kissed Off"),
+    CORE_TR_NOOP("ParameterMap", "Monitor Call Progress"),
+    CORE_TR_NOOP("ParameterMap", "Blind Dial"),
+    CORE_TR_NOOP("ParameterMap", "Use Group Numbers for Contact ID Reporting"),
+    CORE_TR_NOOP("ParameterMap", "Stay On-line after Alarm report for two way voice"),
+    CORE_TR_NOOP("ParameterMap", "Auto Kiss-off for Voice/Domestic Reporting"),
+    CORE_TR_NOOP("ParameterMap", "Use the Dial Pre-fix Number"),
+    CORE_TR_NOOP("ParameterMap", "Used as the Call-back Number"),
+}};
+const LabelTable kPhoneReportingATexts{{
+    CORE_TR_NOOP("ParameterMap", "Report Mains Fail"),
+    CORE_TR_NOOP("ParameterMap", "Report Battery Low"),
+    CORE_TR_NOOP("ParameterMap", "Report Radio Battery Low"),
+    CORE_TR_NOOP("ParameterMap", "Report Line Fail"),
+    CORE_TR_NOOP("ParameterMap", "Report System Tamper"),
+    CORE_TR_NOOP("ParameterMap", "Report Keypad Tamper"),
+    CORE_TR_NOOP("ParameterMap", "Report Zone Tamper"),
+    CORE_TR_NOOP("ParameterMap", "Report Radio Zone Tamper"),
+}};
+const LabelTable kPhoneReportingBTexts{{
+    CORE_TR_NOOP("ParameterMap", "Report Duress"),
+    CORE_TR_NOOP("ParameterMap", "Report Supervised Radio Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Zone Inactivity Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Manual Panic Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Manual Fire Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Manual Medical Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Radio Pendant Panic Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Zone Bypasses"),
+}};
+const LabelTable kPhoneReportingCTexts{{
+    CORE_TR_NOOP("ParameterMap", "Report Arm/Disarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Stay Mode Arm/Disarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Disarm only after an Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Stay Mode Disarm only after an Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Stay Mode Zone Alarms"),
+    CORE_TR_NOOP("ParameterMap", "Report Access to Program Mode"),
+    CORE_TR_NOOP("ParameterMap", "Report 24 Hour Alarms for Domestic/Voice Formats"),
+    CORE_TR_NOOP("ParameterMap", "Report Zone Restores"),
+}};
+const LabelTable kPhoneReportingDTexts{{
+    CORE_TR_NOOP("ParameterMap", "Report Latchkey Disarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Delinquency Alarm"),
+    CORE_TR_NOOP("ParameterMap", "Report Test Calls"),
+    CORE_TR_NOOP("ParameterMap", "Report Fuse Failure"),
+    CORE_TR_NOOP("ParameterMap", "Report Output 1 or 2 Fail"),
+    CORE_TR_NOOP("ParameterMap", "Report RTC (Real Time Clock) Time changed"),
+    CORE_TR_NOOP("ParameterMap", "Report Keypad Buss Trouble"),
+    CORE_TR_NOOP("ParameterMap", "Report RF Interference (Jamming) Detected"),
+}};
+
 const ChoiceList kEolChoices{kEol};
 const ChoiceList kResponseTimeChoices{kResponseTimes};
 const ChoiceList kDetectorTypeChoices{kDetectorTypes};

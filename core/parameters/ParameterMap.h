@@ -46,6 +46,20 @@ extern const LabelTable kKeypadTexts;    // "Keypads 1" .. "Keypads 8"
 extern const LabelTable kTimeZoneTexts;  // "Time Zone 1" .. "Time Zone 8"
 extern const LabelTable kAreaTexts;      // "Area A", "Area B"
 extern const LabelTable kAreaLetters;    // "A", "B": the users' and keyswitches' areas
+// The special editors' option texts.
+extern const LabelTable kUserAccessTexts;       // parameter 4
+extern const LabelTable kUserPrivilegeTexts;    // parameter 5
+extern const LabelTable kOutputOptionsATexts;   // parameters 0x22 to 0x25
+extern const LabelTable kOutputOptionsBTexts;
+extern const LabelTable kOutputOptionsCTexts;
+extern const LabelTable kOutputOptionsDTexts;
+extern const LabelTable kKeyswitchOptionTexts;  // parameter 0x70
+extern const LabelTable kTimeZoneDayTexts;      // parameter 0xAB
+extern const LabelTable kPhoneOptionTexts;      // parameter 0xB7
+extern const LabelTable kPhoneReportingATexts;  // parameters 0xBA to 0xBD
+extern const LabelTable kPhoneReportingBTexts;
+extern const LabelTable kPhoneReportingCTexts;
+extern const LabelTable kPhoneReportingDTexts;
 
 enum class ValueFormat : std::uint8_t { HexDigits = 0, Digits = 1, Range = 2, LongDigits = 4 };
 

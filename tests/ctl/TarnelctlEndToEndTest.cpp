@@ -153,7 +153,7 @@ TEST_F(TarnelctlTest, RoundTripBacksUpComparesRestoresAndLeavesTheStoreEqualToTh
   EXPECT_EQ(different.exitCode, 1) << different.err.toStdString();
   QStringList lines = different.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 8) << different.out.toStdString();
-  EXPECT_EQ(Cells(lines[0]), (QStringList{"Menu title", "Entity", "Panel value", "File value"}));
+  EXPECT_EQ(Cells(lines[0]), (QStringList{"Menu title", "Entity", "Panel value", "File value", "Options that differ"}));
   std::vector<QStringList> rows;
   for (qsizetype i = 1; i < 7; ++i) rows.push_back(Cells(lines[i]));
   EXPECT_EQ(rows, (std::vector<QStringList>{
@@ -162,7 +162,9 @@ TEST_F(TarnelctlTest, RoundTripBacksUpComparesRestoresAndLeavesTheStoreEqualToTh
                       {"Clock Setting > Holydays > Date", "holiday 3", "2027-05-01", "none"},
                       {"Phone Number > Number", "phone 2", "\"0612W34\"", "\"0412345678\""},
                       {"Area > Armed Exit Delay Time", "area A", "45", "60"},
-                      {"Zone-Main > Zone Alarm Type Options > Zone Options A", "zone 5", "0x81", "0x45"},
+                      {"Zone-Main > Zone Alarm Type Options > Zone Options A", "zone 5", "0x81", "0x45",
+                       "Not an Exit Delay Zone: off -> on; Zone can be Manually Bypassed: off -> on; "
+                       "Zone can be Auto-Bypassed: on -> off"},
                   }));
   EXPECT_EQ(lines[7], QStringLiteral("6 of 2332 parameters differ."));
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "console/ProgramModeMenu.h"
 #include "editors/CValueDlg.h"
@@ -78,11 +79,11 @@ class OfflineEditing : public testing::Test {
     return WaitFor([&] { return window->isProgramMode(); });
   }
   // The value editor of "Armed Exit Delay Time" for area A, typed into as a person would.
-  void setExitDelayA(const QString& seconds) {
+  void setExitDelayA(const QString& seconds, const QString& shown = QStringLiteral("60")) {
     const bool ran = editorstest::RunEditor<editors::CValueDlg>(
         window->programAction(QStringLiteral("Area|Armed Exit Delay Time")), [&](editors::CValueDlg* editor) {
           ASSERT_TRUE(WaitFor([&] { return editor->isLoaded(); }));
-          EXPECT_EQ(editor->valueField()->text(), QStringLiteral("60"));
+          EXPECT_EQ(editor->valueField()->text(), shown);
           editor->valueField()->clear();
           QTest::keyClicks(editor->valueField(), seconds);
           QTest::mouseClick(editor->applyButton(), Qt::LeftButton);
@@ -167,6 +168,9 @@ TEST_F(OfflineEditing, AValueChangedInItsEditorIsSavedAsExactlyThatLine) {
 
   setExitDelayA(QStringLiteral("45"));
   fileItem(FileMenuItem::SavePanelFile)->trigger();
+  ASSERT_EQ(Boxes().shown.size(), 1u);
+  EXPECT_EQ(Boxes().shown[0].text, QStringLiteral("2332 parameter(s) saved to %1.").arg(path));
+  Boxes().shown.clear();
 
   const QList<QByteArray> before = original.split('\n');
   const QList<QByteArray> after = read(path).split('\n');
@@ -208,6 +212,7 @@ TEST_F(OfflineEditing, LeavingWithChangesAsksToSaveThem) {
   Boxes().answers = {QMessageBox::Save};
   window->close();
   EXPECT_TRUE(read(path).contains("\"P60 area A\" = 44  #"));
+  EXPECT_EQ(Boxes().shown.back().text, QStringLiteral("2332 parameter(s) saved to %1.").arg(path));
   EXPECT_FALSE(window->isConnected());
 
   // The held panel leaving program mode by itself (the exit typed in the debug window) still asks.
@@ -219,11 +224,20 @@ TEST_F(OfflineEditing, LeavingWithChangesAsksToSaveThem) {
   Boxes().answers = {QMessageBox::Save};
   window->frameRequest(panel::LeaveProgramMode());
   ASSERT_TRUE(WaitFor([&] { return !window->isConnected(); }));
-  ASSERT_EQ(Boxes().shown.size(), 1u);
+  ASSERT_EQ(Boxes().shown.size(), 2u);  // the question, then where it went
   EXPECT_TRUE(read(path).contains("\"P60 area A\" = 43  #"));
 }
 
+TEST_F(OfflineEditing, AValueHoldingTheDelimiterByteReachesItsEditor) {
+  // 126 s is 0x7E: over TCP its reply would be cut short; offline no TCP is involved.
+  QByteArray text = original;
+  text.replace("\"P60 area A\" = 60  #", "\"P60 area A\" = 126  #");
+  ASSERT_TRUE(open(write(QStringLiteral("delimiter.toml"), text)));
+  setExitDelayA(QStringLiteral("125"), QStringLiteral("126"));
+}
+
 TEST_F(OfflineEditing, SaveAsNamesTheNewFileAndAFileThatCannotBeWrittenIsSaidSo) {
+  const mode_t mask = ::umask(022);
   ASSERT_TRUE(open(path));
   Files().answers = {dir.filePath(QStringLiteral("missing/copy.toml"))};
   fileItem(FileMenuItem::SavePanelFileAs)->trigger();
@@ -237,7 +251,11 @@ TEST_F(OfflineEditing, SaveAsNamesTheNewFileAndAFileThatCannotBeWrittenIsSaidSo)
   fileItem(FileMenuItem::SavePanelFileAs)->trigger();
   EXPECT_EQ(Files().asked.back().defaultSuffix, QStringLiteral("toml"));
   EXPECT_EQ(read(copy), original);
+  EXPECT_EQ(Boxes().shown.back().text, QStringLiteral("2332 parameter(s) saved to %1.").arg(copy));
+  // It holds every code of the panel: its owner's alone, whatever the umask.
+  EXPECT_EQ(QFile::permissions(copy), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
   EXPECT_EQ(window->modeText(), QStringLiteral("Program mode - copy.toml"));
+  ::umask(mask);
 }
 
 TEST_F(OfflineEditing, ARefusedFileIsNotOpened) {

@@ -90,13 +90,14 @@ TEST_F(FileCommandsSim, SaveCompareAndWriteRoundTrip) {
     ASSERT_TRUE(simAnswers(QString::fromLatin1(change), QStringLiteral("sim: param "))) << change;
   EXPECT_EQ(run(FileMenuItem::CompareWithFile, backup),
             (QList<QStringList>{{QStringLiteral("User > Code"), QStringLiteral("user 2"), QStringLiteral("\"4711\""),
-                                 QStringLiteral("\"\"")},
+                                 QStringLiteral("\"\""), QString()},
                                 {QStringLiteral("Clock Setting > Time zone > Start"), QStringLiteral("time zone 1"),
-                                 QStringLiteral("09:30"), QStringLiteral("08:00")},
+                                 QStringLiteral("09:30"), QStringLiteral("08:00"), QString()},
                                 {QStringLiteral("Area > Armed Exit Delay Time"), QStringLiteral("area A"),
-                                 QStringLiteral("45"), QStringLiteral("60")},
+                                 QStringLiteral("45"), QStringLiteral("60"), QString()},
                                 {QStringLiteral("Zone-Main > Zone Alarm Type Options > Zone Options A"),
-                                 QStringLiteral("zone 5"), QStringLiteral("0x44"), QStringLiteral("0x45")}}));
+                                 QStringLiteral("zone 5"), QStringLiteral("0x44"), QStringLiteral("0x45"),
+                                 QStringLiteral("Zone is Active: off -> on")}}));
 
   // Written back: the four, each confirmed, and the simulator holds the file again.
   const QList<QStringList> report = run(FileMenuItem::WriteToPanel, backup);

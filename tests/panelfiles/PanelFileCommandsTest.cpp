@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
 
 #include "console/ProgramModeMenu.h"
 #include "panelfiles/CSlotTableDlg.h"
@@ -88,15 +89,15 @@ TEST_F(FileCommands, WriteSendsOnlyWhatDiffersAsTheEditorWouldAndReportsItConfir
       reported = report->rows();
       testseams::ExpectEveryControlNamed(report);
       EXPECT_EQ(report->summaryLabel()->text(),
-                QStringLiteral("Written and confirmed: 1. Not taken by the panel: 0. Written, not read back: 0. "
-                               "Not written: 0."));
+                QStringLiteral("Written and confirmed: 1. Kept on the panel: 0. Not taken by the panel: 0. "
+                               "Written, not read back: 0. Not written: 0."));
       report->reject();
     });
     feed({0x17, 0x07, 45, 0x3C, 0x01, 0x7E});
   });
   trigger(FileMenuItem::WriteToPanel);
   EXPECT_EQ(reported, (QList<QStringList>{{QStringLiteral("Area > Armed Exit Delay Time"), QStringLiteral("area A"),
-                                           QStringLiteral("45"), QStringLiteral("written and confirmed")}}));
+                                           QStringLiteral("45"), QStringLiteral("written and confirmed"), QString()}}));
   EXPECT_EQ(sent().size(), 4u);
   EXPECT_EQ(window->editorFrameType(), -1);
 }
@@ -143,7 +144,8 @@ TEST_F(FileCommands, ALinkLostWhileAFileIsChosenStartsNothing) {
   EXPECT_TRUE(sent().empty());
   EXPECT_FALSE(QFile::exists(path));
   ASSERT_FALSE(Boxes().shown.empty());
-  EXPECT_EQ(Boxes().shown.back().text, QStringLiteral("The link to the panel was lost before the work was done."));
+  EXPECT_EQ(Boxes().shown.back().text,
+            QStringLiteral("The link to the panel was lost before the work was done; nothing was saved."));
 }
 
 TEST_F(FileCommands, CancelWhileReadingForASaveStopsAtOnceAndWritesNoFile) {
@@ -164,8 +166,49 @@ TEST_F(FileCommands, CancelWhileReadingForASaveStopsAtOnceAndWritesNoFile) {
   EXPECT_EQ(Files().asked[0].defaultSuffix, QStringLiteral("toml"));
   EXPECT_EQ(sent().size(), 1u);
   EXPECT_FALSE(QFile::exists(path));
-  EXPECT_TRUE(Boxes().shown.empty());
+  ASSERT_EQ(Boxes().shown.size(), 1u);
+  EXPECT_EQ(Boxes().shown[0].text, QStringLiteral("Cancelled: nothing was saved."));
   EXPECT_EQ(console::EditorDialog::openEditor(), nullptr);
+}
+
+// A panel that answers the first batch, then nothing: the file it gives
+// misses parameters, so it never replaces a file that is there.
+TEST_F(FileCommands, ABackupThatMissesParametersNeverReplacesAFile) {
+  const mode_t mask = ::umask(022);
+  const QString path = dir.filePath(QStringLiteral("site.toml"));
+  const auto backUp = [&] {
+    conn.writes.clear();
+    conn.owners.clear();
+    Files().answers = {path};
+    WhenModal<CTransferProgressDlg>([&](CTransferProgressDlg*) {
+      ASSERT_TRUE(waitSent(1));
+      for (std::uint8_t user = 1; user <= 8; ++user)
+        feed({0x1A, 0x07, 0x21, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, user, 0x7E});
+    });
+    trigger(FileMenuItem::SaveToFile);
+  };
+  const QString missed = QStringLiteral("The panel did not answer for 2324 parameter(s). ");
+
+  // No file there: the parameters read are saved, for their owner alone.
+  backUp();
+  ASSERT_FALSE(Boxes().shown.empty());
+  EXPECT_EQ(Boxes().shown.back().text, missed + QStringLiteral("The 8 parameter(s) read were saved to %1.").arg(path));
+  EXPECT_EQ(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+
+  // A file there: it is left byte for byte, the new one goes beside it.
+  const QByteArray complete = "format = 1\n# a complete backup\n";
+  file(QStringLiteral("site.toml"), complete);
+  backUp();
+  EXPECT_EQ(Boxes().shown.back().text,
+            missed + QStringLiteral("%1 was left as it was; the 8 parameter(s) read were saved to %1.partial.").arg(path));
+  QFile kept(path);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), complete);
+  QFile partial(path + QStringLiteral(".partial"));
+  ASSERT_TRUE(partial.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(partial.readAll().contains("\"P1 user 8\" = \"1234\"  # User > Code\n"));
+  EXPECT_EQ(partial.permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+  ::umask(mask);
 }
 
 TEST_F(FileCommands, ALostLinkClosesTheProgressAndSaysSo) {
@@ -200,7 +243,7 @@ TEST_F(FileCommands, CompareShowsTheDifferingValuesSideBySide) {
   trigger(FileMenuItem::CompareWithFile);
   EXPECT_EQ(summary, QStringLiteral("The panel differs from site.toml in 1 parameter(s)."));
   EXPECT_EQ(shown, (QList<QStringList>{{QStringLiteral("Area > Armed Exit Delay Time"), QStringLiteral("area A"),
-                                        QStringLiteral("60"), QStringLiteral("45")}}));
+                                        QStringLiteral("60"), QStringLiteral("45"), QString()}}));
   EXPECT_EQ(sent().size(), 1u);  // a compare writes nothing
 }
 

@@ -82,13 +82,15 @@ TEST_F(TransferJob, RestoreWritesWhatDiffersWithThePanelsPausesAndReadsItBack) {
   wanted.set(Slot(60, 2), stored(60, 2));       // equal: not written
   wanted.set(Slot(122, 5), {stored(122, 5).number ^ 0x81u, {}});
   wanted.set(Slot(1, 7), {0, "987"});
-  // Option 1 shown, 0x10 hidden: only the shown option is written, and that counts as taken.
+  // Option 1 shown, 0x10 hidden: only the shown option is written, and the hidden one is kept.
   wanted.set(Slot(45, 1), {stored(45, 1).number ^ 0x11u, {}});
   Times().timers.clear();
   job->startRestore(wanted, false);
   ASSERT_TRUE(runToEnd());
   EXPECT_EQ(*outcome, Outcome::Done);
-  EXPECT_EQ(job->report().written, (std::vector<int>{Slot(1, 7), Slot(45, 1), Slot(60, 1), Slot(122, 5)}));
+  EXPECT_EQ(job->report().written, (std::vector<int>{Slot(1, 7), Slot(60, 1), Slot(122, 5)}));
+  EXPECT_EQ(job->report().kept, (std::vector<int>{Slot(45, 1)}));
+  EXPECT_EQ(stored(45, 1).number, wanted.at(Slot(45, 1))->number ^ 0x10u);
   EXPECT_TRUE(job->report().notTaken.empty());
   EXPECT_EQ(stored(60, 1), (params::Value{45, {}}));
   EXPECT_EQ(stored(1, 7), (params::Value{0, "987"}));
@@ -119,7 +121,7 @@ TEST_F(TransferJob, APanelThatDoesNotAnswerIsAskedThreeTimesThenReported) {
   EXPECT_EQ(sends, 3);
   EXPECT_EQ(std::count(Times().timers.begin(), Times().timers.end(), 2000), 3);
   EXPECT_EQ(job->report().unanswered, (std::vector<int>{Slot(60, 1)}));
-  EXPECT_EQ(job->report().unwritable, (std::vector<int>{Slot(60, 1)}));
+  EXPECT_EQ(job->report().unread, (std::vector<int>{Slot(60, 1)}));
   EXPECT_TRUE(job->report().written.empty());
 }
 

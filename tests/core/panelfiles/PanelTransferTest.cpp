@@ -163,12 +163,58 @@ TEST(PanelReading, ALateReplyOfAGivenUpReadIsNotTakenForTheNextOne) {
   EXPECT_EQ(View(*read), (Bytes{0x7E, 0xAB, 0x07, 0x00, 60, 0x00, 1, 0x7E}));
 }
 
+TEST(PanelReading, TakesOptionBytesAsBytesAndNamesValuesCutShortByTheDelimiter) {
+  // An option byte may come as a byte reply.
+  PanelReader options(Slots({{122, 5}}));
+  ASSERT_TRUE(options.nextRequest());
+  EXPECT_TRUE(Feed(options, {0x17, 0x07, 0x5A, 0x7A, 0x05, 0x7E}));
+  EXPECT_EQ(options.image().at(SlotIndex(122, 5)), (params::Value{0x5A, {}}));
+
+  // Over TCP 7E 16 07 00 7E 7A 05 7E arrives cut at the value: read alone, that is the slot's.
+  PanelReader alone(Slots({{122, 5}}));
+  ASSERT_TRUE(alone.nextRequest());
+  EXPECT_FALSE(Feed(alone, {0x26, 0x07, 0x7E}));  // not a reply this slot takes
+  EXPECT_TRUE(Feed(alone, {0x16, 0x07, 0x00, 0x7E}));
+  EXPECT_TRUE(alone.finished());
+  EXPECT_EQ(alone.cutShort(), Slots({{122, 5}}));
+  EXPECT_TRUE(alone.unanswered().empty());
+
+  // In a batch it names no slot: the open ones are asked again one at a time, after the fence.
+  PanelReader batch(Slots({{60, 1}, {60, 2}, {61, 1}, {61, 2}}));
+  ASSERT_TRUE(batch.nextRequest());
+  EXPECT_TRUE(Feed(batch, ReplyFor(SlotIndex(60, 2), {30, {}})));
+  EXPECT_FALSE(Feed(batch, {0x17, 0x07, 0x7E}));  // 60/1 holds 126
+  EXPECT_TRUE(Feed(batch, ReplyFor(SlotIndex(61, 1), {45, {}})));
+  batch.timedOut();  // 61/2's reply is lost
+  const auto fence = batch.nextRequest();
+  ASSERT_TRUE(fence);
+  EXPECT_EQ(View(*fence), (Bytes{0x7E, 0xAB, 0x07, 0x00, 0xC8, 0x00, 0x01, 0x7E}));
+  EXPECT_TRUE(Feed(batch, {0x18, 0x07, 0x00, 0xD2, 0xC8, 0x01, 0x7E}));
+  const auto first = batch.nextRequest();
+  ASSERT_TRUE(first);
+  EXPECT_EQ(View(*first), (Bytes{0x7E, 0xAB, 0x07, 0x00, 60, 0x00, 1, 0x7E}));
+  EXPECT_TRUE(Feed(batch, {0x17, 0x07, 0x7E}));
+  const auto second = batch.nextRequest();
+  ASSERT_TRUE(second);
+  EXPECT_EQ(View(*second), (Bytes{0x7E, 0xAB, 0x07, 0x00, 61, 0x00, 2, 0x7E}));
+  EXPECT_TRUE(Feed(batch, ReplyFor(SlotIndex(61, 2), {20, {}})));
+  EXPECT_TRUE(batch.finished());
+  EXPECT_EQ(batch.cutShort(), Slots({{60, 1}}));
+  EXPECT_TRUE(batch.unanswered().empty());
+  EXPECT_EQ(batch.answered(), 3);
+}
+
 TEST(RestorePlan, WritesWhatDiffersAsTheEditorsWouldWithTheirPauses) {
   PanelImage panel;
   PanelImage wanted;
   const auto set = [](PanelImage& image, int p, int e, params::Value v) {
     image.set(SlotIndex(static_cast<std::uint8_t>(p), static_cast<std::uint8_t>(e)), std::move(v));
   };
+  // The menu's first slot and its last: a plan that stops short of either misses them.
+  set(panel, 1, 1, {0, "1234"});
+  set(wanted, 1, 1, {0, "5678"});
+  set(panel, 25, 0, {0x00, {}});
+  set(wanted, 25, 0, {0x81, {}});
   set(panel, 122, 5, {0x05, {}});
   set(wanted, 122, 5, {0x84, {}});
   set(panel, 60, 1, {60, {}});
@@ -178,18 +224,28 @@ TEST(RestorePlan, WritesWhatDiffersAsTheEditorsWouldWithTheirPauses) {
   set(wanted, 144, 3, {30, {}});  // not reported by the panel: not written
   set(wanted, 123, 1, {0x01, {}});
   set(panel, 45, 1, {0x00, {}});
-  set(wanted, 45, 1, {0x10, {}});  // only the hidden option 5 differs
+  set(wanted, 45, 1, {0x10, {}});  // only the hidden option 5 differs: kept
+  set(panel, 45, 2, {0x00, {}});
+  set(wanted, 45, 2, {0x11, {}});  // options 1 and 5 differ: option 1 is written
+  set(panel, 0xAD, 1, {1700, {}});
+  set(wanted, 0xAD, 1, {2400, {}});  // 24:00: no editor types it, kept
 
   const panelfiles::WritePlan plan = panelfiles::PlanWrites(panel, wanted);
-  ASSERT_EQ(plan.steps.size(), 2u);
-  EXPECT_EQ(plan.steps[0].slot, SlotIndex(1, 7));
-  EXPECT_EQ(View(plan.steps[0].bytes),
-            (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x01, 0x00, 0x07, 0x7E, 0x7A, 0x09, 0x08, 0x07, 0x11}));
-  EXPECT_EQ(plan.steps[0].pauseMs, 1000);
-  EXPECT_EQ(View(plan.steps[1].bytes),
-            (Bytes{0x7E, 0xAB, 0x07, 0x00, 0x7A, 0x00, 0x05, 0x7E, 0x7A, 0x01, 0x08, 0x11}));
-  EXPECT_EQ(plan.steps[1].pauseMs, 750);
-  EXPECT_EQ(plan.unwritable, Slots({{45, 1}, {123, 1}, {144, 3}}));
+  const auto step = [](int p, int e, Bytes bytes, int pauseMs) {
+    return std::tuple{SlotIndex(static_cast<std::uint8_t>(p), static_cast<std::uint8_t>(e)), bytes, pauseMs};
+  };
+  std::vector<std::tuple<int, Bytes, int>> steps;
+  for (const auto& s : plan.steps) steps.emplace_back(s.slot, View(s.bytes), s.pauseMs);
+  EXPECT_EQ(steps,
+            (std::vector<std::tuple<int, Bytes, int>>{
+                step(1, 1, {0x7E, 0xAB, 0x07, 0x00, 0x01, 0x00, 0x01, 0x7E, 0x7A, 0x05, 0x06, 0x07, 0x08, 0x11}, 1000),
+                step(1, 7, {0x7E, 0xAB, 0x07, 0x00, 0x01, 0x00, 0x07, 0x7E, 0x7A, 0x09, 0x08, 0x07, 0x11}, 1000),
+                step(45, 2, {0x7E, 0xAB, 0x07, 0x00, 0x2D, 0x00, 0x02, 0x7E, 0x7A, 0x01, 0x11}, 500),
+                step(122, 5, {0x7E, 0xAB, 0x07, 0x00, 0x7A, 0x00, 0x05, 0x7E, 0x7A, 0x01, 0x08, 0x11}, 750),
+                step(25, 0, {0x7E, 0xAB, 0x07, 0x00, 0x19, 0x00, 0x00, 0x7E, 0x7A, 0x01, 0x08, 0x11}, 750),
+            }));
+  EXPECT_EQ(plan.unread, Slots({{123, 1}, {144, 3}}));
+  EXPECT_EQ(plan.kept, Slots({{0xAD, 1}, {45, 1}}));
   EXPECT_EQ(panelfiles::PauseAfterWrite(*params::FindPanelParameter(60, 1), params::Entry(Bytes{4, 5})), 100);
 }
 
