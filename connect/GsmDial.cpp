@@ -59,18 +59,28 @@ void GsmDial::callStatus(int status) {
     case kDownloadInfoStruct: status_ = tr("Download InfoStruct"); break;
     case kDownloadEvents: status_ = tr("Download Events"); break;
     case kDownloadFinished: status_ = tr("Download finished"); break;
-    case kPasswordError: status_ = tr("Password error!"); break;
+    case kPasswordError:
+      status_ = tr("Password error!");
+      cause_ = status_;
+      break;
     case kCallReady: outcome_ = Outcome::Ready; return;
     case kNoCarrier:
     case kHungUp: status_ = tr("No carrier"); return;
-    case kUnknownNumber: status_ = tr("I don't know your phone number!"); return;
+    case kUnknownNumber:
+      status_ = tr("I don't know your phone number!");
+      cause_ = status_;
+      return;
     case kStartAgain:
       status_.clear();
+      cause_.clear();
       counter_ = 0;
       progress_ = 0;
       log_.clear();
       return;
-    case kCommunicationError: status_ += tr("  Error communication. Try again"); return;
+    case kCommunicationError:
+      status_ += tr("  Error communication. Try again");
+      cause_ = tr("Error communication. Try again");
+      return;
     default: return;
   }
   post(serial::kNextStep);

@@ -38,6 +38,10 @@ class GsmDial {
   // call will not go on, and only a cancel ends it.
   bool stalled() const { return outcome_ == Outcome::Going && reported_ && !posted_; }
   QString statusText() const { return status_; }
+  // Why a call that will not go on failed: the first failure the modem
+  // reported ("Password error!"), not the "No carrier" of the hang-up that
+  // follows it; the status line where it reported none.
+  QString failureText() const { return cause_.isEmpty() ? status_ : cause_; }
   // Every report so far, each line after a CR LF.
   QString logText() const { return log_; }
   // The value the progress bar shows (0 to 100).
@@ -51,6 +55,7 @@ class GsmDial {
   serial::SerialCommandSink& worker_;
   QObject* owner_;
   QString status_;
+  QString cause_;
   QString log_;
   int counter_ = 0;
   int progress_ = 0;

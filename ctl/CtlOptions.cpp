@@ -113,6 +113,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
   line.addOptions({listen, call, modulePassword, gsm, gsmPassword, gsmProtocol, serialPorts, installerCode, timeout,
                    quiet, dryRun, csv});
   line.setEpilogue(Epilogue());
+  line.setHintOnError(true);
   if (const auto end = line.parse(arguments)) return *end;
 
   CtlOptions options;

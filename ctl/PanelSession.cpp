@@ -180,7 +180,8 @@ int PanelSession::dial() {
   if (wait == Wait::Interrupted) return gsmGivenUp(kInterrupted, QString());
   if (wait == Wait::TimedOut)
     return gsmGivenUp(kNoConnection, tr("no call within %1 s: %2").arg(options_.timeoutSeconds).arg(dial_->statusText()));
-  if (dial_->stalled()) return gsmGivenUp(kNoConnection, tr("the call failed: %1").arg(dial_->statusText().trimmed()));
+  if (dial_->stalled())
+    return gsmGivenUp(kNoConnection, tr("the call failed: %1").arg(dial_->failureText().trimmed()));
   if (dial_->outcome() == Outcome::Cancelled) {
     serial::StopSerialWorker(this);
     Say(progress_, tr("GSM Modem ( GT12-Port) not found."));

@@ -76,7 +76,10 @@ std::optional<int> CommandLine::parse(const QStringList& arguments) {
 }
 
 int CommandLine::fail(const QString& why) const {
-  Print(stderr, QStringLiteral("%1: %2\n\n%3").arg(program_, why, helpText()));
+  if (hintOnError_)
+    Print(stderr, QStringLiteral("%1: %2\n%3\n").arg(program_, why, tr("Try '%1 --help' for more.").arg(program_)));
+  else
+    Print(stderr, QStringLiteral("%1: %2\n\n%3").arg(program_, why, helpText()));
   return 2;
 }
 

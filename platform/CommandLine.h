@@ -24,6 +24,10 @@ class CommandLine {
   void addOptions(std::initializer_list<QCommandLineOption> options);
   // Printed after the options, e.g. the commands a program also takes.
   void setEpilogue(QString text) { epilogue_ = std::move(text); }
+  // A bad argument is answered with its reason and a pointer to --help
+  // instead of the whole usage, for a program whose help is too long to
+  // repeat under every mistake in a script's log.
+  void setHintOnError(bool hint) { hintOnError_ = hint; }
   // Words the program takes besides its options ("command", "FILE"), in the
   // usage line and under "Arguments:"; without any, a word is a bad argument.
   void addPositionalArgument(const QString& name, const QString& description, const QString& syntax);
@@ -31,8 +35,8 @@ class CommandLine {
 
   // arguments come without the program name. Empty when the program is to
   // go on; else the exit code: 0 after --help or --version (printed to
-  // standard output), 2 after a bad argument (the reason and the usage on
-  // standard error).
+  // standard output), 2 after a bad argument (the reason and the usage, or
+  // the hint, on standard error).
   std::optional<int> parse(const QStringList& arguments);
   // The same, printing nothing: what was asked, and errorText() on Error.
   enum class Outcome { Run, Help, Version, Error };
@@ -52,6 +56,7 @@ class CommandLine {
   QString description_;
   QString epilogue_;
   QString error_;
+  bool hintOnError_ = false;
   QCommandLineParser parser_;
   std::vector<QCommandLineOption> options_;
   struct Positional {

@@ -9,6 +9,12 @@ namespace {
 // they never name their entity: only one of them may be asked at a time.
 bool LosesEntity(int slot) { return AllSlots()[static_cast<std::size_t>(slot)].parameter->parameter == panel::kDelimiter; }
 
+bool TakesReplyType(int slot, std::uint8_t type) {
+  params::Reply ofItsType;
+  ofItsType.type = type;
+  return params::ValueFromReply(*AllSlots()[static_cast<std::size_t>(slot)].parameter, ofItsType).has_value();
+}
+
 // The fence: the panel's software version (diagnostics), which no slot reads.
 constexpr std::uint8_t kFenceParameter = 200;
 constexpr std::uint8_t kFenceEntity = 1;
@@ -30,7 +36,7 @@ std::optional<panel::FrameBytes> PanelReader::nextRequest() {
     return panel::ParamReadRequest(kFenceParameter, kFenceEntity);
   }
   answeredSinceAsked_ = false;
-  cutInBatch_ = false;
+  cutTypes_.clear();
   panel::FrameBytes requests;
   bool entitylessAsked = false;
   while (next_ < queue_.size() && static_cast<int>(inFlight_.size()) < kBatch) {
@@ -54,19 +60,10 @@ std::optional<panel::FrameBytes> PanelReader::nextRequest() {
 bool PanelReader::takeFrame(const std::uint8_t* frame, std::size_t length) {
   const std::optional<params::Reply> reply = params::DecodeReply(frame, length);
   if (!reply && !fenceInFlight_ && params::IsCutReply(frame, length)) {
-    params::Reply ofItsType;
-    ofItsType.type = frame[0];
-    const bool takesType =
-        inFlight_.size() == 1 &&
-        params::ValueFromReply(*AllSlots()[static_cast<std::size_t>(inFlight_.front())].parameter, ofItsType);
-    if (!takesType) {
-      cutInBatch_ = true;
-      return false;
-    }
-    cutShort_.push_back(inFlight_.front());
-    inFlight_.clear();
-    answeredSinceAsked_ = true;
-    return true;
+    // One no slot being read takes is no reply of this batch.
+    if (std::ranges::none_of(inFlight_, [&](int slot) { return TakesReplyType(slot, frame[0]); })) return false;
+    cutTypes_.push_back(frame[0]);
+    return settleCutReplies();
   }
   if (!reply) return false;
   if (fenceInFlight_) {
@@ -87,6 +84,21 @@ bool PanelReader::takeFrame(const std::uint8_t* frame, std::size_t length) {
   ++answered_;
   answeredSinceAsked_ = true;
   inFlight_.erase(it);
+  settleCutReplies();
+  return true;
+}
+
+bool PanelReader::settleCutReplies() {
+  if (cutTypes_.empty() || inFlight_.size() != cutTypes_.size()) return false;
+  const auto takesACutReply = [&](int slot) {
+    return std::ranges::any_of(cutTypes_, [&](std::uint8_t type) { return TakesReplyType(slot, type); });
+  };
+  if (!std::ranges::all_of(inFlight_, takesACutReply)) return false;
+  cutShort_.insert(cutShort_.end(), inFlight_.begin(), inFlight_.end());
+  std::ranges::sort(cutShort_);
+  inFlight_.clear();
+  cutTypes_.clear();
+  answeredSinceAsked_ = true;
   return true;
 }
 
@@ -110,9 +122,10 @@ void PanelReader::timedOut() {
     if (attempts_[static_cast<std::size_t>(slot)] < kAttempts) again.push_back(slot);
   // Which read a cut reply answered is known only when it is the one read;
   // the late replies of this batch must be past before that.
-  if (cutInBatch_)
+  const bool cut = !cutTypes_.empty();
+  if (cut)
     for (const int slot : again) alone_[static_cast<std::size_t>(slot)] = true;
-  if (cutInBatch_ || std::ranges::any_of(inFlight_, LosesEntity)) {
+  if (cut || std::ranges::any_of(inFlight_, LosesEntity)) {
     fenceDue_ = true;
     fenceAttempts_ = 0;
   }

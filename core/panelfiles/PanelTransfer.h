@@ -39,8 +39,9 @@ class PanelReader {
   std::optional<panel::FrameBytes> nextRequest();
   // A frame from the panel; true when it answered a slot being read, or was
   // the fence's reply. A reply cut short by a 0x7E in its value names no
-  // slot: it is pinned on the slot only when that is the one read, and
-  // otherwise makes the batch's open slots be asked one at a time.
+  // slot: it is pinned on the slots still open once every other slot of
+  // the batch is answered (the panel answers every read), and otherwise
+  // makes the batch's open slots be asked one at a time.
   bool takeFrame(const std::uint8_t* frame, std::size_t length);
   // The waiting batch was not fully answered in time: its slots that are
   // still open go back to be asked again, until they have had kAttempts.
@@ -60,6 +61,10 @@ class PanelReader {
   const std::vector<int>& cutShort() const { return cutShort_; }
 
  private:
+  // The slots still open are the cut replies' when there are as many of
+  // each and their kinds take those replies.
+  bool settleCutReplies();
+
   std::vector<int> slots_;
   std::vector<int> queue_;  // slots to ask, in order; given-up ones are not put back
   std::size_t next_ = 0;
@@ -67,7 +72,7 @@ class PanelReader {
   std::vector<int> attempts_;  // per slot index of AllSlots()
   std::vector<bool> alone_;    // per slot index: asked in a read of its own
   std::vector<int> cutShort_;
-  bool cutInBatch_ = false;
+  std::vector<std::uint8_t> cutTypes_;  // of the replies cut short in the waiting batch
   PanelImage image_;
   int answered_ = 0;
   bool answeredSinceAsked_ = false;

@@ -23,6 +23,7 @@ TEST(GsmDial, EachReportGetsItsCommandAndTheCallEndsReadyGivenUpOrStuck) {
     bool stalled;
     std::vector<int> commands;  // after the opening 0
     const char* status;
+    const char* failure = "";  // when it is not the status
   } cases[] = {
       {{{0, 2}}, Outcome::Going, false, {6}, "Dialing"},
       {{{0, 2}, {5, 8}, {5, 0}}, Outcome::Going, false, {6, 11, 11}, "Dailing!."},
@@ -31,6 +32,11 @@ TEST(GsmDial, EachReportGetsItsCommandAndTheCallEndsReadyGivenUpOrStuck) {
       {{{0, 2}, {5, 8}, {5, 17}}, Outcome::Going, true, {6, 11}, "No carrier"},
       {{{0, 2}, {5, 19}}, Outcome::Going, true, {6}, "I don't know your phone number!"},
       {{{0, 2}, {5, 15}}, Outcome::Going, false, {6, 11}, "Password error!"},
+      // The hang-up after a refused password or a broken line is not the cause.
+      {{{0, 2}, {5, 9}, {5, 15}, {5, 18}}, Outcome::Going, true, {6, 11, 11}, "No carrier", "Password error!"},
+      {{{0, 2}, {5, 8}, {5, 21}, {5, 17}}, Outcome::Going, true, {6, 11}, "No carrier",
+       "Error communication. Try again"},
+      {{{0, 2}, {5, 15}, {5, 20}, {5, 17}}, Outcome::Going, true, {6, 11}, "No carrier"},
       {{{0, 2}, {4, 1}, {5, 16}}, Outcome::Cancelled, false, {6}, "Dialing"},
   };
   for (const auto& c : cases) {
@@ -47,6 +53,7 @@ TEST(GsmDial, EachReportGetsItsCommandAndTheCallEndsReadyGivenUpOrStuck) {
     expected.insert(expected.end(), c.commands.begin(), c.commands.end());
     EXPECT_EQ(worker.commands, expected);
     EXPECT_EQ(dial.statusText(), QString::fromUtf8(c.status));
+    EXPECT_EQ(dial.failureText(), QString::fromUtf8(*c.failure ? c.failure : c.status));
   }
 }
 

@@ -207,6 +207,103 @@ TEST_F(TarnelctlTest, RoundTripBacksUpComparesRestoresAndLeavesTheStoreEqualToTh
     EXPECT_EQ(answers[static_cast<qsizetype>(i)], expected[i].first + QStringLiteral(" = ") + expected[i].second);
 }
 
+// A panel that has lived for years holds values no editor would type. A
+// backup keeps each exactly, compare finds the file equal, and a restore
+// onto a panel that holds ordinary values types none of them: it lists them
+// as kept, with option bits no editor shows, and the run succeeds.
+TEST_F(TarnelctlTest, ValuesNoEditorTypesSurviveABackupAndARestoreKeepsThem) {
+  const struct {
+    int p, e;
+    const char* raw;       // the reply's value bytes, as the panel holds them
+    const char* key;       // the file's line starts so
+    const char* ordinary;  // what another panel holds there
+  } cases[] = {
+      {172, 1, "27 10", "\"P172 time zone 1\" = \"raw 27 10\"", "08:00"},  // 100:00, once read as 00:00
+      {173, 2, "09 60", "\"P173 time zone 2\" = \"raw 09 60\"", "06:00"},  // 24:00
+      {170, 3, "00 00 1A", "\"P170 holiday 3\" = \"raw 00 00 1A\"", "2026-12-25"},
+      {170, 4, "65 01 1A", "\"P170 holiday 4\" = \"raw 65 01 1A\"", "none"},  // day byte 101
+      {1, 4, "21 4A FF FF FF FF FF FF", "\"P1 user 4\" = \"raw 21 4A FF FF FF FF FF FF\"", "\"1234\""},
+      {175, 8, "10 B2 FF FF FF FF FF FF", "\"P175/8\" = \"raw 10 B2 FF FF FF FF FF FF\"", "\"0123\""},
+      {27, 1, "00", "\"P27 start\" = \"raw 00\"", "5"},  // Sunday 0
+      {157, 1, "00 00", "\"P157 zone 1\" = \"raw 00 00\"", "110"},
+      {127, 1, "07", "\"P127 zone 1\" = \"raw 07\"", "6"},  // not in the list
+  };
+  for (const auto& c : cases)
+    ASSERT_EQ(simParam(c.p, c.e, QStringLiteral("raw %1").arg(QString::fromLatin1(c.raw))),
+              QStringLiteral("sim: param %1/%2 = raw %3").arg(c.p).arg(c.e).arg(QString::fromLatin1(c.raw)));
+
+  const QString file = path("old.toml");
+  const ToolRun backup = run(programMode() + QStringList{"backup", file});
+  ASSERT_EQ(backup.exitCode, 0) << backup.err.toStdString();
+  const QString text = ReadText(file);
+  for (const auto& c : cases) {
+    const qsizetype at = text.indexOf(QString::fromLatin1(c.key));
+    ASSERT_GE(at, 0) << c.key;
+    EXPECT_TRUE(text.mid(at, text.indexOf(QLatin1Char('\n'), at) - at).endsWith(QStringLiteral("; no editor types this value")))
+        << c.key;
+  }
+  const ToolRun equal = run(programMode() + QStringList{"compare", file});
+  EXPECT_EQ(equal.exitCode, 0) << equal.out.toStdString();
+
+  // Another panel: ordinary values, and the hidden option 5 of area A's options on.
+  for (const auto& c : cases) simParam(c.p, c.e, QString::fromLatin1(c.ordinary));
+  simParam(45, 1, QStringLiteral("0x54"));
+  const qsizetype from = mark();
+  const ToolRun restore = run(programMode() + QStringList{"restore", file});
+  EXPECT_EQ(restore.exitCode, 0) << restore.err.toStdString() << restore.out.toStdString();
+  // The installer code, and no key of any value.
+  EXPECT_EQ(received(from).filter(QRegularExpression(QStringLiteral("^7A "))), QStringList{"7A 10 09 09 09 09 11"});
+  const auto kept = Group(restore.out, "Kept on the panel, no editor can type the file's value");
+  ASSERT_EQ(kept.size(), std::size(cases)) << restore.out.toStdString();
+  for (const QStringList& row : kept) EXPECT_TRUE(row.value(2).contains(QStringLiteral(" -> raw "))) << row.join('|').toStdString();
+  EXPECT_EQ(Group(restore.out, "Kept on the panel, options no editor shows differ"),
+            (std::vector<QStringList>{{"P45 area A", "Area > Area Optioin A", "0x54 -> 0x44", "option 5: on -> off"}}));
+  EXPECT_TRUE(Group(restore.out, "Written").empty());
+
+  // Equal is equal in every bit: what was kept still differs.
+  const ToolRun differs = run(programMode() + QStringList{"compare", file});
+  EXPECT_EQ(differs.exitCode, 1);
+  EXPECT_TRUE(differs.out.endsWith(QStringLiteral("10 of 2332 parameters differ.\n"))) << differs.out.toStdString();
+}
+
+// Over TCP a reply holding the byte 0x7E arrives cut short. The backup says
+// so, misses those values, and leaves the complete backup there as it was;
+// compare and restore cannot read them either and end with status 7.
+TEST_F(TarnelctlTest, ValuesThatCannotTravelOverTcpAreNamedAndNoBackupIsReplaced) {
+  const QString file = path("panel.toml");
+  ASSERT_EQ(run(programMode() + QStringList{"backup", file}).exitCode, 0);
+  EXPECT_EQ(QFile::permissions(file), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+  const QString complete = ReadText(file);
+
+  // 126 s, 11:50 (0x047E) and option byte 0x7E.
+  simParam(60, 1, QStringLiteral("126"));
+  simParam(172, 1, QStringLiteral("11:50"));
+  simParam(122, 5, QStringLiteral("0x7E"));
+  const ToolRun backup = run(programMode() + QStringList{"backup", file});
+  EXPECT_EQ(backup.exitCode, 7) << backup.err.toStdString();
+  EXPECT_EQ(backup.out, QStringLiteral("2329 of 2332 parameters saved to %1.partial\n").arg(file));
+  EXPECT_TRUE(backup.err.contains(QStringLiteral(
+      "tarnelctl: 3 parameters hold a value that cannot be read over TCP, since its reply holds the byte 0x7E, "
+      "which the file lacks: P172 time zone 1, P60 area A, P122 zone 5\n")))
+      << backup.err.toStdString();
+  EXPECT_TRUE(backup.err.contains(QStringLiteral("%1 was left as it was").arg(file))) << backup.err.toStdString();
+  EXPECT_FALSE(backup.err.contains(QStringLiteral("did not answer"))) << backup.err.toStdString();
+  EXPECT_EQ(ReadText(file), complete);
+  EXPECT_EQ(QFile::permissions(file + QStringLiteral(".partial")),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+
+  const ToolRun compare = run(programMode() + QStringList{"compare", file});
+  EXPECT_EQ(compare.exitCode, 7);
+  EXPECT_TRUE(compare.out.contains(QStringLiteral("(cannot be read over TCP: its reply holds the byte 0x7E)  60")))
+      << compare.out.toStdString();
+  const ToolRun restore = run(programMode() + QStringList{"restore", file});
+  EXPECT_EQ(restore.exitCode, 7);
+  EXPECT_EQ(Group(restore.out, "Not written, its value cannot be read over TCP, since its reply holds the byte 0x7E")
+                .size(),
+            3u)
+      << restore.out.toStdString();
+}
+
 TEST_F(TarnelctlTest, ARestoreThatLosesTheLinkReportsWhatWasWrittenAndTheNextRunWritesTheRest) {
   for (int user = 2; user <= 5; ++user) simParam(1, user, QStringLiteral("\"111%1\"").arg(user));
   const QString file = path("codes.toml");
@@ -310,6 +407,7 @@ TEST_F(TarnelctlTest, LeavesProgramModeAfterAnErrorAndOnSigintAndSigterm) {
         << interrupted.out.toStdString();
     EXPECT_EQ(Group(interrupted.out, "Not written, the run was interrupted").size(), 3u);
     EXPECT_TRUE(interrupted.err.endsWith(QStringLiteral("tarnelctl: interrupted\n"))) << interrupted.err.toStdString();
+    EXPECT_EQ(interrupted.err.count(QStringLiteral("interrupted")), 1) << interrupted.err.toStdString();
     EXPECT_EQ(received(from).last(), QStringLiteral("7E A0 07 00 7E"));
     EXPECT_EQ(simMode(), QStringLiteral("sim: mode: command, entry: none"));
   }
@@ -401,7 +499,11 @@ TEST_F(TarnelctlTest, BadArgumentsNameTheOptionAndExitWithTwo) {
     SCOPED_TRACE(arguments.join(' ').toStdString());
     const ToolRun bad = run(arguments);
     EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.startsWith(QStringLiteral("tarnelctl: ") + QString::fromUtf8(message))) << bad.err.toStdString();
+    // One line and where to read more, not the whole usage.
+    const QStringList lines = bad.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << bad.err.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("tarnelctl: ") + QString::fromUtf8(message))) << bad.err.toStdString();
+    EXPECT_EQ(lines[1], QStringLiteral("Try 'tarnelctl --help' for more."));
     EXPECT_TRUE(bad.out.isEmpty());
   }
   const ToolRun help = run({"--help"});

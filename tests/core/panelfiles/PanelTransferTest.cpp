@@ -202,6 +202,15 @@ TEST(PanelReading, TakesOptionBytesAsBytesAndNamesValuesCutShortByTheDelimiter) 
   EXPECT_EQ(batch.cutShort(), Slots({{60, 1}}));
   EXPECT_TRUE(batch.unanswered().empty());
   EXPECT_EQ(batch.answered(), 3);
+
+  // Once every other read of the batch is answered, the cut replies are the open ones': no wait.
+  PanelReader settled(Slots({{60, 1}, {60, 2}, {172, 1}}));
+  ASSERT_TRUE(settled.nextRequest());
+  EXPECT_FALSE(Feed(settled, {0x19, 0x07, 0x04, 0x7E}));  // 172/1 holds 11:50
+  EXPECT_FALSE(Feed(settled, {0x17, 0x07, 0x7E}));
+  EXPECT_TRUE(Feed(settled, ReplyFor(SlotIndex(60, 2), {30, {}})));
+  EXPECT_TRUE(settled.finished());
+  EXPECT_EQ(settled.cutShort(), Slots({{60, 1}, {172, 1}}));
 }
 
 TEST(RestorePlan, WritesWhatDiffersAsTheEditorsWouldWithTheirPauses) {
