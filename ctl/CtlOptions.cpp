@@ -25,12 +25,19 @@ bool AllDigits(const QString& text) {
 QString Epilogue() {
   return Tr(
       "Commands:\n"
-      "  backup FILE            save every parameter of the panel to FILE (a panel file)\n"
+      "  backup FILE            save every parameter of the panel to FILE (a panel file, for its\n"
+      "                         owner only); a backup that misses parameters goes to FILE.partial\n"
+      "                         when FILE exists, so that no complete backup is replaced\n"
       "  compare FILE           show where the panel differs from FILE: menu title, entity,\n"
-      "                         panel value, file value\n"
+      "                         panel value, file value, the options that differ\n"
       "  restore FILE           write what differs from FILE to the panel, then read it back and\n"
-      "                         report what was written, not taken and not written, and why;\n"
+      "                         report what was written, kept, not taken and not written, and why;\n"
       "                         --dry-run only reports what would be written\n"
+      "\n"
+      "Equal means equal in every byte and bit, for compare and restore alike. restore reports\n"
+      "\"Written\" only where the panel then holds exactly the file's value. What no editor can\n"
+      "write (a value no editor types, options no editor shows) is kept on the panel and listed\n"
+      "as kept: that alone does not fail a restore, though compare still lists it.\n"
       "  events                 every event of the panel's memory, newest first, as the event\n"
       "                         window shows them, or as CSV with --csv\n"
       "  status                 the panel's version, clock, areas, zones, outputs and troubles\n"
@@ -64,7 +71,8 @@ QString Epilogue() {
       "       value out of range, other format version)\n"
       "  5    the link was lost while working, or program mode could not be left\n"
       "  6    the panel did not take the installer code (wrong code, or an area is armed)\n"
-      "  7    the panel left parameters unanswered, or did not take a value written;\n"
+      "  7    the panel left parameters unanswered, or their values cannot be read over TCP\n"
+      "       (a reply holding the byte 0x7E), or it did not take a value written;\n"
       "       status: the panel did not report all of its state\n"
       "  130  interrupted by Ctrl+C, SIGTERM or SIGHUP");
 }

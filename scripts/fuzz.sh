@@ -11,6 +11,10 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNEL_FUZZ=ON "${launcher[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
+# A sanitizer report is a finding: it stops the target, which then fails.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
+
 status=0
 results=()
 # Every fuzz/fuzz_*.cpp is a target: one added there is fuzzed here, or fails.

@@ -10,7 +10,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DTARNEL_SANITIZE=ON -DTARNEL_BUILD_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 cd "$build"
-# Leak checks stay on; a leak fails the test like any other fault.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+# Leak checks stay on; a leak, like every other report, fails the test.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:halt_on_error=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error --parallel "$(nproc)" --timeout 600

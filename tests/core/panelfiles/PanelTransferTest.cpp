@@ -210,7 +210,7 @@ TEST(PanelReading, TakesOptionBytesAsBytesAndNamesValuesCutShortByTheDelimiter) 
   EXPECT_FALSE(Feed(settled, {0x17, 0x07, 0x7E}));
   EXPECT_TRUE(Feed(settled, ReplyFor(SlotIndex(60, 2), {30, {}})));
   EXPECT_TRUE(settled.finished());
-  EXPECT_EQ(settled.cutShort(), Slots({{60, 1}, {172, 1}}));
+  EXPECT_EQ(settled.cutShort(), Slots({{172, 1}, {60, 1}}));  // in menu order
 }
 
 TEST(RestorePlan, WritesWhatDiffersAsTheEditorsWouldWithTheirPauses) {
