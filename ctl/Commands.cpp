@@ -131,18 +131,19 @@ QString Missing(int slot, const PanelTransferJob::RestoreReport& report) {
   return QStringLiteral("(%1)").arg(panelfiles::MissingText(slot, report));
 }
 
-// Says which parameters a reading missed and why; false when it missed none.
-bool SayMissing(Progress& progress, const PanelTransferJob::RestoreReport& report, const QString& lacking) {
-  if (!report.unanswered.empty())
-    Say(progress, Tr("the panel did not answer %1 parameters%2: %3")
-                      .arg(report.unanswered.size())
-                      .arg(lacking, SlotList(report.unanswered)));
-  if (!report.cutShort.empty())
-    Say(progress, Tr("%1 parameters hold a value that cannot be read over TCP, since its reply holds the byte "
-                     "0x7E%2: %3")
-                      .arg(report.cutShort.size())
-                      .arg(lacking, SlotList(report.cutShort)));
-  return !report.unanswered.empty() || !report.cutShort.empty();
+// Says which parameters a reading missed and why.
+void SayMissing(Progress& progress, const PanelTransferJob::RestoreReport& report, bool fileLacksThem) {
+  const auto say = [&](const std::vector<int>& missed, const char* text, const char* textForAFile) {
+    if (!missed.empty())
+      Say(progress, Tr(fileLacksThem ? textForAFile : text).arg(missed.size()).arg(SlotList(missed)));
+  };
+  say(report.unanswered, QT_TRANSLATE_NOOP("ctl", "the panel did not answer %1 parameters: %2"),
+      QT_TRANSLATE_NOOP("ctl", "the panel did not answer %1 parameters, which the file lacks: %2"));
+  say(report.cutShort,
+      QT_TRANSLATE_NOOP("ctl", "%1 parameters hold a value that cannot be read over TCP, since its reply holds "
+                               "the byte 0x7E: %2"),
+      QT_TRANSLATE_NOOP("ctl", "%1 parameters hold a value that cannot be read over TCP, since its reply holds "
+                               "the byte 0x7E, which the file lacks: %2"));
 }
 
 }  // namespace
@@ -196,7 +197,7 @@ int RunBackup(PanelSession& session, const CtlOptions& options, Progress& progre
   }
   Print(Tr("%1 of %2 parameters saved to %3\n").arg(image.knownCount()).arg(total).arg(target));
   if (complete) return kSuccess;
-  SayMissing(progress, report, Tr(", which the file lacks"));
+  SayMissing(progress, report, true);
   if (target != options.file)
     Say(progress, Tr("%1 was left as it was, since it may hold a complete backup").arg(options.file));
   return kIncomplete;
@@ -227,7 +228,7 @@ int RunCompare(PanelSession& session, const PanelImage& file, const CtlOptions& 
   }
   Print(Table(rows));
   Print(Tr("%1 of %2 parameters differ.\n").arg(known).arg(file.knownCount()));
-  SayMissing(progress, report, QString());
+  SayMissing(progress, report, false);
   return known > 0 ? kDifferent : kIncomplete;
 }
 
