@@ -27,6 +27,10 @@
         <source>Arguments:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Diagnostic</name>
@@ -2992,6 +2996,10 @@
         <source>  Error communication. Try again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Error communication. Try again</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>console::CChPassDlg</name>
@@ -3424,20 +3432,12 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>interrupted: nothing was saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the link was lost after %1 of %2 parameters: nothing was saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 of %2 parameters saved to %3
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the panel did not answer %1 parameters, which the file lacks: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3479,10 +3479,6 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the panel did not answer %1 parameters</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the run was interrupted</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3516,10 +3512,6 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
     <message>
         <source>Not written, the panel did not answer when read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not written, only options no editor shows differ</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3801,13 +3793,48 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>nothing was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel answered no read: nothing was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was left as it was, since it may hold a complete backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options that differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its value cannot be read over TCP, since its reply holds the byte 0x7E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept on the panel, no editor can type the file&apos;s value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept on the panel, options no editor shows differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Commands:
-  backup FILE            save every parameter of the panel to FILE (a panel file)
+  backup FILE            save every parameter of the panel to FILE (a panel file, for its
+                         owner only); a backup that misses parameters goes to FILE.partial
+                         when FILE exists, so that no complete backup is replaced
   compare FILE           show where the panel differs from FILE: menu title, entity,
-                         panel value, file value
+                         panel value, file value, the options that differ
   restore FILE           write what differs from FILE to the panel, then read it back and
-                         report what was written, not taken and not written, and why;
+                         report what was written, kept, not taken and not written, and why;
                          --dry-run only reports what would be written
+
+Equal means equal in every byte and bit, for compare and restore alike. restore reports
+&quot;Written&quot; only where the panel then holds exactly the file&apos;s value. What no editor can
+write (a value no editor types, options no editor shows) is kept on the panel and listed
+as kept: that alone does not fail a restore, though compare still lists it.
   events                 every event of the panel&apos;s memory, newest first, as the event
                          window shows them, or as CSV with --csv
   status                 the panel&apos;s version, clock, areas, zones, outputs and troubles
@@ -3841,9 +3868,26 @@ Exit status:
        value out of range, other format version)
   5    the link was lost while working, or program mode could not be left
   6    the panel did not take the installer code (wrong code, or an area is armed)
-  7    the panel left parameters unanswered, or did not take a value written;
+  7    the panel left parameters unanswered, or their values cannot be read over TCP
+       (a reply holding the byte 0x7E), or it did not take a value written;
        status: the panel did not report all of its state
   130  interrupted by Ctrl+C, SIGTERM or SIGHUP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel did not answer %1 parameters: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the panel did not answer %1 parameters, which the file lacks: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 parameters hold a value that cannot be read over TCP, since its reply holds the byte 0x7E: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 parameters hold a value that cannot be read over TCP, since its reply holds the byte 0x7E, which the file lacks: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4444,6 +4488,37 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>panelfiles</name>
+    <message>
+        <source>option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read over TCP: its reply holds the byte 0x7E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept on the panel: no editor can type this value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept on the panel: options no editor shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>panelfiles::CTransferProgressDlg</name>
     <message>
         <source>Reading the panel…</source>
@@ -4514,12 +4589,6 @@ Exit status:
         <source>Panel files (*.toml)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>The panel did not answer for %n parameter(s); the file %1 holds every other one.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>Compare panel with file</source>
         <translation type="unfinished"></translation>
@@ -4583,19 +4652,7 @@ Exit status:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>not written: no answer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not written: only option bits that no editor shows differ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The panel already holds every value of %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Written and confirmed: %1. Not taken by the panel: %2. Written, not read back: %3. Not written: %4.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4618,8 +4675,58 @@ Exit status:
         <source>The panel held in the program has changes that are not in %1. Save them?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n parameter(s) saved to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The panel answered no read; %1 was not written.</source>
+        <source>The link to the panel was lost before the work was done; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel answered no read; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The panel did not answer for %n parameter(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) hold a value that cannot be read over TCP: its reply holds the byte 0x7E.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n parameter(s) read were saved to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was left as it was; the %n parameter(s) read were saved to %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Options that differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written, not read back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written and confirmed: %1. Kept on the panel: %2. Not taken by the panel: %3. Written, not read back: %4. Not written: %5.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
