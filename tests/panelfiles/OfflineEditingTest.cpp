@@ -166,11 +166,14 @@ TEST_F(OfflineEditing, AValueChangedInItsEditorIsSavedAsExactlyThatLine) {
   ASSERT_TRUE(WaitFor([&] { return window->clockText() != clock; }));
   EXPECT_NE(std::find(Times().timers.begin(), Times().timers.end(), 1000), Times().timers.end());
 
+  QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
   setExitDelayA(QStringLiteral("45"));
   fileItem(FileMenuItem::SavePanelFile)->trigger();
   ASSERT_EQ(Boxes().shown.size(), 1u);
   EXPECT_EQ(Boxes().shown[0].text, QStringLiteral("2332 parameter(s) saved to %1.").arg(path));
   Boxes().shown.clear();
+  // Saved over a file others could read, it is its owner's alone now.
+  EXPECT_EQ(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 
   const QList<QByteArray> before = original.split('\n');
   const QList<QByteArray> after = read(path).split('\n');
