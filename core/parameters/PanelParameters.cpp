@@ -295,11 +295,15 @@ std::optional<Value> ParseUnchecked(const PanelParameter& parameter, std::string
 }
 
 constexpr std::string_view kRaw = "raw";
+constexpr std::string_view kHex = "0123456789ABCDEF";
 
-// " 09 60": bytes of one or two hex digits, each after one blank.
+// " 09 60": bytes of one or two hex digits, each after one blank; no more
+// than the longest reply value holds.
 std::optional<std::vector<std::uint8_t>> ParseRawBytes(std::string_view text) {
+  constexpr std::size_t kMostValueBytes = 8;
   std::vector<std::uint8_t> bytes;
   while (!text.empty()) {
+    if (bytes.size() == kMostValueBytes) return std::nullopt;
     if (text[0] != ' ') return std::nullopt;
     text.remove_prefix(1);
     const std::size_t length = std::min(text.find(' '), text.size());
@@ -556,7 +560,6 @@ std::optional<Value> ApplyEntry(const PanelParameter& parameter, const Value& cu
 
 std::string FormatValue(const PanelParameter& parameter, const Value& value) {
   if (!IsValid(parameter, value)) {
-    constexpr std::string_view kHex = "0123456789ABCDEF";
     std::string text = std::string(kRaw);
     for (const std::uint8_t byte : ValueBytes(parameter, value)) {
       text += ' ';
@@ -566,10 +569,7 @@ std::string FormatValue(const PanelParameter& parameter, const Value& value) {
     return text;
   }
   switch (parameter.kind) {
-    case ValueKind::Options: {
-      constexpr std::string_view kHex = "0123456789ABCDEF";
-      return std::string("0x") + kHex[value.number / 16 % 16] + kHex[value.number % 16];
-    }
+    case ValueKind::Options: return std::string("0x") + kHex[value.number / 16 % 16] + kHex[value.number % 16];
     case ValueKind::Number:
     case ValueKind::Choice: return std::to_string(value.number);
     case ValueKind::Time: return TwoDigits(value.number / 100) + ":" + TwoDigits(value.number % 100);
