@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QWidget>
 
 namespace testseams {
@@ -23,11 +24,25 @@ QStringList LabelledBy(QWidget* widget) {
   return labels;
 }
 
+// Tab stops at the checked button of a group of radio buttons; the arrow
+// keys move within it. Qt takes Tab from the others only once one of them has
+// had focus, which an offscreen window may not have given yet, so the order
+// here is the one a keyboard user meets.
+bool PassedOverInItsGroup(QWidget* widget) {
+  auto* radio = qobject_cast<QRadioButton*>(widget);
+  if (!radio || !radio->autoExclusive() || radio->isChecked() || !radio->parentWidget()) return false;
+  for (QRadioButton* other : radio->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+    if (other->autoExclusive() && other->isChecked()) return true;
+  }
+  return false;
+}
+
 QStringList TabOrder(QWidget* window) {
   QStringList names;
   for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
     // Tab passes over a widget that hands its focus on (a date edit's own line edit).
-    if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisibleTo(window) && window->isAncestorOf(w))
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisibleTo(window) && window->isAncestorOf(w) &&
+        !PassedOverInItsGroup(w))
       names << w->objectName();
   }
   return names;
