@@ -183,7 +183,7 @@ class KeypadFromPanel : public KeypadSimFixture {
     EXPECT_EQ(window->zone(1)->state(), LedState::Close);  // the last zone frame cleared them
     EXPECT_EQ(window->output(1)->state(), LedState::Open);
     EXPECT_EQ(window->output(2)->state(), LedState::Close);
-    EXPECT_LT(longestGap, longestStallMs) << kLines * kFramesPerLine << " frames took " << total << " ms in all, " << ticks
+    EXPECT_LT(longestGap, longestStallMs * TARNEL_SLOWDOWN) << kLines * kFramesPerLine << " frames took " << total << " ms in all, " << ticks
                                << " ticks";
     std::printf("flood of %d frames: %lld ms, longest stall %lld ms\n", kLines * kFramesPerLine,
                 static_cast<long long>(total), static_cast<long long>(longestGap));
@@ -220,12 +220,14 @@ TEST_F(KeypadFromPanel, ShortFramesOverTheLinkChangeNothingAndTheLinkCarriesOn) 
   EXPECT_TRUE(WaitFor([&] { return window->zone(5)->state() == LedState::Open; }));
 }
 
-TEST_F(KeypadFromPanel, AFloodOfFramesNeverFreezesTheWindow) { flood(250); }
+// Taken in one go, the flood would hold the window for its whole length (3 s
+// and more); the bound leaves room for a machine busy with other work.
+TEST_F(KeypadFromPanel, AFloodOfFramesNeverFreezesTheWindow) { flood(1000); }
 
 TEST_F(KeypadFromPanel, AFloodWithTheDebugWindowOpenNeverFreezesIt) {
   // Every zone frame is logged, so each one also becomes a line of the log.
   trigger(QStringLiteral("Debug"));
-  flood(500);  // the log's layout has its own cost, but a flood must not freeze the window for seconds
+  flood(1000);  // the log's layout has its own cost, but a flood must not freeze the window for seconds
   EXPECT_GE(window->debugWindow()->log()->blockCount(), 1000);
 }
 
