@@ -18,20 +18,26 @@ QString Hex(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-ModuleEndpoint::ModuleEndpoint(QTcpSocket* socket, Role role, const LoginPolicy& policy, QObject* parent)
+ModuleEndpoint::ModuleEndpoint(QTcpSocket* socket, Role role, const LoginPolicy& policy, LinkShape shape,
+                               QObject* parent)
     : QObject(parent),
       socket_(socket),
       role_(role),
       policy_(policy),
-      stage_(role == Role::CalledIn ? Stage::Data : Stage::AwaitLogin) {
+      stage_(role == Role::CalledIn ? Stage::Data : Stage::AwaitLogin),
+      toPc_(shape),
+      fromPc_(shape) {
   socket_->setParent(this);
   socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   drip_.setInterval(1);
   connect(&drip_, &QTimer::timeout, this, &ModuleEndpoint::drainOneByte);
   connect(socket_, &QTcpSocket::readyRead, this, &ModuleEndpoint::onReadyRead);
   connect(socket_, &QTcpSocket::disconnected, this, [this] {
-    stage_ = Stage::Closed;
-    emit closed();
+    // The PC's hang-up comes after what it sent before it.
+    fromPc_.carry(0, [this] {
+      stage_ = Stage::Closed;
+      emit closed();
+    });
   });
 }
 
@@ -42,7 +48,7 @@ void ModuleEndpoint::start() {
     const panel::DerivedKeys keys = panel::LinkKeyDerivation(challenge, policy_.secrets.constants);
     expectedAnswer_ = keys.answer;
     cipher_.setKey(keys.key);
-    socket_->write(reinterpret_cast<const char*>(challenge.data()), challenge.size());
+    writeLate(QByteArray(reinterpret_cast<const char*>(challenge.data()), challenge.size()), false);
     emit note(QStringLiteral("challenge sent"));
   }
 }
@@ -50,6 +56,10 @@ void ModuleEndpoint::start() {
 void ModuleEndpoint::onReadyRead() {
   QByteArray bytes = socket_->readAll();
   if (bytes.isEmpty()) return;
+  fromPc_.carry(bytes.size(), [this, bytes] { take(bytes); });
+}
+
+void ModuleEndpoint::take(QByteArray bytes) {
   if (stage_ == Stage::Data) {
     if (scrambled_)
       cipher_.apply(reinterpret_cast<std::uint8_t*>(bytes.data()), static_cast<std::size_t>(bytes.size()),
@@ -121,8 +131,7 @@ void ModuleEndpoint::takeLogin() {
 void ModuleEndpoint::sendVerdict(const std::array<std::uint8_t, 6>& verdict) {
   auto bytes = verdict;
   cipher_.apply(bytes.data(), bytes.size(), panel::LinkCipher::Direction::Send);
-  socket_->write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  socket_->flush();
+  writeLate(QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()), false);
 }
 
 void ModuleEndpoint::sendData(std::span<const std::uint8_t> bytes) {
@@ -130,7 +139,19 @@ void ModuleEndpoint::sendData(std::span<const std::uint8_t> bytes) {
   QByteArray wire(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
   if (scrambled_)
     cipher_.apply(reinterpret_cast<std::uint8_t*>(wire.data()), bytes.size(), panel::LinkCipher::Direction::Send);
-  writeWire(wire);
+  writeLate(wire, true);
+}
+
+void ModuleEndpoint::writeLate(QByteArray bytes, bool data) {
+  const qsizetype size = bytes.size();
+  toPc_.carry(size, [this, bytes = std::move(bytes), data] {
+    if (data) {
+      writeWire(bytes);
+    } else {
+      socket_->write(bytes);
+      socket_->flush();
+    }
+  });
 }
 
 void ModuleEndpoint::writeWire(QByteArray bytes) {
@@ -154,8 +175,10 @@ void ModuleEndpoint::drainOneByte() {
 }
 
 void ModuleEndpoint::close() {
-  if (stage_ == Stage::Closed) return;
-  socket_->disconnectFromHost();
+  if (stage_ == Stage::Closed || closing_) return;
+  closing_ = true;
+  // What was sent before the hang-up still reaches the PC.
+  toPc_.carry(0, [this] { socket_->disconnectFromHost(); });
 }
 
 }  // namespace sim

@@ -9,6 +9,7 @@
 
 #include "core/link/LinkCipher.h"
 #include "core/link/LinkHandshake.h"
+#include "sim/SlowLink.h"
 
 namespace sim {
 
@@ -23,14 +24,16 @@ struct LoginPolicy {
 };
 
 // The module's end of one TCP connection to the PC. Called-in links carry
-// plain frames at once; links the PC opened start with the challenge.
+// plain frames at once; links the PC opened start with the challenge. On a
+// slow path every byte each way, and a hang-up, arrive late.
 class ModuleEndpoint : public QObject {
   Q_OBJECT
  public:
   enum class Role { CalledIn, Answering };
   enum class Stage { AwaitLogin, Data, LoginOnlyDone, Closed };
 
-  ModuleEndpoint(QTcpSocket* socket, Role role, const LoginPolicy& policy, QObject* parent = nullptr);
+  ModuleEndpoint(QTcpSocket* socket, Role role, const LoginPolicy& policy, LinkShape shape = {},
+                 QObject* parent = nullptr);
 
   // Sends the challenge when answering; call once the signals are connected.
   void start();
@@ -55,6 +58,9 @@ class ModuleEndpoint : public QObject {
 
  private:
   void onReadyRead();
+  void take(QByteArray bytes);
+  // Bytes for the socket, once they have crossed the path.
+  void writeLate(QByteArray bytes, bool data);
   void takeLogin();
   void sendVerdict(const std::array<std::uint8_t, 6>& verdict);
   void writeWire(QByteArray bytes);
@@ -71,6 +77,9 @@ class ModuleEndpoint : public QObject {
   std::vector<std::uint8_t> login_;
   QByteArray pending_;
   QTimer drip_;
+  DelayLine toPc_;
+  DelayLine fromPc_;
+  bool closing_ = false;
 };
 
 }  // namespace sim

@@ -96,7 +96,7 @@ void PanelSimulator::onNewConnection() {
 }
 
 void PanelSimulator::attach(QTcpSocket* socket, ModuleEndpoint::Role role) {
-  auto* endpoint = new ModuleEndpoint(socket, role, options_.policy, this);
+  auto* endpoint = new ModuleEndpoint(socket, role, options_.policy, options_.linkShape, this);
   endpoint->setSplitWrites(options_.splitWrites);
   link_ = endpoint;
   // The endpoint goes away when its link closes, while commands may still change the panel.

@@ -22,6 +22,7 @@ struct PanelSimulatorOptions {
   bool exitWhenLinkCloses = false;  // and when a call in fails; nor is it made again
   quint16 callBackPort = 0;  // after an accepted login-only call, ring the PC back here (0: never)
   LoginPolicy policy;
+  LinkShape linkShape;       // every link, whichever end called
 };
 
 // The panel behind its IP module, on TCP: one panel model, one link at a time.

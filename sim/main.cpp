@@ -80,10 +80,13 @@ int RunPanelSimulator(const QStringList& arguments) {
                                          QStringLiteral("The installer code that opens program mode, up to 6 digits (default 9999)."),
                                          QStringLiteral("digits"), QStringLiteral("9999"));
   line.addOptions({callIn, redial, callBack, listen, password, verdict, loginVerdict, split, once, constants, accessCode,
-                   userCode, installerCode});
+                   userCode, installerCode, sim::LatencyOption(), sim::ByteRateOption()});
   if (const auto end = line.parse(arguments)) return *end;
 
   sim::PanelSimulatorOptions options;
+  int badValue = 0;
+  if (const auto shape = sim::ReadLinkShape(line, &badValue)) options.linkShape = *shape;
+  else return badValue;
   if (line.isSet(callIn)) {
     const auto target = platform::ParseHostPort(line.value(callIn));
     if (!target)

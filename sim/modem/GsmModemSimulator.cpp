@@ -38,11 +38,17 @@ QString Hex(std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 GsmModemSimulator::GsmModemSimulator(GsmModemOptions options, std::unique_ptr<PanelModel> model, QObject* parent)
-    : QObject(parent), options_(std::move(options)), model_(std::move(model)) {
+    : QObject(parent),
+      options_(std::move(options)),
+      model_(std::move(model)),
+      toPc_(options_.call),
+      toPanel_(options_.call) {
   model_->setFrameSink([this](PanelModel::Bytes frame) {
     if (state_ != State::InCall || silent_ || frame.empty()) return;
     // On the serial link a frame travels without its opening delimiter.
-    sendEnvelope(frame.front() == panel::kDelimiter ? frame.subspan(1) : frame);
+    const PanelModel::Bytes payload = frame.front() == panel::kDelimiter ? frame.subspan(1) : frame;
+    toPc_.carry(static_cast<std::int64_t>(payload.size()),
+                [this, bytes = std::vector<std::uint8_t>(payload.begin(), payload.end())] { sendEnvelope(bytes); });
   });
   step_.setInterval(std::max(options_.stepMs, 1));
   connect(&step_, &QTimer::timeout, this, &GsmModemSimulator::nextStep);
@@ -135,8 +141,10 @@ void GsmModemSimulator::handlePayload(const std::vector<std::uint8_t>& payload) 
         endCall(QStringLiteral("call ended"));
         break;
       }
-      print(QStringLiteral("panel got: %1").arg(Hex(payload)));
-      model_->receive(payload);
+      toPanel_.carry(static_cast<std::int64_t>(payload.size()), [this, payload] {
+        print(QStringLiteral("panel got: %1").arg(Hex(payload)));
+        model_->receive(payload);
+      });
       break;
   }
 }
@@ -196,6 +204,9 @@ void GsmModemSimulator::nextStep() {
 }
 
 void GsmModemSimulator::endCall(const QString& why) {
+  // What was still on its way is lost with the call.
+  toPc_.clear();
+  toPanel_.clear();
   step_.stop();
   script_.clear();
   state_ = State::Idle;
@@ -228,6 +239,8 @@ void GsmModemSimulator::writeRaw(std::span<const std::uint8_t> bytes) {
 }
 
 void GsmModemSimulator::unplug() {
+  toPc_.clear();
+  toPanel_.clear();
   readable_.reset();
   step_.stop();
   if (slave_ >= 0) ::close(slave_);

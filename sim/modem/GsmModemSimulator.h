@@ -13,6 +13,7 @@
 
 #include "core/panelmodel/PanelModel.h"
 #include "sim/SimConsole.h"
+#include "sim/SlowLink.h"
 
 namespace sim {
 
@@ -23,13 +24,15 @@ struct GsmModemOptions {
   QString phone;     // the unit's number; empty: every number reaches it
   QString password;  // the unit's password; empty: every password is right
   int stepMs = 200;  // between two progress codes of a call
+  LinkShape call;    // the call's path between the modem and the panel
 };
 
 // A GSM modem with the panel behind it, on a pseudo-terminal that the PC
 // opens as its serial port. Everything is in envelopes: it identifies
 // itself on 0x0D, takes a dial request (0x14 ...) with 0x08, sends the
 // progress codes of the call one by one, and once the PC has taken the call
-// (0x11) carries panel frames both ways until 0x0F ends the call.
+// (0x11) carries panel frames both ways until 0x0F ends the call. Only the
+// call is slow on a slow path: the modem answers its own commands at once.
 // Commands on standard input, one per line:
 //   zone open N | zone close N    a detector of zone N opens or closes
 //   silent on | silent off        frames from the panel stop or flow again
@@ -80,6 +83,8 @@ class GsmModemSimulator : public QObject {
   QTimer step_;
   QTimer clock_;
   bool silent_ = false;
+  DelayLine toPc_;
+  DelayLine toPanel_;
 };
 
 // "tarnel-sim modem [options]".

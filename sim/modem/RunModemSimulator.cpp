@@ -19,7 +19,7 @@ int RunModemSimulator(const QStringList& arguments) {
                                     QStringLiteral("The unit's password; others are refused."), QStringLiteral("text"));
   const QCommandLineOption step(QStringLiteral("step-ms"), QStringLiteral("Time between progress codes (default 200)."),
                                 QStringLiteral("ms"), QStringLiteral("200"));
-  parser.addOptions({fail, phone, password, step});
+  parser.addOptions({fail, phone, password, step, LatencyOption(), ByteRateOption()});
   if (const auto end = parser.parse(arguments)) return *end;
 
   using Failure = GsmModemOptions::Failure;
@@ -41,6 +41,10 @@ int RunModemSimulator(const QStringList& arguments) {
   options.stepMs = parser.value(step).toInt(&ok);
   if (!ok || options.stepMs < 1)
     return parser.fail(QStringLiteral("--step-ms: '%1' is not a number of milliseconds above 0").arg(parser.value(step)));
+
+  int badValue = 0;
+  if (const auto shape = ReadLinkShape(parser, &badValue)) options.call = *shape;
+  else return badValue;
 
   GsmModemSimulator modem(options, std::make_unique<PanelModel>(nullptr));
   if (!modem.open()) return 1;

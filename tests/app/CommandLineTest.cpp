@@ -72,6 +72,8 @@ TEST(CommandLine, HelpVersionAndBadArgumentsAnswerWithAndWithoutADisplay) {
       {"tarnel-sim", {"--listen", "abc"}, 2, "", "--listen: 'abc' is not a port number"},
       {"tarnel-sim", {"module", "--connect", "x:1", "--answer", "maybe"}, 2, "", "--answer: 'maybe' is none of"},
       {"tarnel-sim", {"modem", "--step-ms", "0"}, 2, "", "--step-ms: '0' is not"},
+      {"tarnel-sim", {"--listen", "0", "--latency-ms", "-1"}, 2, "", "--latency-ms: '-1' is not a number of milliseconds"},
+      {"tarnel-sim", {"modem", "--bytes-per-s", "fast"}, 2, "", "--bytes-per-s: 'fast' is not a number of bytes"},
   };
   for (Display display : {Display::Offscreen, Display::None}) {
     for (const Case& c : cases) {

@@ -108,8 +108,9 @@ class GsmEndToEndTest : public testing::Test {
 };
 
 TEST_F(GsmEndToEndTest, CallCarriesThePanelBothWaysAndDisconnectEndsIt) {
+  // A slow call: the dialling is not slowed, the frames are.
   startModem({QStringLiteral("--phone"), QString::fromLatin1(kPhone), QStringLiteral("--password"),
-              QString::fromLatin1(kPassword)});
+              QString::fromLatin1(kPassword), QStringLiteral("--latency-ms"), QStringLiteral("150")});
   connectThroughWindow();
   ASSERT_TRUE(window->isConnected()) << sim->output().toStdString();
   EXPECT_TRUE(sim->output().contains(QStringLiteral("dial 0612345678 protocol 2")));
@@ -119,12 +120,17 @@ TEST_F(GsmEndToEndTest, CallCarriesThePanelBothWaysAndDisconnectEndsIt) {
   // The panel's status reaches the window over the serial link.
   ASSERT_TRUE(WaitFor([&] { return !window->versionText().isEmpty() && !window->clockText().isEmpty(); }, 5000));
   ASSERT_TRUE(WaitFor([&] { return window->zone(3)->state() == console::LedState::Close; }, 5000));
+  QElapsedTimer oneWay;
+  oneWay.start();
   sim->process().write("zone open 3\n");
   ASSERT_TRUE(WaitFor([&] { return window->zone(3)->state() == console::LedState::Open; }, 5000));
+  EXPECT_GE(oneWay.elapsed(), 150);
 
   // A command reaches the panel in an envelope of its own.
+  oneWay.restart();
   window->frameRequest(panel::KeyFrame(0x11));
   EXPECT_TRUE(sim->waitForOutput(QStringLiteral("panel got: 7E A1 07 11 7E")));
+  EXPECT_GE(oneWay.elapsed(), 150);
 
   window->commandAction(QStringLiteral("Disconnect"))->trigger();
   EXPECT_TRUE(sim->waitForOutput(QStringLiteral("call ended")));
