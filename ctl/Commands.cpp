@@ -302,10 +302,10 @@ int RunRestore(PanelSession& session, const PanelImage& file, const CtlOptions& 
 
 int RunEvents(PanelSession& session, const CtlOptions& options, Progress& progress) {
   // In program mode the review's keys would go to the parameter the panel stands on.
-  if (session.panelInProgramMode()) {
-    Say(progress, Tr("the panel was in program mode: leaving it to read the events"));
-    session.leaveProgramMode();
-  }
+  const std::optional<bool> programMode = session.panelInProgramMode();
+  if (programMode.value_or(false)) Say(progress, Tr("the panel was in program mode: leaving it to read the events"));
+  // A panel that showed nothing in the time-out may be in it too; leaving costs nothing when it is not.
+  if (programMode.value_or(!session.interrupted() && !session.linkLost())) session.leaveProgramMode();
   if (session.interrupted()) return kInterrupted;
   events::EventReview review(events::EventReview::kWholeMemory);
   std::vector<events::EventRecord> shown;

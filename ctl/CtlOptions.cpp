@@ -43,9 +43,10 @@ QString Epilogue() {
       "  status                 the panel's version, clock, areas, zones, outputs and troubles\n"
       "\n"
       "backup, compare and restore put the panel into program mode with the installer code and\n"
-      "always leave it before the program ends: on success, on an error and on Ctrl+C or SIGTERM.\n"
-      "Only a link that is lost leaves nothing to send it on (the program says so). A file that\n"
-      "is refused is refused before the panel is called, and nothing is written from it.\n"
+      "always leave it before the program ends: on success, on an error and on Ctrl+C, SIGTERM,\n"
+      "SIGHUP or SIGQUIT. Only a link that is lost leaves nothing to send it on (the program says\n"
+      "so). A file that is refused is refused before the panel is called, and nothing is written\n"
+      "from it.\n"
       "\n"
       "Routes (one of):\n"
       "  --listen PORT                          wait for the IP module to call in\n"
@@ -74,7 +75,7 @@ QString Epilogue() {
       "  7    the panel left parameters unanswered, or their values cannot be read over TCP\n"
       "       (a reply holding the byte 0x7E), or it did not take a value written;\n"
       "       status: the panel did not report all of its state\n"
-      "  130  interrupted by Ctrl+C, SIGTERM or SIGHUP");
+      "  130  interrupted by Ctrl+C, SIGTERM, SIGHUP or SIGQUIT");
 }
 
 }  // namespace
@@ -112,7 +113,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
       QStringLiteral("installer-code"),
       Tr("The installer code for program mode (default: $TARNEL_INSTALLER_CODE)."), QStringLiteral("digits"));
   const QCommandLineOption timeout(QStringLiteral("timeout"),
-                                   Tr("Seconds to wait for the link to stand (default 60)."), QStringLiteral("seconds"),
+                                   Tr("Seconds to wait for the link to stand and the panel to show its state (default 60)."), QStringLiteral("seconds"),
                                    QStringLiteral("60"));
   const QCommandLineOption quiet(QStringLiteral("quiet"), Tr("No progress on standard error."));
   const QCommandLineOption dryRun(QStringLiteral("dry-run"), Tr("restore: report what would be written, write nothing."));

@@ -12,7 +12,7 @@ enum ExitCode : int {
   kLinkLost = 5,       // the link dropped while working, or program mode could not be left
   kNoProgramMode = 6,  // the panel did not take the installer code
   kIncomplete = 7,     // the panel left parameters unanswered or did not take a value
-  kInterrupted = 130,  // Ctrl+C, SIGTERM or SIGHUP
+  kInterrupted = 130,  // Ctrl+C, SIGTERM, SIGHUP or SIGQUIT
 };
 
 }  // namespace ctl

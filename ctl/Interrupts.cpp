@@ -11,6 +11,10 @@ namespace {
 
 int g_writeEnd = -1;
 
+// A closed terminal (a dropped SSH session) and Ctrl+\ as well: the panel
+// must not stay in program mode, and a core dump is no use to anyone here.
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
 extern "C" void OnSignal(int number) {
   const int saved = errno;
   const auto byte = static_cast<unsigned char>(number);
@@ -34,12 +38,11 @@ Interrupts::Interrupts(QObject* parent) : QObject(parent) {
   g_writeEnd = fds_[1];
   notifier_ = new QSocketNotifier(fds_[0], QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &Interrupts::onReadable);
-  // A closed terminal (a dropped SSH session) as well: the panel must not stay in program mode.
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) Handle(signal, OnSignal);
+  for (const int signal : kSignals) Handle(signal, OnSignal);
 }
 
 Interrupts::~Interrupts() {
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) Handle(signal, SIG_DFL);
+  for (const int signal : kSignals) Handle(signal, SIG_DFL);
   g_writeEnd = -1;
   for (const int fd : fds_)
     if (fd >= 0) ::close(fd);

@@ -5,7 +5,7 @@
 
 namespace ctl {
 
-// Ctrl+C (SIGINT) and SIGTERM as a Qt signal: the handler only writes the
+// Ctrl+C (SIGINT), SIGTERM, SIGHUP and SIGQUIT as a Qt signal: the handler only writes the
 // signal's number to a pipe, whose reading end the event loop watches, so
 // everything the program does about it runs on the main thread as usual.
 // One per process.

@@ -20,8 +20,6 @@
 namespace ctl {
 namespace {
 
-// The panel sends its lamps as soon as the link stands.
-constexpr int kLampsWaitMs = 1500;
 constexpr int kProgramAnswerMs = 5000;
 constexpr int kLeaveConfirmMs = 2000;
 // The worker waits up to 2000 ms for the modem's answer to a hang-up.
@@ -210,13 +208,20 @@ int PanelSession::gsmGivenUp(int code, const QString& why) {
 
 int PanelSession::enterProgramMode() {
   // A panel still in program mode (a run before lost its link) would take
-  // the code's keys as a value for the parameter it stands on.
-  const bool already = panelInProgramMode();
+  // the code's keys as a value for the parameter it stands on, so the code
+  // waits for the lamps however slow the link is.
+  const std::optional<bool> already = panelInProgramMode();
   // Known before an interrupt is: a panel found in program mode is left on the way out.
-  if (already) mayBeInProgramMode_ = true;
+  if (already.value_or(false)) mayBeInProgramMode_ = true;
   if (interrupted()) return kInterrupted;
   if (lost_) return linkLostBeforeProgramMode();
-  if (already) {
+  if (!already) {
+    Say(progress_, tr("the panel did not show its state within %1 s, so it may be in program mode: the installer "
+                      "code is not typed into it")
+                       .arg(options_.timeoutSeconds));
+    return kNoConnection;
+  }
+  if (*already) {
     Say(progress_, tr("the panel is in program mode already"));
     return kSuccess;
   }
@@ -266,8 +271,12 @@ bool PanelSession::close() {
   return left;
 }
 
-bool PanelSession::panelInProgramMode() {
-  waitFor([this] { return status_.lamps.has_value(); }, kLampsWaitMs);
+std::optional<bool> PanelSession::panelInProgramMode() {
+  // The panel shows its lamps as soon as the link stands: a round trip and
+  // the time to carry what it sends first. The time-out is for a panel that
+  // says nothing at all.
+  if (waitFor([this] { return status_.lamps.has_value(); }, options_.timeoutSeconds * 1000) != Wait::Done)
+    return std::nullopt;
   return status_.programMode();
 }
 

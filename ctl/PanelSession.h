@@ -41,12 +41,13 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
   // then hangs up. A first interrupt does not cut this short. False when the
   // panel may be left in program mode.
   bool close();
-  // Whether the panel's lamps show program mode (they are waited for briefly).
-  bool panelInProgramMode();
+  // Whether the panel's lamps show program mode; nothing when they did not
+  // come within the time-out (or the wait was cut short).
+  std::optional<bool> panelInProgramMode();
   // 7E A0 07 00 7E, confirmed by the lamps when they showed program mode;
   // false when they still show it.
   bool leaveProgramMode();
-  // Ctrl+C, SIGTERM or SIGHUP has come.
+  // Ctrl+C, SIGTERM, SIGHUP or SIGQUIT has come.
   bool interrupted() const;
 
   void send(const panel::FrameBytes& frame);

@@ -380,7 +380,7 @@ TEST_F(TarnelctlTest, RefusedFilesNameTheLineAndWriteNothing) {
   EXPECT_EQ(simParam(60, 1), QStringLiteral("sim: param 60/1 = 60"));
 }
 
-TEST_F(TarnelctlTest, LeavesProgramModeAfterAnErrorAndOnSigintAndSigterm) {
+TEST_F(TarnelctlTest, LeavesProgramModeAfterAnErrorAndOnEveryInterruptingSignal) {
   // An error once in program mode: the backup's file cannot be written.
   QDir(dir.path()).mkdir(QStringLiteral("taken"));
   qsizetype from = mark();
@@ -393,7 +393,7 @@ TEST_F(TarnelctlTest, LeavesProgramModeAfterAnErrorAndOnSigintAndSigterm) {
   for (int user = 2; user <= 5; ++user) simParam(1, user, QStringLiteral("\"333%1\"").arg(user));
   const QString file = path("codes.toml");
   ASSERT_EQ(run(programMode() + QStringList{"backup", file}).exitCode, 0);
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
     SCOPED_TRACE(signal);
     for (int user = 2; user <= 5; ++user) simParam(1, user, QStringLiteral("\"4444\""));
     from = mark();
@@ -411,6 +411,54 @@ TEST_F(TarnelctlTest, LeavesProgramModeAfterAnErrorAndOnSigintAndSigterm) {
     EXPECT_EQ(received(from).last(), QStringLiteral("7E A0 07 00 7E"));
     EXPECT_EQ(simMode(), QStringLiteral("sim: mode: command, entry: none"));
   }
+}
+
+TEST_F(TarnelctlTest, APanelLeftInProgramModeGetsNoCodeTypedIntoItHoweverSlowTheLinkOrSilentThePanel) {
+  // 300 ms round trip at 1200 bytes a second, as on a GSM call.
+  SimProcess slow({"--listen", "0", "--password", kModulePassword, "--latency-ms", "150", "--bytes-per-s", "1200"});
+  const quint16 slowPort = slow.listeningPort();
+  ASSERT_NE(slowPort, 0);
+  const QStringList slowRoute{"--call", QStringLiteral("127.0.0.1:%1").arg(slowPort), "--module-password",
+                              kModulePassword, "--installer-code", "9999"};
+  const QString file = path("one.toml");
+  QFile one(file);
+  ASSERT_TRUE(one.open(QIODevice::WriteOnly));
+  one.write("format = 1\n[parameters]\n\"P60 area A\" = 60\n");
+  one.close();
+  const QString code = QStringLiteral("7A 10 09 09 09 09 11");
+
+  // A run that dies in program mode leaves the panel there.
+  auto dying = start(slowRoute + QStringList{"compare", file});
+  ASSERT_TRUE(slow.waitForOutput(code, 20000));
+  dying->kill();
+  dying->waitForFinished(5000);
+  ASSERT_TRUE(slow.waitForOutput(QStringLiteral("link closed"), 5000));
+  const qsizetype from = slow.output().size();
+  slow.process().write("status\n");
+  ASSERT_TRUE(slow.waitForOutput(QStringLiteral("sim: mode: program"), 5000));
+
+  const ToolRun next = run(slowRoute + QStringList{"compare", file});
+  EXPECT_EQ(next.exitCode, 0) << next.err.toStdString();
+  EXPECT_TRUE(next.err.contains(QStringLiteral("the panel is in program mode already"))) << next.err.toStdString();
+  ASSERT_TRUE(slow.waitForOutput(QStringLiteral("7E A0 07 00 7E"), 5000));
+  EXPECT_FALSE(slow.output().mid(from).contains(code)) << slow.output().mid(from).toStdString();
+
+  // A panel that shows nothing at all may be in program mode as well.
+  SimProcess modem({"modem", "--step-ms", "30"});
+  static const QRegularExpression device(QStringLiteral("modem on (\\S+)"));
+  QRegularExpressionMatch found;
+  ASSERT_TRUE(WaitFor([&] { return (found = device.match(modem.output())).hasMatch(); }));
+  modem.process().write("silent on\n");
+  ASSERT_TRUE(modem.waitForOutput(QStringLiteral("silent")));
+  const ToolRun silent = run({"--gsm", "0612345678", "--gsm-password", "4321", "--serial-ports", found.captured(1),
+                              "--installer-code", "9999", "--timeout", "2", "backup", path("silent.toml")});
+  EXPECT_EQ(silent.exitCode, 3) << silent.err.toStdString();
+  EXPECT_TRUE(silent.err.contains(QStringLiteral("the panel did not show its state within 2 s, so it may be in "
+                                                 "program mode: the installer code is not typed into it")))
+      << silent.err.toStdString();
+  EXPECT_TRUE(modem.waitForOutput(QStringLiteral("call ended")));
+  EXPECT_FALSE(modem.output().contains(QStringLiteral("panel got: 7A"))) << modem.output().toStdString();
+  EXPECT_FALSE(QFile::exists(path("silent.toml")));
 }
 
 TEST_F(TarnelctlTest, EventsAsCsvHoldTheWholeMemoryAsTheWindowsLinesDo) {
