@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,6 +30,8 @@ namespace {
 
 constexpr std::uint8_t kCloseProgramByte = 0x15;
 constexpr int kCloseProgramResult = 21;
+// How long leaving program mode on the way out waits for the panel's lamps.
+constexpr int kLeaveConfirmMs = 2000;
 const QColor kAreaResetLit(180, 20, 20);
 
 bool Bit(std::uint8_t byte, int bit) { return (byte >> bit) & 1u; }
@@ -345,6 +348,7 @@ void CKeypadDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length)
   if (decodeStatus(frame, length)) logReceived(frame, length);
   EditorDialog* editor = EditorDialog::openEditor();
   if (editor && (editorFrameType_ == 0 || editorFrameType_ == frame[0])) editor->receiveFrame(frame, length);
+  if (onStatusSeen_) onStatusSeen_();
 }
 
 void CKeypadDlg::logReceived(const std::uint8_t* frame, std::size_t length) {
@@ -374,6 +378,8 @@ bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
               lamps_[Trouble]->setLit(s.troubleLit);
             }
             lamps_[Program]->setLit(s.programLit);
+            lampsShowProgram_ = s.programLit;
+            ++lampFrames_;
             lamps_[Ready]->setLit(s.readyLit);
             lamps_[Line]->setLit(s.lineLit);
           },
@@ -442,9 +448,11 @@ void CKeypadDlg::handleLinkClosed() {
     area->goDark();
   }
   connected_ = 0;
+  lampsShowProgram_ = false;
   enterCommandMode();
   setWindowTitle(title_);
   allLampsOff();
+  if (onStatusSeen_) onStatusSeen_();
 }
 
 bool CKeypadDlg::linkStands() const {
@@ -482,7 +490,41 @@ void CKeypadDlg::onConnect() {
 }
 
 void CKeypadDlg::onDisconnect() {
-  if (mayLeave()) disconnectLink();
+  if (mayLeave() && settleProgramMode()) disconnectLink();
+}
+
+bool CKeypadDlg::settleProgramMode() {
+  const panel::PanelLink& link = panel::PanelLink::instance();
+  const bool heldHere = link.activeLink() == panel::LinkKind::Tcp && link.currentConnection() &&
+                        !link.currentConnection()->reachesSite();
+  if (!(programMode_ || lampsShowProgram_) || !linkStands() || heldHere) return true;
+  const QMessageBox::StandardButton answer = platform::MessageBoxes::current().show(
+      this, platform::MessageBoxes::Kind::Question, tr("Attention"),
+      tr("The panel is in program mode, and a panel in program mode does not protect the building.\n"
+         "Exit from Install first?"),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::No) return true;
+  if (answer != QMessageBox::Yes) return false;
+  enterCommandMode();
+  panel::SendPanelFrame(panel::LeaveProgramMode(), this);
+  awaitCommandMode();
+  return true;
+}
+
+void CKeypadDlg::awaitCommandMode() {
+  const int lampsBefore = lampFrames_;
+  const auto left = [&] { return !linkStands() || (lampFrames_ != lampsBefore && !lampsShowProgram_); };
+  if (left()) return;
+  QEventLoop loop;
+  platform::OneShotTimer limit;
+  connect(&limit, &platform::OneShotTimer::timeout, &loop, &QEventLoop::quit);
+  onStatusSeen_ = [&] {
+    if (left()) loop.quit();
+  };
+  // Long enough for a round trip on a GSM call; a panel that never answers is not waited for longer.
+  limit.start(kLeaveConfirmMs);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  onStatusSeen_ = nullptr;
 }
 
 void CKeypadDlg::disconnectLink() {
@@ -546,7 +588,7 @@ void CKeypadDlg::onMemory() {
 }
 
 void CKeypadDlg::closeEvent(QCloseEvent* event) {
-  if (!mayLeave()) {
+  if (!mayLeave() || !settleProgramMode()) {
     event->ignore();
     return;
   }

@@ -118,6 +118,12 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   void onDisconnect();
   void disconnectLink();
   bool mayLeave() const { return !leaveCheck_ || leaveCheck_(); }
+  // Before the link ends: a panel in program mode does not protect the
+  // building, so the user may leave it first. False to stay.
+  bool settleProgramMode();
+  // Until the panel's lamps say it left program mode, the link drops or a
+  // short time has passed; frames go on arriving meanwhile.
+  void awaitCommandMode();
   void onOpenPanelFile();
   void onExitFromInstall();
   void onCodeCommand(bool installer);
@@ -128,6 +134,10 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   int connected_ = 0;         // m_bConnected
   int editorFrameType_ = -1;  // m_nEditorFrameType
   bool programMode_ = false;
+  // What the panel's own lamps say, whatever the window's menus show.
+  bool lampsShowProgram_ = false;
+  int lampFrames_ = 0;
+  std::function<void()> onStatusSeen_;
   int blinkPhase_ = 0;
 
   QVBoxLayout* layout_ = nullptr;

@@ -32,6 +32,8 @@ class LinkConnection : public FrameTransport {
   virtual bool isOpen() const = 0;
   // Connecting or connected: while it does, no caller may take its place.
   virtual bool holdsLine() const { return isOpen(); }
+  // A panel on a site is at the other end, not one held in this program.
+  virtual bool reachesSite() const { return true; }
 };
 
 // The main window's side of the link: frames, and the news that the link closed.

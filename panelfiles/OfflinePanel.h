@@ -32,6 +32,8 @@ class OfflinePanel : public QObject, public panel::LinkConnection {
   void transmit(std::uint8_t* bytes, std::uint16_t length, QObject* owner) override;
   void closeConnection() override;
   bool isOpen() const override { return open_; }
+  // No building depends on it: left in program mode, it protects nothing less.
+  bool reachesSite() const override { return false; }
 
  signals:
   // Once, when the link ends for whatever reason.

@@ -320,6 +320,63 @@ TEST_F(CommandMode, ClosingTheWindowDisconnectsFirst) {
   EXPECT_FALSE(window->isConnected());
 }
 
+TEST_F(CommandMode, EndingTheLinkWhileThePanelIsInProgramModeAsksWhetherToLeaveItFirst) {
+  using Button = QMessageBox::StandardButton;
+  const std::vector<std::uint8_t> leave = Bytes({0x7E, 0xA0, 0x07, 0x00, 0x7E});
+  const struct {
+    const char* how;  // "close": the window in program mode; "Disconnect": only the panel's lamps show it
+    bool site;        // false: a panel held in the program, which guards no building
+    Button answer;
+    bool leaves, ends, answered;
+  } cases[] = {
+      {"close", true, QMessageBox::Yes, true, true, true},
+      {"close", true, QMessageBox::Yes, true, true, false},  // the panel says nothing: the wait is short
+      {"close", true, QMessageBox::No, false, true, false},
+      {"close", true, QMessageBox::Cancel, false, false, false},
+      {"Disconnect", true, QMessageBox::Yes, true, true, true},
+      {"Disconnect", true, QMessageBox::Cancel, false, false, false},
+      {"close", false, QMessageBox::NoButton, false, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.how << (c.site ? "" : " (held)") << " " << c.answer);
+    const bool closing = QLatin1String(c.how) == QLatin1String("close");
+    window->handleLinkClosed();  // what a case that stayed left behind
+    conn = testseams::RecordingConnection();
+    conn.site = c.site;
+    link().setCurrentConnection(&conn);
+    connectWith(true);
+    window->show();
+    feed({0x10, 0x00, 0x00, 0x01, 0x10, 0x7E});  // PROGRAM lit
+    if (closing) feed({0x1F, 0x07, 0x02, 0x00, 0x7E});
+    ASSERT_EQ(window->isProgramMode(), closing);
+    testseams::Boxes().shown.clear();
+    testseams::Times().timers.clear();
+    testseams::Boxes().answers = {c.answer};
+    if (c.answered) QTimer::singleShot(0, [this] { feed({0x10, 0x00, 0x00, 0x01, 0x00, 0x7E}); });
+
+    if (closing) window->close();
+    else trigger(QStringLiteral("Disconnect"));
+
+    if (c.site) {
+      ASSERT_EQ(testseams::Boxes().shown.size(), 1u);
+      EXPECT_EQ(testseams::Boxes().shown[0].caption, QStringLiteral("Attention"));
+      EXPECT_EQ(testseams::Boxes().shown[0].text,
+                QStringLiteral("The panel is in program mode, and a panel in program mode does not protect the "
+                               "building.\nExit from Install first?"));
+      EXPECT_EQ(testseams::Boxes().shown[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    } else {
+      EXPECT_TRUE(testseams::Boxes().shown.empty());
+    }
+    EXPECT_EQ(std::ranges::count(sent(), leave), c.leaves ? 1 : 0);
+    EXPECT_EQ(std::ranges::count(testseams::Times().timers, 2000), c.leaves ? 1 : 0);
+    EXPECT_EQ(conn.open, !c.ends);
+    EXPECT_EQ(window->isConnected(), !c.ends);
+    EXPECT_EQ(window->isVisible(), !(closing && c.ends));
+    EXPECT_EQ(window->isProgramMode(), closing && !c.ends);
+    window->hide();
+  }
+}
+
 TEST_F(CommandMode, DebugWindowSendsTypedFramesAndKeysWhileALinkStands) {
   trigger(QStringLiteral("Debug"));
   console::CDbgDlg* debug = window->debugWindow();

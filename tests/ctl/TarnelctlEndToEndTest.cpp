@@ -557,7 +557,7 @@ TEST_F(TarnelctlTest, BadArgumentsNameTheOptionAndExitWithTwo) {
   const ToolRun help = run({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   for (const char* documented : {"TARNEL_INSTALLER_CODE", "--installer-code", "--timeout", "--quiet", "restore FILE",
-                                 "events", "130  interrupted by Ctrl+C, SIGTERM or SIGHUP",
+                                 "events", "130  interrupted by Ctrl+C, SIGTERM, SIGHUP or SIGQUIT",
                                  "Equal means equal in every byte and bit", "FILE.partial"})
     EXPECT_TRUE(help.out.contains(QString::fromLatin1(documented))) << documented;
 }

@@ -79,10 +79,12 @@ class RecordingConnection : public panel::LinkConnection {
   void closeConnection() override { open = false; }
   bool isOpen() const override { return open; }
   bool holdsLine() const override { return open || connecting; }
+  bool reachesSite() const override { return site; }
   std::vector<std::vector<std::uint8_t>> writes;
   std::vector<QObject*> owners;
   bool open = true;
   bool connecting = false;
+  bool site = true;
 };
 
 // A main window that keeps the frames and link-closed news it is given.
