@@ -109,11 +109,9 @@ void ParamEditor::keyPressEvent(QKeyEvent* event) {
     EditorDialog::keyPressEvent(event);
     return;
   }
-  // No OK button: Enter presses the button that has the focus, and anywhere else closes.
-  if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
-    button->click();
-  else
-    reject();
+  // No OK button: Enter ends the editor wherever the focus is. On a focused
+  // Apply it would otherwise type the value just written a second time.
+  reject();
 }
 
 std::optional<std::uint8_t> ParamEditor::selectedEntity() {

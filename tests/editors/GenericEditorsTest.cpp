@@ -265,6 +265,47 @@ TEST_F(GenericEditors, ValueRangesTypeOnlyWholeNumbersWithinTheirBounds) {
   EXPECT_EQ(sent().size(), 2u);
 }
 
+// There is no OK button: Enter ends the editor wherever the focus is, also
+// on the Apply button just clicked, which would otherwise write again.
+TEST_F(GenericEditors, EnterAfterApplyClosesTheOptionsAndValueEditorsAndWritesNothingMore) {
+  const struct {
+    QString path;
+    Bytes reply;
+    std::function<void(editors::ParamEditor*)> edit;
+    Bytes written;
+  } cases[] = {
+      {kZoneOptionsA, {0x16, 0x07, 0x00, 0x05, 0x7A, 0x01, 0x7E},
+       [this](editors::ParamEditor* e) { clickBox(static_cast<editors::CByteItemDlg*>(e), 8); },
+       {0x7A, 0x08, 0x11}},
+      {kExitDelay, {0x17, 0x07, 0x1E, 0x3C, 0x01, 0x7E},
+       [](editors::ParamEditor* e) {
+         auto* value = static_cast<editors::CValueDlg*>(e)->valueField();
+         value->clear();
+         QTest::keyClicks(value, QStringLiteral("45"));
+       },
+       {0x7A, 0x04, 0x05, 0x11}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    sent().clear();
+    RunEditor<editors::ParamEditor>(item(c.path), [&](editors::ParamEditor* editor) {
+      ASSERT_TRUE(waitSent(1));
+      feed(c.reply);
+      c.edit(editor);
+      QTest::mouseClick(editor->applyButton(), Qt::LeftButton);
+      ASSERT_TRUE(waitSent(2));
+      EXPECT_EQ(sent()[1], c.written);
+      ASSERT_TRUE(WaitFor([&] { return !editor->isPaused(); }));
+      feed(c.reply);  // the value field is enabled again by the next reply
+      editor->applyButton()->setFocus();
+      QTest::keyClick(editor->applyButton(), Qt::Key_Return);
+      EXPECT_FALSE(editor->isVisible());
+    });
+    QTest::qWait(20);
+    EXPECT_EQ(sent().size(), 2u);
+  }
+}
+
 TEST_F(GenericEditors, EntityFieldReadsTheLastTypedNumberAndRefusesOnesOutOfRange) {
   RunEditor<editors::CByteItemDlg>(item(kKeypadButtons), [&](editors::CByteItemDlg* editor) {
     ASSERT_TRUE(waitSent(1));
