@@ -99,7 +99,11 @@ CPhoneNumberDlg::CPhoneNumberDlg(QWidget* parent)
 
   connect(slotField_, &EntityNumberField::changed, this, &CPhoneNumberDlg::slotChanged);
   slotField_->setSettleTime(500);
-  connect(slotField_, &EntityNumberField::settled, this, [this] { inTurn([this] { loadSlot(); }); });
+  connect(slotField_, &EntityNumberField::settled, this, [this] {
+    inTurn([this] {
+      if (!slotField_->settling()) loadSlot();
+    });
+  });
   onUserFocus(number_, [this] { enterGroup(kNumber); });
   onUserFocus(retries_, [this] { enterGroup(kRetries); });
   onUserFocus(format_, [this] { formatFocused(); });
@@ -128,6 +132,7 @@ void CPhoneNumberDlg::showEvent(QShowEvent* event) {
 void CPhoneNumberDlg::slotChanged() {
   writePending();
   setPendingGroup(kNoGroup);
+  forgetUnwritten();
   // Focus must not fall from a control being disabled onto the next group.
   slotField_->field()->setFocus(Qt::OtherFocusReason);
   number_->clear();
@@ -222,10 +227,10 @@ GroupWrite CPhoneNumberDlg::writeGroup(int group) {
       const std::string text = number_->text().toStdString();
       if (text == reportedNumber_) return {};
       const std::optional<std::vector<std::uint8_t>> keys = params::DigitKeys(text, params::Alphabet::Phone);
-      if (!keys) {
-        platform::ShowMessage(this, tr("Error number"), tr("Number not correct"));
-        return {kNumberParameter, {}, 0, true};
-      }
+      if (!keys)
+        return {kNumberParameter, {}, 0,
+                GroupRefusal{tr("Error number"), tr("Number not correct"),
+                             tr("Number not correct\n\nClose and discard the number?"), number_}};
       // The reply to the next position read is hidden: without this the
       // editor would think the old number still stands and skip typing it back.
       reportedNumber_ = text;

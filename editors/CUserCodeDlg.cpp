@@ -157,7 +157,11 @@ CUserCodeDlg::CUserCodeDlg(QWidget* parent)
 
   connect(userField_, &EntityNumberField::changed, this, &CUserCodeDlg::userNumberChanged);
   userField_->setSettleTime(500);
-  connect(userField_, &EntityNumberField::settled, this, [this] { inTurn([this] { loadUser(); }); });
+  connect(userField_, &EntityNumberField::settled, this, [this] {
+    inTurn([this] {
+      if (!userField_->settling()) loadUser();
+    });
+  });
   connect(radioTypeTimer_, &platform::OneShotTimer::timeout, this, [this] { inTurn([this] { readRadioType(); }); });
   onUserFocus(code_, [this] { enterGroup(kCode); });
   onUserFocus(type_, [this] { enterGroup(kType); });
@@ -293,14 +297,16 @@ void CUserCodeDlg::showOptions(std::uint8_t parameter, std::uint8_t value) {
 // ---- choices and tabs
 
 void CUserCodeDlg::typeChosen(int index) {
-  if (index < 0 || !enterGroup(kType)) return;
+  if (index < 0) return;
+  enterGroup(kType);
   const int value = type_->itemData(index).toInt();
   if (value != kRadioUserType) showRadioType(false);
   writeKeys(kTypeParameter, params::Entry(params::DecimalKeys(static_cast<std::uint32_t>(value))));
 }
 
 void CUserCodeDlg::radioTypeChosen(int index) {
-  if (index < 0 || !enterGroup(kRadioType)) return;
+  if (index < 0) return;
+  enterGroup(kRadioType);
   writeKeys(kRadioTypeParameter, params::Entry(params::DecimalKeys(radioType_->itemData(index).toUInt())));
 }
 

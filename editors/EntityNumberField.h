@@ -44,6 +44,9 @@ class EntityNumberField : public QWidget {
   void setSettleTime(int ms) { settleMs_ = ms; }
   // settled() after ms instead (a first load, a new tab).
   void settleIn(int ms) { settle_.start(ms); }
+  // A newer change is still settling: a load held back since the last
+  // settled() (an editor's pause) is stale, and the next settled() brings it.
+  bool settling() const { return settle_.isActive(); }
   // The typed number, which becomes the position; nothing for an empty
   // field, and nothing, after a message box `invalid` (caption "Error"),
   // for a number out of range or, where emptyRefused, an empty field.

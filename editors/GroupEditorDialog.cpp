@@ -3,6 +3,8 @@
 #include <QFocusEvent>
 #include <QWidget>
 
+#include "platform/MessageBoxes.h"
+
 namespace editors {
 
 namespace {
@@ -52,7 +54,17 @@ void GroupEditorDialog::closeRequest() {
 
 void GroupEditorDialog::reject() {
   if (!linkGone_) {
-    if (!writePending()) return;
+    // The refusal is part of the question below, not a message of its own.
+    write(Tell::No);
+    if (unwritten_) {
+      const GroupRefusal refusal = unwritten_->refusal;
+      if (!platform::AskYesNo(this, refusal.caption, refusal.discardQuestion)) {
+        if (refusal.field) refusal.field->setFocus(Qt::OtherFocusReason);
+        return;
+      }
+      unwritten_.reset();
+      setPendingGroup(kNoGroup);
+    }
     if (isPaused()) {
       inTurn([this] { reject(); });
       return;
@@ -61,29 +73,33 @@ void GroupEditorDialog::reject() {
   EditorDialog::reject();
 }
 
-bool GroupEditorDialog::enterGroup(int group) {
+void GroupEditorDialog::enterGroup(int group) {
   const GroupRule* rule = ruleOf(group);
-  if (rule == nullptr) return false;
-  if (pending_ == group && refused_) return true;
-  if ((rule->writeOnReentry || pending_ != group) && !writePending()) return false;
-  if (pending_ == group) return true;
+  if (rule == nullptr) return;
+  if (pending_ == group && refused_) return;
+  if (rule->writeOnReentry || pending_ != group) writePending();
+  if (pending_ == group) return;
   if (rule->positionRead) {
     if (rule->swallowReply) marks_.set(*rule->positionRead);
     readParameter(*rule->positionRead);
     if (rule->pauseAfterReadMs > 0) pauseAfterWrite(rule->pauseAfterReadMs);
   }
   setPendingGroup(group);
-  return true;
 }
 
-bool GroupEditorDialog::writePending() {
+bool GroupEditorDialog::writePending() { return write(Tell::Yes); }
+
+bool GroupEditorDialog::write(Tell tell) {
   const GroupRule* rule = ruleOf(pending_);
   if (rule == nullptr || !rule->writesOnLeave) return true;
   const GroupWrite write = writeGroup(pending_);
   if (write.refused) {
     refused_ = true;
+    unwritten_ = Unwritten{pending_, *write.refused};
+    if (tell == Tell::Yes) platform::ShowMessage(this, write.refused->caption, write.refused->text);
     return false;
   }
+  if (unwritten_ && unwritten_->group == pending_) unwritten_.reset();
   setPendingGroup(kNoGroup);
   writeKeys(write.parameter, write.keys, write.pauseMs);
   return true;

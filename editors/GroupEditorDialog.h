@@ -20,6 +20,8 @@
 #include <optional>
 #include <span>
 
+#include <QString>
+
 #include "console/EditorDialog.h"
 #include "core/parameters/ReplyMarks.h"
 #include "core/link/PanelFrames.h"
@@ -42,14 +44,23 @@ struct GroupRule {
   bool writesOnLeave = true;
 };
 
+// Why a group's controls hold what the panel cannot take.
+struct GroupRefusal {
+  QString caption;
+  QString text;
+  // Asked on closing while the value is still unwritten; Yes drops it.
+  QString discardQuestion;
+  QWidget* field = nullptr;  // where the user mends it
+};
+
 // What leaving a group sends.
 struct GroupWrite {
   std::uint8_t parameter = 0;  // the keys are for this parameter
   panel::FrameBytes keys;      // empty: nothing differs from what the panel reported
   int pauseMs = 0;
-  // The controls hold what the panel cannot take (the editor has said so):
-  // nothing is sent and the group stays pending.
-  bool refused = false;
+  // Nothing is sent; the user is told why, and the value stays unwritten
+  // until its group is left again with a value the panel takes.
+  std::optional<GroupRefusal> refused = std::nullopt;
 };
 
 // 250 ms for every option a toggle entry changes, and 250 ms more.
@@ -65,7 +76,8 @@ class GroupEditorDialog : public console::EditorDialog {
   // The link is gone: drop the pending group and close at once.
   void closeRequest() override;
   // The user closes: write the pending group first and close once its
-  // pause is over; a refused write keeps the editor open.
+  // pause is over. A value that could not be written is asked about: the
+  // editor stays open unless the user lets it go.
   void reject() override;
 
  protected:
@@ -76,15 +88,18 @@ class GroupEditorDialog : public console::EditorDialog {
   // The keys of leaving `group`, from its controls and what the panel reported.
   virtual GroupWrite writeGroup(int group) = 0;
 
-  // False when the group could not be entered: the pending group's write
-  // was refused, and the editor stays in that group.
-  bool enterGroup(int group);
-  // False when the pending group's write was refused.
+  // Writes the group being left and enters `group`. A group whose write is
+  // refused does not hold the user there: its value is left unwritten (and
+  // asked about on closing), and the edits made elsewhere are written as usual.
+  void enterGroup(int group);
+  // False when the pending group's write was refused (the user has been told).
   bool writePending();
   void setPendingGroup(int group) {
     pending_ = group;
     refused_ = false;
   }
+  // A new entity is loaded: a value left unwritten for the last one is gone.
+  void forgetUnwritten() { unwritten_.reset(); }
 
   void readParameter(std::uint8_t parameter);
   // The reads back to back in one transmission (an entity's load).
@@ -102,6 +117,8 @@ class GroupEditorDialog : public console::EditorDialog {
 
  private:
   const GroupRule* ruleOf(int group) const;
+  enum class Tell { No, Yes };
+  bool write(Tell tell);
 
   std::span<const GroupRule> rules_;
   int pending_ = kNoGroup;
@@ -110,6 +127,12 @@ class GroupEditorDialog : public console::EditorDialog {
   // The pending group's last write was refused; coming back to it to mend
   // the value does not write it again.
   bool refused_ = false;
+  // A group whose value the panel could not take, and why.
+  struct Unwritten {
+    int group;
+    GroupRefusal refusal;
+  };
+  std::optional<Unwritten> unwritten_;
   bool linkGone_ = false;
 };
 

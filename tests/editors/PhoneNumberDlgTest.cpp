@@ -207,23 +207,32 @@ TEST_F(PhoneNumbers, LeavingAGroupWritesOnlyWhatDiffersAndPauses) {
                                      OptionReply(0xB7, 1, 0x00)});
 }
 
-TEST_F(PhoneNumbers, NumberOutsideTheAlphabetIsRefusedUntilMended) {
+// An invalid number is told once and left unwritten; the user is not held
+// in the field, and what is edited elsewhere meanwhile is written.
+TEST_F(PhoneNumbers, AnInvalidNumberIsLeftUnwrittenWhileRetriesAndOptionsAreWritten) {
   reply(DigitsReply(0xB5, 1, {0x21, 0xF3}));
   reply(ByteReply(0xB8, 1, 3));
+  reply(OptionReply(0xB7, 1, 0x00));
   retype(dialog->numberField(), QStringLiteral("12a4"));
   click(dialog->retriesField());
   ASSERT_EQ(Boxes().shown.size(), 1u);
   EXPECT_EQ(Boxes().shown[0].caption, QStringLiteral("Error number"));
   EXPECT_EQ(Boxes().shown[0].text, QStringLiteral("Number not correct"));
-  EXPECT_EQ(dialog->numberField()->text(), QStringLiteral("12a4"));
-  EXPECT_EQ(dialog->pendingGroup(), CPhoneNumberDlg::kNumber);
-
-  // Back in the field to mend it: no second message; leaving writes.
-  retype(dialog->numberField(), QStringLiteral("124"));
+  retype(dialog->retriesField(), QStringLiteral("12"));
+  click(dialog->optionTabs()->boxes()->box(0));
+  clickTab(1);
+  ASSERT_TRUE(settlesAt(6));
+  EXPECT_EQ(sent(), (std::vector<Bytes>{Read(0xB5, 1), Read(0xB8, 1), {0x7A, 0x01, 0x02, 0x11}, Read(0xB7, 1),
+                                        {0x7A, 0x01, 0x11}, Read(0xBA, 1)}));
   EXPECT_EQ(Boxes().shown.size(), 1u);
+  EXPECT_EQ(dialog->numberField()->text(), QStringLiteral("12a4"));
+
+  // Mended and left again: written.
+  retype(dialog->numberField(), QStringLiteral("124"));
   click(dialog->retriesField());
-  ASSERT_TRUE(settlesAt(3));
-  EXPECT_EQ(sent(), (std::vector<Bytes>{Read(0xB5, 1), {0x7A, 0x01, 0x02, 0x04, 0x11}, Read(0xB8, 1)}));
+  ASSERT_TRUE(settlesAt(9));
+  EXPECT_EQ(std::vector<Bytes>(sent().begin() + 6, sent().end()),
+            (std::vector<Bytes>{Read(0xB5, 1), {0x7A, 0x01, 0x02, 0x04, 0x11}, Read(0xB8, 1)}));
 }
 
 // A count above 99 would show cut in the two-digit field and be written back cut.
@@ -251,13 +260,34 @@ TEST_F(PhoneNumbers, ClosingWritesThePendingNumberAndClosesAfterItsPause) {
   EXPECT_EQ(Times().pauses, std::vector<int>{1000});
 }
 
-TEST_F(PhoneNumbers, ClosingWithANumberOutsideTheAlphabetKeepsTheEditorOpen) {
-  reply(DigitsReply(0xB5, 1, {0x21, 0xF3}));
-  retype(dialog->numberField(), QStringLiteral("5x"));
-  dialog->close();
-  EXPECT_TRUE(dialog->isVisible());
-  EXPECT_EQ(Boxes().shown.size(), 1u);
-  EXPECT_EQ(sent(), std::vector<Bytes>{Read(0xB5, 1)});
+// Closing with a number the panel cannot take asks whether to drop it,
+// whichever group the user is in by then; No stays with the number.
+TEST_F(PhoneNumbers, ClosingWithAnUnwrittenNumberAsksWhetherToDiscardIt) {
+  const struct {
+    QMessageBox::StandardButton answer;
+    bool movedOn;  // to the retries field, after the number was refused once
+  } cases[] = {{QMessageBox::No, false}, {QMessageBox::Yes, false}, {QMessageBox::Yes, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.answer << (c.movedOn ? " moved on" : ""));
+    open();
+    reply(DigitsReply(0xB5, 1, {0x21, 0xF3}));
+    reply(ByteReply(0xB8, 1, 3));
+    retype(dialog->numberField(), QStringLiteral("5x"));
+    if (c.movedOn) click(dialog->retriesField());
+    Boxes().shown.clear();
+    Boxes().answers = {c.answer};
+    dialog->close();
+    ASSERT_EQ(Boxes().shown.size(), 1u);
+    EXPECT_EQ(Boxes().shown[0].caption, QStringLiteral("Error number"));
+    EXPECT_EQ(Boxes().shown[0].text, QStringLiteral("Number not correct\n\nClose and discard the number?"));
+    EXPECT_EQ(Boxes().shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(dialog->isVisible(), c.answer == QMessageBox::No);
+    if (c.answer == QMessageBox::No) {
+      EXPECT_EQ(QApplication::focusWidget(), dialog->numberField());
+    }
+    QTest::qWait(20);
+    for (const Bytes& frame : sent()) EXPECT_NE(frame.front(), 0x7A);
+  }
 }
 
 }  // namespace

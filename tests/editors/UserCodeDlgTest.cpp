@@ -72,6 +72,31 @@ TEST_F(UserCodes, UserOutsideOneToHundredIsRefused) {
   }
 }
 
+// Leaving an edited code pauses the editor; the user number typed meanwhile
+// is taken once when it has settled: one load, or one message.
+TEST_F(UserCodes, AUserNumberTypedDuringAPauseIsTakenOnce) {
+  const struct {
+    const char* typed;
+    std::size_t loads;
+    std::size_t messages;
+  } cases[] = {{"25", 1, 0}, {"101", 0, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    open();
+    reply(DigitsReply(1, 1, {0x21, 0x43}));
+    click(dialog->codeField());
+    dialog->codeField()->selectAll();
+    QTest::keyClicks(dialog->codeField(), QStringLiteral("55"));
+    Boxes().shown.clear();
+    dialog->userField()->field()->selectAll();
+    QTest::keyClicks(dialog->userField()->field(), QString::fromLatin1(c.typed));
+    EXPECT_TRUE(dialog->isPaused());
+    QTest::qWait(150);
+    EXPECT_EQ(std::ranges::count_if(sent(), [](const Bytes& b) { return b.size() == 48; }), c.loads);
+    EXPECT_EQ(Boxes().shown.size(), c.messages);
+  }
+}
+
 // A reply of more than six digits, or with a nibble that is no digit, would
 // show cut in the six-digit field and be written back cut: it is not taken.
 TEST_F(UserCodes, CodeRepliesShowSixDigitsAtMostAndOnlyTheCurrentUsers) {
