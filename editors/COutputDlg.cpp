@@ -50,6 +50,7 @@ COutputDlg::COutputDlg(QWidget* parent)
   boxes_->setLabels(*kTabLabels[0]);
   boxes_->setBoxesEnabled(false);
   unmap_->setAutoDefault(false);
+  unmap_->setEnabled(false);
 
   auto* top = new QHBoxLayout;
   top->addWidget(outputBox);
@@ -69,7 +70,11 @@ COutputDlg::COutputDlg(QWidget* parent)
   connect(boxes_, &CheckBoxRow::boxClicked, this, [this] { pending_ = true; });
   connect(unmap_, &QPushButton::clicked, this, &COutputDlg::unmap);
   output_->setSettleTime(500);
-  connect(output_, &EntityNumberField::settled, this, [this] { inTurn([this] { load(); }); });
+  connect(output_, &EntityNumberField::settled, this, [this] {
+    inTurn([this] {
+      if (!output_->settling()) load();
+    });
+  });
 }
 
 std::uint8_t COutputDlg::tabParameter() const { return kTabParameters[shownTab_]; }
@@ -86,14 +91,22 @@ void COutputDlg::outputChanged() {
   // before another output is chosen, typed or stepped.
   writePending();
   boxes_->setBoxesEnabled(false);
+  // Un-map is for the output whose options are shown, not a number still being typed.
+  shown_ = false;
+  updateUnmapButton();
 }
 
 void COutputDlg::tabChanged(int index) {
   writePending();
+  // Until the new tab's byte arrives the boxes show the old one's: toggles
+  // worked out from them would go into the new tab's parameter.
+  boxes_->setBoxesEnabled(false);
   shownTab_ = index;
   boxes_->setLabels(*kTabLabels[index]);
   output_->settleIn(1);
 }
+
+void COutputDlg::updateUnmapButton() { unmap_->setEnabled(shown_ && !unmapping_); }
 
 void COutputDlg::load() {
   const std::optional<int> output = output_->take(tr("Output number is invalid"), false);
@@ -105,7 +118,8 @@ void COutputDlg::load() {
 void COutputDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
   if (length >= 4 && frame[0] == kUnmapDoneType && frame[2] == 0x0D && frame[3] == kUnmapParameter) {
     unmap_->setText(tr("Un-Map"));
-    unmap_->setEnabled(true);
+    unmapping_ = false;
+    updateUnmapButton();
     output_->settleIn(1);
     return;
   }
@@ -116,6 +130,8 @@ void COutputDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length)
   cached_[static_cast<std::size_t>(shownTab_)] = static_cast<std::uint8_t>(reply->number);
   boxes_->setBits(static_cast<std::uint8_t>(reply->number));
   boxes_->setBoxesEnabled(true);
+  shown_ = true;
+  updateUnmapButton();
 }
 
 void COutputDlg::writePending() {
@@ -135,7 +151,8 @@ void COutputDlg::unmap() {
   writePending();
   send(panel::ParamReadRequest(kUnmapParameter, currentOutput_));
   if (platform::AskYesNo(this, tr("Attention"), tr("Are you sure?"))) {
-    unmap_->setEnabled(false);
+    unmapping_ = true;
+    updateUnmapButton();
     unmap_->setText(tr("write..."));
     boxes_->setBoxesEnabled(false);
     send(params::Entry({}));

@@ -42,6 +42,7 @@ class COutputDlg : public console::EditorDialog {
   void load();
   void writePending();
   void unmap();
+  void updateUnmapButton();
 
   EntityNumberField* output_;
   QTabBar* tabs_;
@@ -52,6 +53,9 @@ class COutputDlg : public console::EditorDialog {
   std::uint8_t currentOutput_ = 1;
   std::array<std::uint8_t, 5> cached_{};
   bool pending_ = false;
+  // The boxes show a reply for currentOutput_ (since the field last changed).
+  bool shown_ = false;
+  bool unmapping_ = false;
   bool linkGone_ = false;  // the keypad window closed the editor: nothing more is sent
   bool started_ = false;
 };

@@ -100,6 +100,50 @@ TEST_F(OutputOptions, ATabChangeWritesTheTogglesAndPausesBeforeReadingTheNewTab)
   EXPECT_EQ(sent()[2], Read(0x23, 1));
 }
 
+// Until the new tab's byte arrives the boxes show the old tab's: a click
+// then would work out toggles from the wrong byte and write them into the new tab.
+TEST_F(OutputOptions, AfterATabChangeTheBoxesWaitForThatTabsReply) {
+  loaded(0x22, 0x81);
+  selectTab(1);
+  ASSERT_TRUE(waitSent(2));
+  EXPECT_EQ(sent()[1], Read(0x23, 1));
+  EXPECT_FALSE(box(1)->isEnabled());
+  click(box(1));
+  feed({0x16, 0x07, 0x00, 0x81, 0x22, 0x01, 0x7E});  // the old tab's byte again
+  EXPECT_FALSE(box(1)->isEnabled());
+  feed({0x16, 0x07, 0x00, 0x04, 0x23, 0x01, 0x7E});
+  ASSERT_TRUE(box(1)->isEnabled());
+  EXPECT_EQ(dialog->boxes()->bits(), 0x04);
+  click(box(2));
+  selectTab(0);
+  ASSERT_TRUE(waitSent(4));
+  EXPECT_EQ(sent()[2], (Bytes{0x7A, 0x02, 0x11}));
+  EXPECT_EQ(sent()[3], Read(0x22, 1));
+}
+
+// Un-map is for the output whose options are shown: a number typed but not
+// yet loaded, or loaded but not yet answered, cannot be un-mapped.
+TEST_F(OutputOptions, UnmapWaitsForTheTypedOutputsOptions) {
+  EXPECT_FALSE(dialog->unmapButton()->isEnabled());
+  loaded(0x22, 0x00);
+  EXPECT_TRUE(dialog->unmapButton()->isEnabled());
+  dialog->outputField()->field()->selectAll();
+  QTest::keyClicks(dialog->outputField()->field(), QStringLiteral("5"));
+  EXPECT_FALSE(dialog->unmapButton()->isEnabled());
+  QTest::mouseClick(dialog->unmapButton(), Qt::LeftButton);
+  ASSERT_TRUE(waitSent(2));
+  EXPECT_EQ(sent()[1], Read(0x22, 5));
+  EXPECT_FALSE(dialog->unmapButton()->isEnabled());
+  feed({0x16, 0x07, 0x00, 0x00, 0x22, 0x01, 0x7E});  // output 1's byte, late
+  EXPECT_FALSE(dialog->unmapButton()->isEnabled());
+  loaded(0x22, 0x00, 5);
+  QTest::mouseClick(dialog->unmapButton(), Qt::LeftButton);
+  ASSERT_TRUE(waitSent(4));
+  EXPECT_EQ(sent()[2], Read(0x2B, 5));
+  EXPECT_EQ(sent()[3], (Bytes{0x7A, 0x11}));
+  EXPECT_TRUE(Boxes().shown.size() == 1u);
+}
+
 TEST_F(OutputOptions, AnotherOutputStepsTypedOrClosingWriteTheTogglesFirst) {
   const struct {
     const char* how;
