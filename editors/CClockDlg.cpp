@@ -8,13 +8,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include "core/keypad/PanelStatusText.h"
 #include "core/parameters/ParamCodec.h"
+#include "editors/Pickers.h"
 
 namespace editors {
 
@@ -25,6 +25,10 @@ constexpr std::uint8_t kSunday = 0x1B;
 constexpr std::uint8_t kMonth = 0x1C;
 constexpr std::uint8_t kHour = 0x1D;
 constexpr std::uint8_t kDaylightSaving = 4;
+// Key 1 toggles option 1: the bit that says daylight saving is on.
+constexpr std::uint8_t kEnableBit = 0x01;
+// A list's cache when the panel reported a value the list does not hold.
+constexpr int kNoEntry = -1;
 constexpr std::uint8_t kPanelClockFrame = 0x54;
 
 struct ListInfo {
@@ -95,8 +99,9 @@ CClockDlg::CClockDlg(QWidget* parent)
 
   // The panel keeps two digits of the year.
   date_->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
-  date_->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
   date_->setCalendarPopup(true);
+  ShowWholeDates(date_);
+  SelectSectionOnClick(time_);
   date_->setAccessibleName(tr("Date"));
   time_->setAccessibleName(tr("Time"));
   panelTime_->setReadOnly(true);
@@ -196,18 +201,18 @@ void CClockDlg::showListReply(std::uint8_t parameter, std::uint8_t entity, std::
   if (list < 0) return;
   const auto slot = static_cast<std::size_t>(list);
   if (marks_.consume(parameter, entity)) return;
-  // Zero (and anything the list does not hold) is no setting.
+  // Zero (and anything the list does not hold) selects nothing, but it is
+  // what the panel holds: whatever the user then chooses differs from it.
   const std::optional<int> index = IndexOf(parameter, value);
-  if (!index) return;
-  cached_[slot] = index;
-  if (!listsStopped_) lists_[slot]->setCurrentIndex(*index);
+  cached_[slot] = index.value_or(kNoEntry);
+  if (!listsStopped_) lists_[slot]->setCurrentIndex(cached_[slot].value());
 }
 
 void CClockDlg::showEnableReply(std::uint32_t value) {
   if (marks_.consume(kClock, kDaylightSaving)) return;
   if (!enableShown_) {
     enableShown_ = true;
-    enable_->setChecked(value != 0);
+    enable_->setChecked((value & kEnableBit) != 0);
   }
   cachedEnable_ = static_cast<std::uint8_t>(value);
   setListsEnabled(enable_->isChecked());
@@ -225,11 +230,13 @@ void CClockDlg::synchronize() {
 
 void CClockDlg::apply() {
   panel::FrameBytes pieces;
-  // Key 1 toggles daylight saving, so it is written only against a reported value.
-  const bool toggleEnable = cachedEnable_ && (enable_->isChecked() == (*cachedEnable_ == 0));
+  // Key 1 toggles daylight saving, so it is written only against a reported
+  // value, and judged on the bit it toggles: whatever else the byte holds,
+  // a second Apply must not toggle it back.
+  const bool toggleEnable = cachedEnable_ && (enable_->isChecked() != ((*cachedEnable_ & kEnableBit) != 0));
   if (toggleEnable) {
     marks_.appendWrite(pieces, kClock, kDaylightSaving, params::Entry(std::vector<std::uint8_t>{1}));
-    cachedEnable_ = static_cast<std::uint8_t>(*cachedEnable_ ^ 1u);
+    cachedEnable_ = static_cast<std::uint8_t>(*cachedEnable_ ^ kEnableBit);
   }
   if (enable_->isChecked()) {
     for (int list = 0; list < kListCount; ++list) {

@@ -59,7 +59,8 @@ class CClockDlg : public console::EditorDialog {
   QPushButton* apply_;
   platform::OneShotTimer loadTimer_{this};
 
-  // What the panel last reported (list indexes), or nothing before its reply.
+  // What the panel last reported (list indexes, -1 for a value no entry
+  // shows, such as 0), or nothing before its reply.
   std::array<std::optional<int>, kListCount> cached_{};
   std::optional<std::uint8_t> cachedEnable_;
   bool enableShown_ = false;

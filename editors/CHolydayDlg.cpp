@@ -3,12 +3,12 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/parameters/ParamCodec.h"
+#include "editors/Pickers.h"
 
 namespace editors {
 
@@ -35,8 +35,8 @@ CHolydayDlg::CHolydayDlg(QWidget* parent) : EditorDialog(parent), apply_(new QPu
     picker->setObjectName(QStringLiteral("date%1").arg(i + 1));
     // The panel keeps two digits of the year.
     picker->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
-    picker->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     picker->setCalendarPopup(true);
+    ShowWholeDates(picker);
     picker->setAccessibleName(box->text());
     box->setEnabled(false);
     picker->setEnabled(false);
@@ -47,6 +47,10 @@ CHolydayDlg::CHolydayDlg(QWidget* parent) : EditorDialog(parent), apply_(new QPu
     previous = picker;
     boxes_[static_cast<std::size_t>(i)] = box;
     pickers_[static_cast<std::size_t>(i)] = picker;
+    // Once the user picks a date, the panel's numbers are no longer what the first date stands for.
+    connect(picker, &QDateEdit::dateChanged, picker, [picker](QDate date) {
+      if (date != picker->minimumDate()) picker->setSpecialValueText(QString());
+    });
     connect(box, &QCheckBox::clicked, this, [this] {
       for (int n = 0; n < kHolidays; ++n)
         pickers_[static_cast<std::size_t>(n)]->setEnabled(boxes_[static_cast<std::size_t>(n)]->isChecked());
@@ -84,24 +88,31 @@ void CHolydayDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length
   if (n < 1 || n > kHolidays) return;
   const auto slot = static_cast<std::size_t>(n - 1);
   if (marks_.consume(kHoliday, static_cast<std::uint8_t>(n))) return;
-  const int day = static_cast<int>(reply->number % 100);
-  const int month = static_cast<int>(reply->number / 100 % 100);
-  const int yearByte = static_cast<int>(reply->number / 10000);
-  const bool set = day != 0 && month != 0 && yearByte != 0;
+  // The bytes themselves: the reply's one number would fold a day or month
+  // of 100 and more into another date.
+  const Date reported{frame[2], frame[3], 2000 + frame[4]};
+  const bool set = reported.day != 0 && reported.month != 0 && reported.year != 2000;
   QCheckBox* box = boxes_[slot];
   QDateEdit* picker = pickers_[slot];
   box->setEnabled(true);
   box->setChecked(set);
   picker->setEnabled(set);
-  if (set) {
-    // A day past the month's end shows as its last day.
-    const QDate first(2000 + yearByte, month, 1);
-    if (first.isValid()) picker->setDate(first.addDays(std::min(day, first.daysInMonth()) - 1));
+  cached_[slot] = set ? reported : Date{};
+  shown_[slot] = QDate();
+  if (!set) return;
+  const QDate date(reported.year, reported.month, reported.day);
+  if (date.isValid() && date >= picker->minimumDate() && date <= picker->maximumDate()) {
+    picker->setSpecialValueText(QString());
+    picker->setDate(date);
+  } else {
+    // No picker shows 31 February or month 13: the panel's own numbers
+    // stand in the first date's place until the user picks a date.
+    picker->setSpecialValueText(
+        tr("day %1, month %2, year %3").arg(reported.day).arg(reported.month).arg(reported.year));
+    picker->setDate(picker->minimumDate());
   }
-  // The cache holds what is shown, so Apply writes only what the user
-  // changed, never a date the panel holds in a form no picker can show.
-  const QDate shown = picker->date();
-  cached_[slot] = set ? Date{shown.day(), shown.month(), shown.year()} : Date{};
+  // Apply writes only what the user changed, never a date it could not show.
+  shown_[slot] = picker->date();
 }
 
 void CHolydayDlg::apply() {
@@ -115,12 +126,12 @@ void CHolydayDlg::apply() {
       cached_[slot] = {};
     } else {
       const QDate date = pickers_[slot]->date();
-      const Date wanted{date.day(), date.month(), date.year()};
-      if (wanted == cached_[slot]) continue;
+      if (date == shown_[slot]) continue;
       pickers_[slot]->setEnabled(false);
-      marks_.appendWrite(pieces, kHoliday, n, DateEntry(wanted.day, wanted.month, wanted.year));
+      marks_.appendWrite(pieces, kHoliday, n, DateEntry(date.day(), date.month(), date.year()));
       // Apply again without a change sends nothing.
-      cached_[slot] = wanted;
+      cached_[slot] = {date.day(), date.month(), date.year()};
+      shown_[slot] = date;
     }
   }
   if (!pieces.empty()) send(pieces);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <array>
 #include <cstdint>
 
@@ -50,7 +51,10 @@ class CHolydayDlg : public console::EditorDialog {
   QPushButton* apply_;
   platform::OneShotTimer loadTimer_{this};
 
+  // What the panel holds, and what its picker was set to for it (nothing
+  // for no holiday, the first date for one no picker can show).
   std::array<Date, kHolidays> cached_{};
+  std::array<QDate, kHolidays> shown_{};
   ReplyMarks marks_;
   bool started_ = false;
 };

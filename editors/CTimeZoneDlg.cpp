@@ -12,6 +12,7 @@
 #include "editors/EditorTexts.h"
 #include "editors/EntityNumberField.h"
 #include "core/parameters/ParamCodec.h"
+#include "editors/Pickers.h"
 
 namespace editors {
 
@@ -50,6 +51,7 @@ CTimeZoneDlg::CTimeZoneDlg(QWidget* parent)
   for (int row = 0; row < 2; ++row) {
     QTimeEdit* picker = pickers[row].second;
     picker->setDisplayFormat(QStringLiteral("HH:mm"));
+    SelectSectionOnClick(picker);
     picker->setEnabled(false);
     auto* label = new QLabel(pickers[row].first, this);
     label->setBuddy(picker);
@@ -133,28 +135,29 @@ void CTimeZoneDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t lengt
       ignoreHolidays_->setChecked(cachedOptions_ & 0x01);
       ignoreHolidays_->setEnabled(true);
       break;
-    case kStart: showTime(start_, cachedStart_, reply->number); break;
-    case kEnd: showTime(end_, cachedEnd_, reply->number); break;
+    case kStart: showTime(start_, shownStart_, reply->number); break;
+    case kEnd: showTime(end_, shownEnd_, reply->number); break;
   }
 }
 
-void CTimeZoneDlg::showTime(QTimeEdit* picker, Time& cached, std::uint32_t number) {
+void CTimeZoneDlg::showTime(QTimeEdit* picker, QTime& shown, std::uint32_t number) {
   // hour × 100 + minute
-  cached = {static_cast<int>(number / 100), static_cast<int>(number % 100)};
-  // A time the panel should not hold shows as 00:00, which Apply then writes.
-  const QTime time(cached.hour, cached.minute);
-  picker->setTime(time.isValid() ? time : QTime(0, 0));
+  const QTime time(static_cast<int>(number / 100), static_cast<int>(number % 100));
+  shown = time.isValid() ? time : QTime(0, 0);
+  picker->setTime(shown);
   picker->setEnabled(true);
 }
 
-void CTimeZoneDlg::appendTime(panel::FrameBytes& pieces, std::uint8_t parameter, QTimeEdit* picker, Time& cached) {
+void CTimeZoneDlg::appendTime(panel::FrameBytes& pieces, std::uint8_t parameter, QTimeEdit* picker, QTime& shown) {
+  // Against what the picker was given, not what the panel said: a time it
+  // cannot show is kept on the panel unless the user picks another.
   const QTime time = picker->time();
-  if (!picker->isEnabled() || (time.hour() == cached.hour && time.minute() == cached.minute)) return;
+  if (!picker->isEnabled() || time == shown) return;
   marks_.appendWrite(pieces, parameter, current_,
                      params::Entry(params::TwoDigitKeys({static_cast<std::uint32_t>(time.hour()),
                                                          static_cast<std::uint32_t>(time.minute())})));
   picker->setEnabled(false);
-  cached = {time.hour(), time.minute()};
+  shown = time;
 }
 
 void CTimeZoneDlg::apply() {
@@ -168,8 +171,8 @@ void CTimeZoneDlg::apply() {
     marks_.appendWrite(pieces, kOptions, current_, params::ToggleEntry(cachedOptions_, toggled));
     cachedOptions_ = toggled;
   }
-  appendTime(pieces, kStart, start_, cachedStart_);
-  appendTime(pieces, kEnd, end_, cachedEnd_);
+  appendTime(pieces, kStart, start_, shownStart_);
+  appendTime(pieces, kEnd, end_, shownEnd_);
   if (days_->box(0)->isEnabled()) {
     const panel::FrameBytes keys = days_->toggleEntry(cachedDays_);
     if (!keys.empty()) {

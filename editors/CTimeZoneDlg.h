@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTime>
 #include <cstdint>
 
 #include "console/EditorDialog.h"
@@ -34,16 +35,11 @@ class CTimeZoneDlg : public console::EditorDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  struct Time {
-    int hour = 0;
-    int minute = 0;
-  };
-
   void zoneChanged();
   void load();
   void apply();
-  void showTime(QTimeEdit* picker, Time& cached, std::uint32_t number);
-  void appendTime(panel::FrameBytes& pieces, std::uint8_t parameter, QTimeEdit* picker, Time& cached);
+  void showTime(QTimeEdit* picker, QTime& shown, std::uint32_t number);
+  void appendTime(panel::FrameBytes& pieces, std::uint8_t parameter, QTimeEdit* picker, QTime& shown);
 
   EntityNumberField* zone_;
   QTimeEdit* start_;
@@ -55,8 +51,10 @@ class CTimeZoneDlg : public console::EditorDialog {
   std::uint8_t current_ = 1;
   std::uint8_t cachedDays_ = 0;
   std::uint8_t cachedOptions_ = 0;
-  Time cachedStart_;
-  Time cachedEnd_;
+  // What each picker was set to for the panel's time: that time, or 00:00
+  // for one it cannot show (24:00, minute 60 and up).
+  QTime shownStart_{0, 0};
+  QTime shownEnd_{0, 0};
   ReplyMarks marks_;
   bool started_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimeEdit>
 
@@ -95,7 +96,7 @@ TEST_F(Clock, ShowsThePanelsTimeAndItsReportedRule) {
   EXPECT_TRUE(list(CClockDlg::StartHour)->isEnabled());
   answerEnable(0);  // only the first report sets the box
   EXPECT_TRUE(dialog->enableBox()->isChecked());
-  QTest::mouseClick(dialog->enableBox(), Qt::LeftButton);
+  click(dialog->enableBox());
   EXPECT_FALSE(list(CClockDlg::FinishSunday)->isEnabled());
   EXPECT_EQ(sent().size(), 1u);
 }
@@ -133,7 +134,7 @@ TEST_F(Clock, ApplyWritesTheEnableToggleAndTheChangedListsOnlyAgainstReportedVal
     ASSERT_TRUE(waitSent(1));
     if (c.lists) answerLists();
     if (c.enable) answerEnable(*c.enable);
-    if (c.checkEnable) QTest::mouseClick(dialog->enableBox(), Qt::LeftButton);
+    if (c.checkEnable) click(dialog->enableBox());
     for (auto [which, index] : c.choices) list(which)->setCurrentIndex(index);
     apply();
     ASSERT_EQ(sent().size(), c.expected.empty() ? 1u : 2u);
@@ -147,6 +148,50 @@ TEST_F(Clock, ApplyWritesTheEnableToggleAndTheChangedListsOnlyAgainstReportedVal
     apply();
     EXPECT_EQ(sent().size(), 2u);
     for (auto [which, index] : c.choices) EXPECT_EQ(list(which)->currentIndex(), index);
+  }
+}
+
+// A Sunday or month of 0 selects nothing, yet it is what the panel holds: a
+// choice over it is written.
+TEST_F(Clock, ApplyWritesAChoiceOverASundayOrMonthTheLoadReportedAsZero) {
+  answerLists();
+  feed({0x17, 0x07, 0, 0x1B, 1, 0x7E});
+  feed({0x17, 0x07, 0, 0x1C, 2, 0x7E});
+  answerEnable(1);
+  ASSERT_EQ(list(CClockDlg::StartSunday)->currentIndex(), -1);
+  list(CClockDlg::StartSunday)->setCurrentIndex(1);
+  list(CClockDlg::FinishMonth)->setCurrentIndex(9);
+  apply();
+  ASSERT_EQ(sent().size(), 2u);
+  EXPECT_EQ(sent()[1], Joined({Read(0x1B, 1), {0x7A, 0x02, 0x11}, Read(0x1C, 2), {0x7A, 0x01, 0x00, 0x11}}));
+}
+
+// Key 1 toggles the enable bit alone: the box shows that bit, and an Apply
+// that toggled it does not toggle it back whatever else the byte holds.
+TEST_F(Clock, TheEnableIsJudgedOnTheBitItsKeyToggles) {
+  const Bytes kToggle = Joined({Read(0x1A, 4), {0x7A, 0x01, 0x11}});
+  const struct {
+    std::uint8_t reported;
+    bool shownChecked;
+    bool click;
+    std::vector<Bytes> writes;  // after the load, over two Applies
+  } cases[] = {
+      {0x03, true, true, {kToggle}},
+      {0x02, false, false, {}},
+      {0x02, false, true, {kToggle}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << int(c.reported) << (c.click ? " clicked" : ""));
+    dialog = std::make_unique<CClockDlg>();
+    dialog->show();
+    sent().clear();
+    ASSERT_TRUE(waitSent(1));
+    answerEnable(c.reported);
+    EXPECT_EQ(dialog->enableBox()->isChecked(), c.shownChecked);
+    if (c.click) click(dialog->enableBox());
+    apply();
+    apply();
+    EXPECT_EQ(std::vector<Bytes>(sent().begin() + 1, sent().end()), c.writes);
   }
 }
 
@@ -318,6 +363,36 @@ TEST_F(TimeZone, ApplyWritesOptionsTimesAndDaysInThatOrderInOneSend) {
   EXPECT_EQ(sent().size(), 4u);
 }
 
+// 24:00 and minute 60 show as 00:00; the panel's time stays unless the user picks another.
+TEST_F(TimeZone, ATimeThePickerCannotShowIsKeptWhenSomethingElseChanges) {
+  answer(1, 0x02, 2400, 1260, 0x00);
+  EXPECT_EQ(dialog->startPicker()->time(), QTime(0, 0));
+  EXPECT_EQ(dialog->endPicker()->time(), QTime(0, 0));
+  click(dialog->dayBoxes()->box(0));
+  apply();
+  ASSERT_EQ(sent().size(), 2u);
+  EXPECT_EQ(sent()[1], Joined({Read(0xAB, 1), {0x7A, 0x01, 0x11}}));
+  dialog->endPicker()->setTime(QTime(13, 0));
+  apply();
+  ASSERT_EQ(sent().size(), 3u);
+  EXPECT_EQ(sent()[2], Joined({Read(0xAD, 1), {0x7A, 0x01, 0x03, 0x00, 0x00, 0x11}}));
+}
+
+// A click into a time picker picks the hour or minute under it, and the
+// digits typed next replace it.
+TEST_F(TimeZone, DigitsTypedAfterAClickIntoAPickerReplaceTheHourOrMinuteClicked) {
+  answer(1, 0x00, 830, 1730, 0x00);
+  QTimeEdit* picker = dialog->startPicker();
+  const int hour = picker->fontMetrics().horizontalAdvance(QStringLiteral("0")) / 2 + 4;
+  const int minute = picker->fontMetrics().horizontalAdvance(QStringLiteral("08:3")) + 4;
+  for (const auto& [x, typed, expected] : {std::tuple{hour, "17", QTime(17, 30)}, std::tuple{minute, "45", QTime(17, 45)}}) {
+    dialog->applyButton()->setFocus();
+    QTest::mouseClick(picker->findChild<QLineEdit*>(), Qt::LeftButton, {}, QPoint(x, picker->height() / 2));
+    QTest::keyClicks(picker->findChild<QLineEdit*>(), QString::fromLatin1(typed));
+    EXPECT_EQ(picker->time(), expected) << typed;
+  }
+}
+
 TEST_F(TimeZone, IgnoreHolidaysIsComparedWithItsOwnBit) {
   answer(1, 0x00, 0, 0, 0x02);
   EXPECT_FALSE(dialog->ignoreHolidaysBox()->isChecked());
@@ -380,41 +455,76 @@ TEST_F(Holidays, ApplySetsAndClearsHolidaysInOrderAndSwallowsTheAnswers) {
   answer(5, 0, 0, 0);
   click(dialog->holidayBox(5));
   EXPECT_TRUE(dialog->datePicker(5)->isEnabled());
-  dialog->datePicker(5)->setDate(QDate(2027, 1, 1));
+  dialog->datePicker(5)->setDate(QDate(2026, 12, 25));  // day before month, both of two digits
   click(dialog->holidayBox(2));
   EXPECT_FALSE(dialog->datePicker(2)->isEnabled());
   apply();
   ASSERT_EQ(sent().size(), 2u);
   EXPECT_EQ(sent()[1], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0xAA, 0x00, 0x02, 0x7E, 0x7A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                              0x11, 0x7E, 0xAB, 0x07, 0x00, 0xAA, 0x00, 0x05, 0x7E, 0x7A, 0x00, 0x01, 0x00, 0x01, 0x02,
-                              0x07, 0x11}));
+                              0x11, 0x7E, 0xAB, 0x07, 0x00, 0xAA, 0x00, 0x05, 0x7E, 0x7A, 0x02, 0x05, 0x01, 0x02, 0x02,
+                              0x06, 0x11}));
   EXPECT_FALSE(dialog->datePicker(5)->isEnabled());
 
   answer(5, 0, 0, 0);  // the answer to Apply's read
   EXPECT_TRUE(dialog->holidayBox(5)->isChecked());
   apply();
   EXPECT_EQ(sent().size(), 2u);
-  answer(5, 1, 1, 27);
-  EXPECT_EQ(dialog->datePicker(5)->date(), QDate(2027, 1, 1));
+  answer(5, 25, 12, 26);
+  EXPECT_EQ(dialog->datePicker(5)->date(), QDate(2026, 12, 25));
   EXPECT_TRUE(dialog->datePicker(5)->isEnabled());
 }
 
+// A date no picker can show is not folded into another that it can (a day
+// or month of 100 and more, 31 February): the picker shows the panel's
+// numbers, and Apply leaves them on the panel unless the user picks a date.
 TEST_F(Holidays, ApplyLeavesAlonePanelDatesItCannotShowAsTheyAre) {
   answer(3, 25, 12, 0);  // year byte 0
   answer(4, 0, 7, 27);   // no day
   EXPECT_FALSE(dialog->holidayBox(3)->isChecked());
   EXPECT_FALSE(dialog->holidayBox(4)->isChecked());
-  answer(6, 5, 13, 27);   // month 13
-  answer(7, 31, 2, 27);   // 31 February shows as the 28th
-  EXPECT_TRUE(dialog->holidayBox(6)->isChecked());
-  EXPECT_EQ(dialog->datePicker(7)->date(), QDate(2027, 2, 28));
+  const struct {
+    int holiday;
+    std::uint8_t day, month, yearByte;
+    const char* shown;
+  } unshowable[] = {
+      {1, 125, 12, 26, "day 125, month 12, year 2026"},
+      {2, 25, 101, 26, "day 25, month 101, year 2026"},
+      {6, 5, 13, 27, "day 5, month 13, year 2027"},
+      {7, 31, 2, 27, "day 31, month 2, year 2027"},
+  };
+  for (const auto& u : unshowable) {
+    answer(static_cast<std::uint8_t>(u.holiday), u.day, u.month, u.yearByte);
+    EXPECT_TRUE(dialog->holidayBox(u.holiday)->isChecked()) << u.holiday;
+    EXPECT_EQ(dialog->datePicker(u.holiday)->text(), QString::fromLatin1(u.shown));
+  }
   answer(5, 0, 0, 0);
   click(dialog->holidayBox(5));
-  dialog->datePicker(5)->setDate(QDate(2027, 1, 1));
+  dialog->datePicker(5)->setDate(QDate(2026, 12, 25));
   apply();
   ASSERT_EQ(sent().size(), 2u);
-  EXPECT_EQ(sent()[1], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0xAA, 0x00, 0x05, 0x7E, 0x7A, 0x00, 0x01, 0x00, 0x01, 0x02, 0x07,
+  EXPECT_EQ(sent()[1], (Bytes{0x7E, 0xAB, 0x07, 0x00, 0xAA, 0x00, 0x05, 0x7E, 0x7A, 0x02, 0x05, 0x01, 0x02, 0x02, 0x06,
                               0x11}));
+  // Picked over, it is written as picked.
+  dialog->datePicker(2)->setDate(QDate(2027, 1, 25));
+  EXPECT_NE(dialog->datePicker(2)->text(), QStringLiteral("day 25, month 101, year 2026"));
+  apply();
+  ASSERT_EQ(sent().size(), 3u);
+  EXPECT_EQ(sent()[2], Joined({Read(0xAA, 2), {0x7A, 0x02, 0x05, 0x00, 0x01, 0x02, 0x07, 0x11}}));
+}
+
+// The long date format's longest dates fit their pickers: "Wednesday, 29
+// September 2027" here as in "Set clock".
+TEST_F(Holidays, DatePickersShowTheWholeDate) {
+  answer(1, 29, 9, 27);
+  editors::CClockDlg clock;
+  clock.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&clock));
+  clock.datePicker()->setDate(QDate(2027, 9, 29));
+  for (QDateEdit* picker : {dialog->datePicker(1), clock.datePicker()}) {
+    const QLineEdit* text = picker->findChild<QLineEdit*>();
+    ASSERT_NE(text, nullptr);
+    EXPECT_GE(text->width(), text->fontMetrics().horizontalAdvance(picker->text()) + 4) << picker->text().toStdString();
+  }
 }
 
 // ---- Menu items
