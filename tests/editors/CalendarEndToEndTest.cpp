@@ -61,10 +61,11 @@ TEST_F(CalendarEndToEnd, AHolidayAndATimeZoneSetAreReportedWhenTheEditorsOpenAga
     const auto closeAtEnd = qScopeGuard([&] { dialog->close(); });
     ASSERT_TRUE(WaitFor([&] { return dialog->holidayBox(5)->isEnabled(); }));
     if (!dialog->holidayBox(5)->isChecked()) click(dialog->holidayBox(5));
-    dialog->datePicker(5)->setDate(QDate(2027, 1, 1));
+    // Day and month both of two digits and not alike: typed in the wrong order it would not be this date.
+    dialog->datePicker(5)->setDate(QDate(2026, 12, 25));
     click(dialog->applyButton());
   });
-  EXPECT_TRUE(simHolds(QStringLiteral("param 170 5"), QStringLiteral("sim: param 170/5 = 2027-01-01")))
+  EXPECT_TRUE(simHolds(QStringLiteral("param 170 5"), QStringLiteral("sim: param 170/5 = 2026-12-25")))
       << sim->output().toStdString();
 
   openEditor<CTimeZoneDlg>(QStringLiteral("Clock Setting|Time zone"), [&](CTimeZoneDlg* dialog) {
@@ -81,7 +82,7 @@ TEST_F(CalendarEndToEnd, AHolidayAndATimeZoneSetAreReportedWhenTheEditorsOpenAga
   openEditor<CHolydayDlg>(QStringLiteral("Clock Setting|Holydays"), [&](CHolydayDlg* dialog) {
     const auto closeAtEnd = qScopeGuard([&] { dialog->close(); });
     EXPECT_TRUE(WaitFor([&] { return dialog->holidayBox(5)->isChecked(); }));
-    EXPECT_EQ(dialog->datePicker(5)->date(), QDate(2027, 1, 1));
+    EXPECT_EQ(dialog->datePicker(5)->date(), QDate(2026, 12, 25));
   });
   openEditor<CTimeZoneDlg>(QStringLiteral("Clock Setting|Time zone"), [&](CTimeZoneDlg* dialog) {
     const auto closeAtEnd = qScopeGuard([&] { dialog->close(); });
