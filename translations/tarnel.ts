@@ -3281,6 +3281,15 @@ Please ensure that password and confirmation match exactly.</source>
         <source>A panel is on the line. Close its link and open a panel file?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Attention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel is in program mode, and a panel in program mode does not protect the building.
+Exit from Install first?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>console::CLed</name>
@@ -3593,10 +3602,6 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Seconds to wait for the link to stand (default 60).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No progress on standard error.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3840,9 +3845,10 @@ as kept: that alone does not fail a restore, though compare still lists it.
   status                 the panel&apos;s version, clock, areas, zones, outputs and troubles
 
 backup, compare and restore put the panel into program mode with the installer code and
-always leave it before the program ends: on success, on an error and on Ctrl+C or SIGTERM.
-Only a link that is lost leaves nothing to send it on (the program says so). A file that
-is refused is refused before the panel is called, and nothing is written from it.
+always leave it before the program ends: on success, on an error and on Ctrl+C, SIGTERM,
+SIGHUP or SIGQUIT. Only a link that is lost leaves nothing to send it on (the program says
+so). A file that is refused is refused before the panel is called, and nothing is written
+from it.
 
 Routes (one of):
   --listen PORT                          wait for the IP module to call in
@@ -3871,7 +3877,11 @@ Exit status:
   7    the panel left parameters unanswered, or their values cannot be read over TCP
        (a reply holding the byte 0x7E), or it did not take a value written;
        status: the panel did not report all of its state
-  130  interrupted by Ctrl+C, SIGTERM or SIGHUP</source>
+  130  interrupted by Ctrl+C, SIGTERM, SIGHUP or SIGQUIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds to wait for the link to stand and the panel to show its state (default 60).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3973,6 +3983,10 @@ Exit status:
         <source>the panel still shows program mode after it was asked to leave it</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the panel did not show its state within %1 s, so it may be in program mode: the installer code is not typed into it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>editors::CClockDlg</name>
@@ -4053,6 +4067,10 @@ Exit status:
     </message>
     <message>
         <source>Holiday %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day %1, month %2, year %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4240,6 +4258,12 @@ Exit status:
     </message>
     <message>
         <source>Number not correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number not correct
+
+Close and discard the number?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
