@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -437,8 +438,12 @@ TEST_F(TarnelctlTest, APanelLeftInProgramModeGetsNoCodeTypedIntoItHoweverSlowThe
   slow.process().write("status\n");
   ASSERT_TRUE(slow.waitForOutput(QStringLiteral("sim: mode: program"), 5000));
 
+  QElapsedTimer took;
+  took.start();
   const ToolRun next = run(slowRoute + QStringList{"compare", file});
   EXPECT_EQ(next.exitCode, 0) << next.err.toStdString();
+  // The login, the read and leaving program mode: three round trips at least.
+  EXPECT_GE(took.elapsed(), 900);
   EXPECT_TRUE(next.err.contains(QStringLiteral("the panel is in program mode already"))) << next.err.toStdString();
   ASSERT_TRUE(slow.waitForOutput(QStringLiteral("7E A0 07 00 7E"), 5000));
   EXPECT_FALSE(slow.output().mid(from).contains(code)) << slow.output().mid(from).toStdString();

@@ -114,6 +114,9 @@ TEST_F(Clock, ApplyWritesTheEnableToggleAndTheChangedListsOnlyAgainstReportedVal
       {"enable and two lists", 0, true, true, {{CClockDlg::StartMonth, 9}, {CClockDlg::FinishHour, 3}},
        Joined({kToggle, Read(0x1C, 1), {0x7A, 0x01, 0x00, 0x11}, Read(0x1D, 2), {0x7A, 0x00, 0x03, 0x11}})},
       {"disable only", 1, true, true, {{CClockDlg::StartMonth, 9}}, kToggle},
+      // Key 1 toggles bit 0 alone: the box shows that bit, whatever else the byte holds.
+      {"disable beside another bit", 0x03, true, true, {}, kToggle},
+      {"enable beside another bit", 0x02, true, true, {}, kToggle},
       {"all six in order", 1, true, false,
        {{CClockDlg::FinishHour, 23}, {CClockDlg::StartHour, 0}, {CClockDlg::FinishMonth, 0},
         {CClockDlg::StartMonth, 11}, {CClockDlg::FinishSunday, 0}, {CClockDlg::StartSunday, 1}},
@@ -164,35 +167,6 @@ TEST_F(Clock, ApplyWritesAChoiceOverASundayOrMonthTheLoadReportedAsZero) {
   apply();
   ASSERT_EQ(sent().size(), 2u);
   EXPECT_EQ(sent()[1], Joined({Read(0x1B, 1), {0x7A, 0x02, 0x11}, Read(0x1C, 2), {0x7A, 0x01, 0x00, 0x11}}));
-}
-
-// Key 1 toggles the enable bit alone: the box shows that bit, and an Apply
-// that toggled it does not toggle it back whatever else the byte holds.
-TEST_F(Clock, TheEnableIsJudgedOnTheBitItsKeyToggles) {
-  const Bytes kToggle = Joined({Read(0x1A, 4), {0x7A, 0x01, 0x11}});
-  const struct {
-    std::uint8_t reported;
-    bool shownChecked;
-    bool click;
-    std::vector<Bytes> writes;  // after the load, over two Applies
-  } cases[] = {
-      {0x03, true, true, {kToggle}},
-      {0x02, false, false, {}},
-      {0x02, false, true, {kToggle}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << int(c.reported) << (c.click ? " clicked" : ""));
-    dialog = std::make_unique<CClockDlg>();
-    dialog->show();
-    sent().clear();
-    ASSERT_TRUE(waitSent(1));
-    answerEnable(c.reported);
-    EXPECT_EQ(dialog->enableBox()->isChecked(), c.shownChecked);
-    if (c.click) click(dialog->enableBox());
-    apply();
-    apply();
-    EXPECT_EQ(std::vector<Bytes>(sent().begin() + 1, sent().end()), c.writes);
-  }
 }
 
 TEST_F(Clock, AfterAnApplyRepliesChangeOnlyTheCache) {
