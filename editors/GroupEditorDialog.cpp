@@ -59,6 +59,9 @@ void GroupEditorDialog::reject() {
     if (unwritten_) {
       const GroupRefusal refusal = unwritten_->refusal;
       if (!platform::AskYesNo(this, refusal.caption, refusal.discardQuestion)) {
+        // Back to the value to mend it, from wherever the user was: leaving it writes it.
+        pending_ = unwritten_->group;
+        refused_ = true;
         if (refusal.field) refusal.field->setFocus(Qt::OtherFocusReason);
         return;
       }
@@ -87,22 +90,21 @@ void GroupEditorDialog::enterGroup(int group) {
   setPendingGroup(group);
 }
 
-bool GroupEditorDialog::writePending() { return write(Tell::Yes); }
+void GroupEditorDialog::writePending() { write(Tell::Yes); }
 
-bool GroupEditorDialog::write(Tell tell) {
+void GroupEditorDialog::write(Tell tell) {
   const GroupRule* rule = ruleOf(pending_);
-  if (rule == nullptr || !rule->writesOnLeave) return true;
+  if (rule == nullptr || !rule->writesOnLeave) return;
   const GroupWrite write = writeGroup(pending_);
   if (write.refused) {
     refused_ = true;
     unwritten_ = Unwritten{pending_, *write.refused};
     if (tell == Tell::Yes) platform::ShowMessage(this, write.refused->caption, write.refused->text);
-    return false;
+    return;
   }
   if (unwritten_ && unwritten_->group == pending_) unwritten_.reset();
   setPendingGroup(kNoGroup);
   writeKeys(write.parameter, write.keys, write.pauseMs);
-  return true;
 }
 
 void GroupEditorDialog::readParameter(std::uint8_t parameter) { readParameters({parameter}); }

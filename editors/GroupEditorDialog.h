@@ -92,8 +92,8 @@ class GroupEditorDialog : public console::EditorDialog {
   // refused does not hold the user there: its value is left unwritten (and
   // asked about on closing), and the edits made elsewhere are written as usual.
   void enterGroup(int group);
-  // False when the pending group's write was refused (the user has been told).
-  bool writePending();
+  // A refused write is told to the user and leaves the group pending.
+  void writePending();
   void setPendingGroup(int group) {
     pending_ = group;
     refused_ = false;
@@ -118,7 +118,7 @@ class GroupEditorDialog : public console::EditorDialog {
  private:
   const GroupRule* ruleOf(int group) const;
   enum class Tell { No, Yes };
-  bool write(Tell tell);
+  void write(Tell tell);
 
   std::span<const GroupRule> rules_;
   int pending_ = kNoGroup;

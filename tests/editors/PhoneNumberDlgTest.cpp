@@ -261,12 +261,13 @@ TEST_F(PhoneNumbers, ClosingWritesThePendingNumberAndClosesAfterItsPause) {
 }
 
 // Closing with a number the panel cannot take asks whether to drop it,
-// whichever group the user is in by then; No stays with the number.
+// whichever group the user is in by then; No goes back to the number, and
+// leaving it mended writes it.
 TEST_F(PhoneNumbers, ClosingWithAnUnwrittenNumberAsksWhetherToDiscardIt) {
   const struct {
     QMessageBox::StandardButton answer;
     bool movedOn;  // to the retries field, after the number was refused once
-  } cases[] = {{QMessageBox::No, false}, {QMessageBox::Yes, false}, {QMessageBox::Yes, true}};
+  } cases[] = {{QMessageBox::No, false}, {QMessageBox::No, true}, {QMessageBox::Yes, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.answer << (c.movedOn ? " moved on" : ""));
     open();
@@ -282,11 +283,15 @@ TEST_F(PhoneNumbers, ClosingWithAnUnwrittenNumberAsksWhetherToDiscardIt) {
     EXPECT_EQ(Boxes().shown[0].text, QStringLiteral("Number not correct\n\nClose and discard the number?"));
     EXPECT_EQ(Boxes().shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(dialog->isVisible(), c.answer == QMessageBox::No);
-    if (c.answer == QMessageBox::No) {
-      EXPECT_EQ(QApplication::focusWidget(), dialog->numberField());
-    }
     QTest::qWait(20);
     for (const Bytes& frame : sent()) EXPECT_NE(frame.front(), 0x7A);
+    if (c.answer == QMessageBox::Yes) continue;
+    EXPECT_EQ(QApplication::focusWidget(), dialog->numberField());
+    dialog->numberField()->selectAll();
+    QTest::keyClicks(dialog->numberField(), QStringLiteral("55"));
+    click(dialog->retriesField());
+    ASSERT_TRUE(WaitFor([&] { return !sent().empty() && sent().back() == Read(0xB8, 1); }));
+    EXPECT_EQ(sent()[sent().size() - 2], (Bytes{0x7A, 0x05, 0x05, 0x11}));
   }
 }
 
