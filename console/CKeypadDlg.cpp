@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTime>
 #include <QVBoxLayout>
 #include <variant>
 #include <vector>
@@ -57,7 +59,6 @@ const char* const kLampTexts[] = {QT_TRANSLATE_NOOP("console::CKeypadDlg", "READ
 CKeypadDlg::CKeypadDlg(const QString& title, QWidget* parent) : QDialog(parent), title_(title) {
   buildScreen();
   buildCommandMenu();
-  buildProgramMenu();
   connect(&blinkTimer_, &platform::OneShotTimer::timeout, this, &CKeypadDlg::blinkStep);
 
   // Opening: command mode, not connected, everything dark and unknown.
@@ -187,6 +188,10 @@ void CKeypadDlg::buildCommandMenu() {
   QMenu* communication = commandBar_->addMenu(tr("Communication"));
   add(communication, QT_TR_NOOP("Debug"), &CKeypadDlg::onDebug);
   add(communication, QT_TR_NOOP("Connect"), &CKeypadDlg::onConnect);
+  addCall(communication, QT_TR_NOOP("Sites…"), [this] {
+    if (sitesCommand_) sitesCommand_();
+  });
+  add(communication, QT_TR_NOOP("Reconnect"), &CKeypadDlg::onReconnect);
   add(communication, QT_TR_NOOP("Disconnect"), &CKeypadDlg::onDisconnect);
   communication->addSeparator();
   add(communication, QT_TR_NOOP("Open panel file…"), &CKeypadDlg::onOpenPanelFile);
@@ -206,7 +211,10 @@ void CKeypadDlg::buildCommandMenu() {
   add(command, QT_TR_NOOP("Memory"), &CKeypadDlg::onMemory);
 }
 
+// Built the first time program mode or one of its items is asked for: a
+// window that never programs a panel does not pay for it at start-up.
 void CKeypadDlg::buildProgramMenu() {
+  if (programBar_) return;
   programBar_ = new QMenuBar(this);
   programBar_->hide();
   programActions_ = BuildProgramModeMenu(*programBar_);
@@ -222,7 +230,7 @@ void CKeypadDlg::buildProgramMenu() {
       });
       continue;
     }
-    it.value()->setEnabled(false);
+    it.value()->setEnabled(programHandlers_.contains(path) && !programItemsGreyed_.value(path));
     connect(it.value(), &QAction::triggered, this, [this, path] {
       if (const auto handler = programHandlers_.value(path)) handler();
     });
@@ -230,9 +238,27 @@ void CKeypadDlg::buildProgramMenu() {
 }
 
 void CKeypadDlg::setProgramItemHandler(const QString& path, std::function<void()> handler) {
-  const bool enabled = static_cast<bool>(handler);
-  programHandlers_.insert(path, std::move(handler));
+  const bool enabled = static_cast<bool>(handler) && !programItemsGreyed_.value(path);
+  if (handler)
+    programHandlers_.insert(path, std::move(handler));
+  else
+    programHandlers_.remove(path);
   if (QAction* action = programActions_.value(path)) action->setEnabled(enabled);
+}
+
+void CKeypadDlg::setProgramItemEnabled(const QString& path, bool enabled) {
+  programItemsGreyed_.insert(path, !enabled);
+  if (QAction* action = programActions_.value(path)) action->setEnabled(enabled && programHandlers_.contains(path));
+}
+
+QMenuBar* CKeypadDlg::programMenuBar() {
+  buildProgramMenu();
+  return programBar_;
+}
+
+QAction* CKeypadDlg::programAction(const QString& path) {
+  buildProgramMenu();
+  return programActions_.value(path);
 }
 
 void CKeypadDlg::setOpenPanelFileCommand(std::function<bool()> open) {
@@ -259,11 +285,65 @@ QString CKeypadDlg::modeText() const { return modeLine_->text(); }
 QString CKeypadDlg::clockText() const { return clock_->text(); }
 QString CKeypadDlg::versionText() const { return version_->text(); }
 
-void CKeypadDlg::setModeText(const QString& text) { modeLine_->setText(text); }
+void CKeypadDlg::setModeText(const QString& text) {
+  modeLine_->setText(connected_ && !siteName_.isEmpty() ? tr("%1 - %2").arg(text, siteName_) : text);
+}
+
+void CKeypadDlg::setSitesCommand(std::function<void()> command) {
+  sitesCommand_ = std::move(command);
+  updateCommandMenu();
+}
+
+void CKeypadDlg::setReconnectCommand(std::function<void()> command) {
+  reconnectCommand_ = std::move(command);
+  updateCommandMenu();
+}
+
+void CKeypadDlg::setSiteName(const QString& name) {
+  siteName_ = name;
+  setWindowTitle(connected_ && !name.isEmpty() ? tr("%1 - %2").arg(title_, name) : title_);
+  if (connected_) setModeText(programMode_ ? (programModeText_.isEmpty() ? tr("Program mode") : programModeText_)
+                                           : tr("Command mode"));
+}
+
+// ---- the status line
+
+void CKeypadDlg::buildStatusLine() {
+  if (statusLine_) return;
+  statusLine_ = new QWidget(this);
+  auto* row = new QHBoxLayout(statusLine_);
+  row->setContentsMargins(0, 0, 0, 0);
+  statusText_ = new QLabel(statusLine_);
+  statusText_->setWordWrap(true);
+  reconnectButton_ = new QPushButton(tr("Reconnect"), statusLine_);
+  reconnectButton_->setObjectName(QStringLiteral("reconnect"));
+  reconnectButton_->setAutoDefault(false);
+  connect(reconnectButton_, &QPushButton::clicked, this, &CKeypadDlg::onReconnect);
+  row->addWidget(statusText_, 1);
+  row->addWidget(reconnectButton_);
+  layout_->addWidget(statusLine_);
+}
+
+void CKeypadDlg::showNotice(const QString& text) {
+  if (text.isEmpty() && !statusLine_) return;
+  buildStatusLine();
+  statusText_->setText(text);
+  reconnectButton_->hide();
+  statusLine_->setVisible(!text.isEmpty());
+}
+
+QString CKeypadDlg::statusText() const { return statusLine_ && statusLine_->isVisible() ? statusText_->text() : QString(); }
+
+void CKeypadDlg::showLinkLost() {
+  const QString when = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+  showNotice(siteName_.isEmpty() ? tr("The link was lost at %1.").arg(when)
+                                 : tr("The link to %1 was lost at %2.").arg(siteName_, when));
+  reconnectButton_->setVisible(static_cast<bool>(reconnectCommand_));
+}
 
 void CKeypadDlg::showMenuBar(QMenuBar* bar) {
   QMenuBar* other = bar == commandBar_ ? programBar_ : commandBar_;
-  other->hide();
+  if (other) other->hide();
   layout_->setMenuBar(bar);
   bar->show();
 }
@@ -289,10 +369,13 @@ void CKeypadDlg::updateCommandMenu() {
   for (const char* item : {"Install code", "Arm/Disarm", "Stay", "Control", "Bypass", "Fire", "Medical", "Panic", "Memory"})
     commandActions_.value(QString::fromLatin1(item))->setEnabled(on);
   commandActions_.value(QStringLiteral("Debug"))->setEnabled(true);
+  commandActions_.value(QStringLiteral("Sites…"))->setEnabled(static_cast<bool>(sitesCommand_));
+  commandActions_.value(QStringLiteral("Reconnect"))->setEnabled(!on && reconnectCommand_);
   commandActions_.value(QStringLiteral("Open panel file…"))->setEnabled(!on && openPanelFile_);
 }
 
 void CKeypadDlg::enterProgramMode() {
+  buildProgramMenu();
   showMenuBar(programBar_);
   programMode_ = true;
   setModeText(programModeText_.isEmpty() ? tr("Program mode") : programModeText_);
@@ -427,7 +510,10 @@ bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
             else
               setModeText(tr("Client mode - Not supported!"));
           },
-          [this](const VersionStatus& s) { version_->setText(QString::fromStdString(s.text)); },
+          [this](const VersionStatus& s) {
+            version_->setText(QString::fromStdString(s.text));
+            emit versionShown(version_->text());
+          },
           [this](const ClockStatus& s) { clock_->setText(QString::fromStdString(s.text)); },
       },
       status.content);
@@ -437,6 +523,8 @@ bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
 // ---- link events and menu commands
 
 void CKeypadDlg::handleLinkClosed() {
+  // Only a link that stood and went without being asked to is lost.
+  const bool lost = connected_ != 0;
   clock_->clear();
   version_->clear();
   for (CLed* led : zones_) led->setState(LedState::Unknown);
@@ -452,6 +540,8 @@ void CKeypadDlg::handleLinkClosed() {
   enterCommandMode();
   setWindowTitle(title_);
   allLampsOff();
+  if (lost) showLinkLost();
+  siteName_.clear();
   if (onStatusSeen_) onStatusSeen_();
 }
 
@@ -480,13 +570,29 @@ void CKeypadDlg::onDebug() {
 }
 
 void CKeypadDlg::onConnect() {
-  bool ok = false;
-  if (connectFactory_) {
-    const std::unique_ptr<QDialog> dialog = connectFactory_(this);
-    ok = dialog && dialog->exec() == QDialog::Accepted;
+  const std::unique_ptr<QDialog> dialog = connectFactory_ ? connectFactory_(this) : nullptr;
+  if (dialog) {
+    connectThrough(*dialog);
+    return;
   }
-  connected_ = ok ? 1 : 0;
+  connected_ = 0;
   enterCommandMode();
+}
+
+bool CKeypadDlg::connectThrough(QDialog& dialog) {
+  siteName_.clear();
+  setWindowTitle(title_);
+  const bool ok = dialog.exec() == QDialog::Accepted;
+  connected_ = ok ? 1 : 0;
+  if (ok) showNotice(QString());
+  enterCommandMode();
+  if (ok) emit connectedThrough(dialog);
+  return ok;
+}
+
+void CKeypadDlg::onReconnect() {
+  if (connected_ || !reconnectCommand_) return;
+  reconnectCommand_();
 }
 
 void CKeypadDlg::onDisconnect() {

@@ -17,6 +17,7 @@
 class QAction;
 class QLabel;
 class QMenuBar;
+class QPushButton;
 class QVBoxLayout;
 
 namespace panel {
@@ -57,6 +58,20 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
 
   // "Connect" runs the dialog this makes; OK means a link stands.
   void setConnectDialogFactory(std::function<std::unique_ptr<QDialog>(QWidget*)> factory);
+  // Runs dialog as "Connect" runs the connection dialog (a site's Connect,
+  // Reconnect); true when it ended with OK, that is, a link stands.
+  bool connectThrough(QDialog& dialog);
+  // "Sites…" runs this; greyed without one.
+  void setSitesCommand(std::function<void()> command);
+  // "Reconnect" runs this, from the menu and from the status line after a
+  // lost link; offered while not connected, once one is set.
+  void setReconnectCommand(std::function<void()> command);
+  // The site the link goes to, named in the title and the mode line while
+  // connected; a reset forgets it.
+  void setSiteName(const QString& name);
+  QString siteName() const { return siteName_; }
+  // One line at the foot of the window until the next one (empty hides it).
+  void showNotice(const QString& text);
   // "Memory" runs the event memory viewer this makes.
   void setMemoryDialogFactory(std::function<std::unique_ptr<EditorDialog>(CKeypadDlg&)> factory);
   void setSerialLinkHook(SerialLinkHook hook) { serialHook_ = std::move(hook); }
@@ -64,6 +79,8 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   // Gives a program-mode item (its menu path in the parameter map) its
   // command; items without one stay greyed.
   void setProgramItemHandler(const QString& path, std::function<void()> handler);
+  // Greys an item that has a command, or offers it again.
+  void setProgramItemEnabled(const QString& path, bool enabled);
   // "Open panel file…" runs this while no panel is connected; true means a
   // panel held in the program is the link now, as after Connect.
   void setOpenPanelFileCommand(std::function<bool()> open);
@@ -85,11 +102,20 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   CStaticColor* areaLetter(int area) const { return area == 0 ? areaA_ : areaB_; }
   CLed* zone(int number) const { return zones_[static_cast<std::size_t>(number - 1)]; }
   CLed* output(int number) const { return outputs_[static_cast<std::size_t>(number - 1)]; }
+  QString statusText() const;
+  QPushButton* reconnectButton() const { return reconnectButton_; }
   QMenuBar* commandMenuBar() const { return commandBar_; }
-  QMenuBar* programMenuBar() const { return programBar_; }
+  // The program-mode menu is built the first time it is needed.
+  QMenuBar* programMenuBar();
   QAction* commandAction(const QString& text) const { return commandActions_.value(text); }
-  QAction* programAction(const QString& path) const { return programActions_.value(path); }
+  QAction* programAction(const QString& path);
   CDbgDlg* debugWindow() const { return debug_; }
+
+ signals:
+  // The panel reported its software version.
+  void versionShown(const QString& text);
+  // A connection dialog ended with OK: the link stands. dialog lives for the call.
+  void connectedThrough(QDialog& dialog);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -99,6 +125,8 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   void buildScreen();
   void buildCommandMenu();
   void buildProgramMenu();
+  void buildStatusLine();
+  void showLinkLost();
   void showMenuBar(QMenuBar* bar);
   void enterCommandMode();
   void enterProgramMode();
@@ -115,6 +143,7 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
 
   void onDebug();
   void onConnect();
+  void onReconnect();
   void onDisconnect();
   void disconnectLink();
   bool mayLeave() const { return !leaveCheck_ || leaveCheck_(); }
@@ -156,6 +185,13 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   QHash<QString, QAction*> commandActions_;
   QHash<QString, QAction*> programActions_;
   QHash<QString, std::function<void()>> programHandlers_;
+  QHash<QString, bool> programItemsGreyed_;
+  QWidget* statusLine_ = nullptr;
+  QLabel* statusText_ = nullptr;
+  QPushButton* reconnectButton_ = nullptr;
+  std::function<void()> sitesCommand_;
+  std::function<void()> reconnectCommand_;
+  QString siteName_;
   std::function<bool()> openPanelFile_;
   std::function<bool()> leaveCheck_;
   QString programModeText_;

@@ -4,10 +4,9 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QSettings>
-
-#include "platform/PrivateSettings.h"
 #include <QVBoxLayout>
+
+#include "console/RememberedCodes.h"
 
 namespace console {
 
@@ -15,8 +14,6 @@ namespace {
 // The titles the keypad window opens this dialog with, for the translators.
 [[maybe_unused]] const char* const kTitles[] = {QT_TRANSLATE_NOOP("console::CPassDlg", "User"),
                                                 QT_TRANSLATE_NOOP("console::CPassDlg", "Installer")};
-
-QString RememberedKey(const QString& title) { return QStringLiteral("Passwords/") + title; }
 }  // namespace
 
 CPassDlg::CPassDlg(const QString& title, int maxDigits, QWidget* parent)
@@ -39,15 +36,25 @@ CPassDlg::CPassDlg(const QString& title, int maxDigits, QWidget* parent)
   layout->addWidget(remember_);
   layout->addWidget(buttons);
 
-  const QString remembered = QSettings().value(RememberedKey(title_)).toString().left(maxDigits);
-  field_->setText(remembered);
-  remember_->setChecked(!remembered.isEmpty());
+  RememberedCodes* codes = RememberedCodes::current();
+  if (!codes || !codes->canRemember()) {
+    remember_->setEnabled(false);
+    remember_->setToolTip(tr("No keyring answers: codes are not kept."));
+    return;
+  }
+  // The keyring may answer a moment after the dialog shows; what the user
+  // typed meanwhile stays.
+  codes->recall(title_, this, [this, maxDigits](const QString& remembered) {
+    if (remembered.isEmpty() || field_->isModified() || !field_->text().isEmpty()) return;
+    field_->setText(remembered.left(maxDigits));
+    remember_->setChecked(true);
+  });
 }
 
 void CPassDlg::accept() {
   code_ = field_->text();
-  QSettings settings;
-  platform::PrivateSettingsWriter(settings).setValue(RememberedKey(title_), remember_->isChecked() ? code_ : QString());
+  RememberedCodes* codes = RememberedCodes::current();
+  if (codes && remember_->isEnabled()) codes->remember(title_, remember_->isChecked() ? code_ : QString());
   QDialog::accept();
 }
 

@@ -9,7 +9,7 @@ class QLineEdit;
 namespace console {
 
 // Asks for a keypad code (digits only, masked), offering the one remembered
-// under "Passwords" / title.
+// under title ("User", "Installer") and keeping it when "Remember" is ticked.
 class CPassDlg : public QDialog {
   Q_OBJECT
  public:

@@ -50,7 +50,7 @@ PanelFileCommands::PanelFileCommands(console::CKeypadDlg& window) : QObject(&win
 
 void PanelFileCommands::setOfflineItemsEnabled(bool enabled) {
   for (const FileMenuItem which : {FileMenuItem::SavePanelFile, FileMenuItem::SavePanelFileAs})
-    if (QAction* action = window_.programAction(console::FileMenuPath(which))) action->setEnabled(enabled);
+    window_.setProgramItemEnabled(console::FileMenuPath(which), enabled);
 }
 
 // ---- files

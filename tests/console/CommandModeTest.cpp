@@ -1,9 +1,6 @@
 // Command mode as the user drives it: menus and their enabled items, the
 // exact bytes of every command, remembered codes, the checkers, Disconnect.
-#include <sys/stat.h>
-
 #include <QCheckBox>
-#include <QFile>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,6 +13,7 @@
 #include "console/CDbgDlg.h"
 #include "console/CPassDlg.h"
 #include "console/EditorDialog.h"
+#include "console/RememberedCodes.h"
 #include "core/parameters/ParameterMap.h"
 #include "tests/console/ConsoleTestSupport.h"
 #include "tests/support/Accessibility.h"
@@ -29,13 +27,36 @@ namespace {
 const char* const kCommandItems[] = {"Install code", "Arm/Disarm", "Stay",   "Control", "Bypass",
                                      "Fire",         "Medical",    "Panic", "Memory"};
 
+// Remembered codes kept in memory, answering later as the keyring does.
+class MemoryCodes : public console::RememberedCodes {
+ public:
+  void recall(const QString& title, QObject* context, std::function<void(const QString&)> done) override {
+    QTimer::singleShot(20, context, [this, title, done] { done(kept.value(title)); });
+  }
+  void remember(const QString& title, const QString& code) override {
+    if (code.isEmpty())
+      kept.remove(title);
+    else
+      kept.insert(title, code);
+  }
+  bool canRemember() const override { return available; }
+  QMap<QString, QString> kept;
+  bool available = true;
+};
+
 class CommandMode : public KeypadFixture {
  protected:
   void SetUp() override {
-    QSettings().remove(QStringLiteral("Passwords"));
+    console::RememberedCodes::install(&codes);
     KeypadFixture::SetUp();
   }
+  void TearDown() override {
+    KeypadFixture::TearDown();
+    console::RememberedCodes::install(nullptr);
+  }
   bool enabled(const char* text) { return window->commandAction(QString::fromLatin1(text))->isEnabled(); }
+
+  MemoryCodes codes;
 
   // Types a code into the code dialog and answers it.
   void answerCode(const QString& digits, bool remember, bool ok = true) {
@@ -118,42 +139,19 @@ TEST_F(CommandMode, CodeFieldTakesDigitsOnlyAndNoMoreThanFitInAFrame) {
   EXPECT_EQ(sent()[0].size(), 16u);
 }
 
-// The remembered code is in clear: no other account may read the file, nor
-// one that an older version left readable.
-TEST_F(CommandMode, RememberedCodeLivesInAFileOnlyItsOwnerCanReadOrWrite) {
-  connectWith(true);
-  const QString path = QSettings().fileName();
-  for (bool existedLoose : {false, true}) {
-    SCOPED_TRACE(existedLoose ? "file left readable by everyone" : "no file yet");
-    QFile::remove(path);
-    if (existedLoose) {
-      QFile file(path);
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-      file.close();
-      ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                                  QFile::ReadOther | QFile::WriteOther));
-    }
-    answerCode(QStringLiteral("2580"), true);
-    trigger(QStringLiteral("Arm/Disarm"));
-    EXPECT_EQ(QSettings().value(QStringLiteral("Passwords/User")).toString(), QStringLiteral("2580"));
-    struct stat status {};
-    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600u);
-    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lock")));
-  }
-}
-
-TEST_F(CommandMode, RememberedCodeIsOfferedAndForgottenWhenUnticked) {
+TEST_F(CommandMode, RememberedCodeIsOfferedAndForgottenWhenUntickedButNeverWrittenToTheSettings) {
   connectWith(true);
   answerCode(QStringLiteral("2580"), true);
   trigger(QStringLiteral("Arm/Disarm"));
-  EXPECT_EQ(QSettings().value(QStringLiteral("Passwords/User")).toString(), QStringLiteral("2580"));
+  EXPECT_EQ(codes.kept, (QMap<QString, QString>{{QStringLiteral("User"), QStringLiteral("2580")}}));
 
   QString offered;
   bool ticked = false;
   QString announced;
   WhenModal<console::CPassDlg>([&](console::CPassDlg* dialog) {
     announced = testseams::AccessibleName(dialog->codeField());
+    // The store answers a moment after the dialog is up, as the keyring does.
+    testseams::WaitFor([&] { return dialog->rememberBox()->isChecked(); }, 2000);
     offered = dialog->codeField()->text();
     ticked = dialog->rememberBox()->isChecked();
     QCheckBox* box = dialog->rememberBox();
@@ -164,9 +162,25 @@ TEST_F(CommandMode, RememberedCodeIsOfferedAndForgottenWhenUnticked) {
   EXPECT_EQ(offered, QStringLiteral("2580"));
   EXPECT_EQ(announced, QStringLiteral("User"));
   EXPECT_TRUE(ticked);
-  EXPECT_EQ(QSettings().value(QStringLiteral("Passwords/User")).toString(), QString());
-  // The installer code is kept apart, under its own title.
-  EXPECT_FALSE(QSettings().value(QStringLiteral("Passwords/Installer")).isValid());
+  // Forgotten; the installer code is kept apart, under its own title.
+  EXPECT_TRUE(codes.kept.isEmpty());
+  EXPECT_EQ(sent().back(), Bytes({0x7A, 2, 5, 8, 0, 0x11}));
+  // Codes are secrets of the keyring: nothing of them reaches tarnel.conf.
+  EXPECT_FALSE(QSettings().contains(QStringLiteral("Passwords/User")));
+}
+
+TEST_F(CommandMode, WithoutAKeyringRememberIsGreyedAndNothingIsKept) {
+  codes.available = false;
+  connectWith(true);
+  bool greyed = false;
+  WhenModal<console::CPassDlg>([&](console::CPassDlg* dialog) {
+    greyed = !dialog->rememberBox()->isEnabled();
+    QTest::keyClicks(dialog->codeField(), QStringLiteral("2580"));
+    dialog->accept();
+  });
+  trigger(QStringLiteral("Arm/Disarm"));
+  EXPECT_TRUE(greyed);
+  EXPECT_TRUE(codes.kept.isEmpty());
   EXPECT_EQ(sent().back(), Bytes({0x7A, 2, 5, 8, 0, 0x11}));
 }
 
