@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QSettings>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <variant>
@@ -9,6 +10,7 @@
 #include "connect/CRequestConnect.h"
 #include "connect/PcPasswordCheck.h"
 #include "connect/SerialGsmRoute.h"
+#include "connect/SiteConnections.h"
 #include "console/AccessPasswordStore.h"
 #include "console/CChPassDlg.h"
 #include "console/CKeypadDlg.h"
@@ -58,10 +60,12 @@ class ConsolePcPassword : public connection::PcPasswordCheck {
 };
 
 void WireWindow(console::CKeypadDlg& window) {
-  window.setConnectDialogFactory([](QWidget* parent) -> std::unique_ptr<QDialog> {
-    auto dialog = std::make_unique<connection::CRequestConnect>(parent);
-    dialog->setCallPort(console::ProgramOptions::current().callPort);
-    return dialog;
+  const console::ProgramOptions& options = console::ProgramOptions::current();
+  auto* connections = new connection::SiteConnections(window, options.callPort);
+  // Once the window is up: nothing here may hold up its first paint.
+  QTimer::singleShot(0, connections, [connections, site = options.site] {
+    connections->moveOldRememberedCodes();
+    if (!site.isEmpty()) connections->connectToSiteNamed(site);
   });
   window.setSerialLinkHook({[] { return serial::CurrentSerialWorker() != nullptr; },
                             [](QObject* owner) { serial::StopSerialWorker(owner); }});
@@ -88,7 +92,10 @@ std::variant<console::ProgramOptions, int> ParseCommandLine(const QStringList& a
       QCoreApplication::translate("tarnel", "Devices of port numbers 1 to 19, comma-separated (default: the system's serial ports in "
                                   "natural order)."),
       QStringLiteral("paths"));
-  commandLine.addOptions({listenPort, callPort, monitor, serialPorts});
+  const QCommandLineOption site(QStringLiteral("site"),
+                                QCoreApplication::translate("tarnel", "Connect to the site of that name at start."),
+                                QStringLiteral("name"));
+  commandLine.addOptions({listenPort, callPort, monitor, serialPorts, site});
   if (const auto end = commandLine.parse(arguments)) return *end;
 
   console::ProgramOptions options;
@@ -103,6 +110,11 @@ std::variant<console::ProgramOptions, int> ParseCommandLine(const QStringList& a
   options.listenPort = *listen;
   options.callPort = *call;
   options.monitor = commandLine.isSet(monitor);
+  options.site = commandLine.value(site);
+  if (commandLine.isSet(site) && options.site.trimmed().isEmpty())
+    return commandLine.fail(QCoreApplication::translate("tarnel", "--site: no name given"));
+  if (options.monitor && commandLine.isSet(site))
+    return commandLine.fail(QCoreApplication::translate("tarnel", "--site: not with --monitor"));
   if (commandLine.isSet(serialPorts)) {
     options.serialPorts = commandLine.value(serialPorts).split(QLatin1Char(','), Qt::SkipEmptyParts);
     if (options.serialPorts.isEmpty())

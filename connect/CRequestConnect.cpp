@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSettings>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 
 #include "connect/GsmRoute.h"
@@ -18,6 +20,10 @@
 #include "platform/PrivateSettings.h"
 #include "platform/Beeper.h"
 #include "platform/MessageBoxes.h"
+#include "sites/SecretStore.h"
+#include "sites/SitesDatabase.h"
+#include "sites/widgets/SiteBox.h"
+#include "sites/widgets/SiteEditDlg.h"
 
 namespace connection {
 namespace {
@@ -81,11 +87,15 @@ CRequestConnect::CRequestConnect(QWidget* parent) : QDialog(parent) {
   connect(exit_, &QPushButton::clicked, this, &QDialog::reject);
   connect(&attempt_, &ConnectAttempt::connected, this, &QDialog::accept);
   connect(&attempt_, &ConnectAttempt::failed, this, &CRequestConnect::attemptFailed);
+  connect(siteBox_, &sites::SiteBox::siteChosen, this, [this](const sites::Site& site) { fillFrom(site); });
+  connect(siteBox_, &sites::SiteBox::noSiteChosen, this, [this] { port_ = defaultPort_; });
+  connect(siteBox_, &sites::SiteBox::saveRequested, this, &CRequestConnect::onSaveAsSite);
 }
 
 CRequestConnect::~CRequestConnect() = default;
 
 void CRequestConnect::buildLayout() {
+  siteBox_ = new sites::SiteBox(this);
   auto* direct = new QGroupBox(tr("Direct connection:"), this);
   notAuthorised_ = new QCheckBox(tr("Not Autorized PC"), direct);
   notAuthorised_->setObjectName(QStringLiteral("notAuthorised"));
@@ -138,13 +148,14 @@ void CRequestConnect::buildLayout() {
 
   exit_ = Button(this, tr("Exit"), QStringLiteral("exit"));
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(siteBox_);
   layout->addWidget(direct);
   layout->addWidget(gsm);
   layout->addWidget(receivers);
   layout->addWidget(exit_, 0, Qt::AlignRight);
 
   // Top to bottom, each group's fields before its buttons.
-  QWidget* const order[] = {notAuthorised_, unit_,          directPassword_, directConnect_, phone_,
+  QWidget* const order[] = {siteBox_->list(), siteBox_->saveButton(), notAuthorised_, unit_,          directPassword_, directConnect_, phone_,
                             gsmPassword_,   protocol_,      gsmConnect_,     account_,       searchPassword_,
                             change_,        receivers_[0],  receivers_[1],   receivers_[2],  receivers_[3],
                             search_,        exit_};
@@ -192,6 +203,7 @@ void CRequestConnect::setTcpButtonsEnabled(bool enabled) {
 
 void CRequestConnect::onDirectConnect() {
   searching_ = false;
+  usedRoute_ = sites::RouteKind::Direct;
   setTcpButtonsEnabled(false);
   // An empty or unfinished address gives nothing to call.
   if (!unit_->hasAcceptableInput()) {
@@ -230,6 +242,7 @@ void CRequestConnect::onSearch() {
     return;
   }
   searching_ = true;
+  usedRoute_ = sites::RouteKind::Receivers;
   accountText_ = account_->text();
   setTcpButtonsEnabled(false);
   if (!tryReceiversFrom(0)) {
@@ -255,6 +268,7 @@ void CRequestConnect::onGsmConnect() {
   }
   GsmRoute* route = GsmRoute::current();
   if (!route) return;
+  usedRoute_ = sites::RouteKind::Gsm;
   const GsmCall call{phone_->text().left(kMaxPhoneChars), gsmPassword_->text().left(kMaxGsmPasswordChars),
                      protocol_->currentIndex()};
   switch (route->call(this, call)) {
@@ -303,5 +317,108 @@ void CRequestConnect::attemptFailed(int code) {
 }
 
 QString CRequestConnect::resultText(int code) { return ConnectAttempt::ResultText(code); }
+
+// ---- sites
+
+void CRequestConnect::fillRoute(const sites::Site& route) {
+  unit_->setText(route.address);
+  notAuthorised_->setChecked(route.modulePassword);
+  for (int i = 0; i < kReceivers; ++i) receivers_[i]->setText(route.receivers[static_cast<std::size_t>(i)]);
+  account_->setText(route.account);
+  phone_->setText(route.phone);
+  protocol_->setCurrentIndex(route.protocol);
+  port_ = static_cast<quint16>(route.port);
+  // A secret of another site must not go with this one.
+  directPassword_->clear();
+  gsmPassword_->clear();
+}
+
+void CRequestConnect::fillFrom(const sites::Site& site) {
+  if (siteBox_->chosen().value_or(sites::Site{}).id != site.id) siteBox_->choose(site.id);
+  fillRoute(site);
+  if (site.route == sites::RouteKind::Direct && site.modulePassword)
+    readSecret(directPassword_, site.name, static_cast<int>(sites::Secret::ModulePassword));
+  if (site.route == sites::RouteKind::Gsm) readSecret(gsmPassword_, site.name, static_cast<int>(sites::Secret::GsmPassword));
+}
+
+void CRequestConnect::fillFrom(const ConnectionRoute& route) {
+  if (route.site) siteBox_->choose(route.site->id);
+  fillRoute(route.route);
+  usedRoute_ = route.route.route;
+  directPassword_->setText(route.modulePassword);
+  gsmPassword_->setText(route.gsmPassword);
+}
+
+void CRequestConnect::readSecret(QLineEdit* field, const QString& siteName, int secret) {
+  ++secretsAwaited_;
+  sites::SecretStore::instance().read(sites::SecretKey(siteName, static_cast<sites::Secret>(secret)), field,
+                                      [this, field](sites::SecretStore::Outcome outcome, const QString& value) {
+                                        if (outcome == sites::SecretStore::Outcome::Found && field->text().isEmpty())
+                                          field->setText(value);
+                                        --secretsAwaited_;
+                                        startIfReady();
+                                      });
+}
+
+void CRequestConnect::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Once the window is up, so that what happens is seen.
+  if (startOnShow_) QTimer::singleShot(0, this, &CRequestConnect::startIfReady);
+}
+
+void CRequestConnect::startIfReady() {
+  if (!startOnShow_ || started_ || secretsAwaited_ > 0 || !isVisible()) return;
+  started_ = true;
+  // The route of the site, or of the link being repeated.
+  const std::optional<sites::Site> site = siteBox_->chosen();
+  const sites::RouteKind route = site ? site->route : usedRoute_;
+  // A secret nobody gave is asked for where it is typed.
+  QLineEdit* missing = nullptr;
+  if (route == sites::RouteKind::Direct && notAuthorised_->isChecked() && directPassword_->text().isEmpty())
+    missing = directPassword_;
+  if (route == sites::RouteKind::Receivers && searchPassword_->text().isEmpty()) missing = searchPassword_;
+  if (route == sites::RouteKind::Gsm && gsmPassword_->text().isEmpty()) missing = gsmPassword_;
+  if (missing) {
+    missing->setFocus();
+    return;
+  }
+  switch (route) {
+    case sites::RouteKind::Direct: onDirectConnect(); break;
+    case sites::RouteKind::Receivers: onSearch(); break;
+    case sites::RouteKind::Gsm: onGsmConnect(); break;
+  }
+}
+
+ConnectionRoute CRequestConnect::usedRoute() const {
+  ConnectionRoute used;
+  used.site = siteBox_->chosen();
+  used.route.route = usedRoute_;
+  used.route.address = unit_->text();
+  used.route.port = port_;
+  used.route.modulePassword = notAuthorised_->isChecked();
+  for (int i = 0; i < kReceivers; ++i) used.route.receivers[static_cast<std::size_t>(i)] = receivers_[i]->text();
+  used.route.account = account_->text();
+  used.route.phone = phone_->text();
+  used.route.protocol = protocol_->currentIndex();
+  used.modulePassword = directPassword_->text();
+  used.gsmPassword = gsmPassword_->text();
+  return used;
+}
+
+void CRequestConnect::onSaveAsSite() {
+  sites::Site site = usedRoute().route;
+  // The route of the fields filled in, in the dialog's order.
+  const bool receiversFilled =
+      std::any_of(receivers_.begin(), receivers_.end(), [](const QLineEdit* r) { return !r->text().isEmpty(); });
+  site.route = !unit_->text().isEmpty() ? sites::RouteKind::Direct
+               : receiversFilled        ? sites::RouteKind::Receivers
+               : !phone_->text().isEmpty() ? sites::RouteKind::Gsm
+                                           : sites::RouteKind::Direct;
+  sites::SiteEditDlg editor(sites::SharedSites(), site, QString(), this);
+  editor.setSecrets({notAuthorised_->isChecked() ? directPassword_->text() : QString(), gsmPassword_->text()});
+  if (editor.exec() != QDialog::Accepted) return;
+  siteBox_->reload(editor.site().id);
+  port_ = static_cast<quint16>(editor.site().port);
+}
 
 }  // namespace connection

@@ -109,17 +109,16 @@ void SecretStore::removeSite(const QString& siteName) {
 
 void SecretStore::renameSite(const QString& oldName, const QString& newName) {
   if (oldName == newName || oldName.isEmpty() || newName.isEmpty()) return;
-  for (Secret secret : kAllSecrets) {
-    const QString from = SecretKey(oldName, secret);
-    const QString to = SecretKey(newName, secret);
-    read(from, this, [this, from, to](Outcome outcome, const QString& value) {
-      if (outcome != Outcome::Found) return;
-      // The old entry goes only once the new one is kept.
-      write(to, value, this, [this, from](bool stored) {
-        if (stored) write(from, QString());
-      });
+  for (Secret secret : kAllSecrets) move(SecretKey(oldName, secret), SecretKey(newName, secret));
+}
+
+void SecretStore::move(const QString& from, const QString& to) {
+  read(from, this, [this, from, to](Outcome outcome, const QString& value) {
+    if (outcome != Outcome::Found) return;
+    write(to, value, this, [this, from](bool stored) {
+      if (stored) write(from, QString());
     });
-  }
+  });
 }
 
 std::pair<SecretStore::Outcome, QString> SecretStore::readNow(const QString& key) {

@@ -40,6 +40,8 @@ class SecretStore : public QObject {
   void removeSite(const QString& siteName);
   // Every secret of a site to its new name.
   void renameSite(const QString& oldName, const QString& newName);
+  // One entry to another key: the old one goes once the new one is kept.
+  void move(const QString& from, const QString& to);
 
   // The same for a program without a window: the event loop runs until the
   // keyring has answered.

@@ -6,10 +6,7 @@
 namespace sites {
 namespace {
 
-// As the connection dialog takes them.
 constexpr int kMaxNameChars = 80;
-constexpr int kMaxAccountChars = 4;
-constexpr int kMaxPhoneChars = 127;
 constexpr int kProtocols = 4;
 
 QString Tr(const char* text) { return QCoreApplication::translate("sites::Site", text); }

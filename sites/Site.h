@@ -11,6 +11,11 @@ enum class RouteKind { Direct, Receivers, Gsm };
 
 inline constexpr int kReceiverCount = 4;
 inline constexpr int kDefaultPort = 4700;
+// What the connection dialog's fields take.
+inline constexpr int kMaxAccountChars = 4;
+inline constexpr int kMaxPhoneChars = 127;
+inline constexpr int kMaxGsmPasswordChars = 15;
+inline constexpr int kMinModulePasswordChars = 8;
 
 // One panel an installer looks after. Its secrets (module and GSM password,
 // codes) are not part of it: they live in the desktop keyring under the

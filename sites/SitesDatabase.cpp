@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 #include <QTimeZone>
 #include <atomic>
@@ -262,21 +263,21 @@ QString SitesDatabase::SelectColumns() {
       "phone, protocol, last_connected, panel_software");
 }
 
-Site SitesDatabase::ReadSite(const QSqlQuery& query) {
+Site SitesDatabase::ReadSite(const QSqlRecord& row) {
   Site site;
-  site.id = query.value(0).toLongLong();
-  site.name = query.value(1).toString();
-  site.account = query.value(2).toString();
-  site.notes = query.value(3).toString();
-  RouteFromWord(query.value(4).toString(), site.route);
-  site.address = query.value(5).toString();
-  site.port = query.value(6).toInt();
-  site.modulePassword = query.value(7).toInt() != 0;
-  for (int i = 0; i < kReceiverCount; ++i) site.receivers[static_cast<std::size_t>(i)] = query.value(8 + i).toString();
-  site.phone = query.value(12).toString();
-  site.protocol = query.value(13).toInt();
-  site.lastConnected = FromStored(query.value(14));
-  site.panelSoftware = query.value(15).toString();
+  site.id = row.value(0).toLongLong();
+  site.name = row.value(1).toString();
+  site.account = row.value(2).toString();
+  site.notes = row.value(3).toString();
+  RouteFromWord(row.value(4).toString(), site.route);
+  site.address = row.value(5).toString();
+  site.port = row.value(6).toInt();
+  site.modulePassword = row.value(7).toInt() != 0;
+  for (int i = 0; i < kReceiverCount; ++i) site.receivers[static_cast<std::size_t>(i)] = row.value(8 + i).toString();
+  site.phone = row.value(12).toString();
+  site.protocol = row.value(13).toInt();
+  site.lastConnected = FromStored(row.value(14));
+  site.panelSoftware = row.value(15).toString();
   return site;
 }
 
@@ -286,7 +287,7 @@ std::vector<Site> SitesDatabase::sites() const {
   QSqlQuery query(connection());
   query.setForwardOnly(true);
   if (!query.exec(QStringLiteral("SELECT %1 FROM sites ORDER BY name").arg(SelectColumns()))) return list;
-  while (query.next()) list.push_back(ReadSite(query));
+  while (query.next()) list.push_back(ReadSite(query.record()));
   return list;
 }
 
@@ -296,7 +297,7 @@ std::optional<Site> SitesDatabase::find(qint64 id) const {
   query.prepare(QStringLiteral("SELECT %1 FROM sites WHERE id = ?").arg(SelectColumns()));
   query.addBindValue(id);
   if (!query.exec() || !query.next()) return std::nullopt;
-  return ReadSite(query);
+  return ReadSite(query.record());
 }
 
 std::optional<Site> SitesDatabase::findByName(const QString& name) const {
@@ -305,7 +306,7 @@ std::optional<Site> SitesDatabase::findByName(const QString& name) const {
   query.prepare(QStringLiteral("SELECT %1 FROM sites WHERE name = ?").arg(SelectColumns()));
   query.addBindValue(name);
   if (!query.exec() || !query.next()) return std::nullopt;
-  return ReadSite(query);
+  return ReadSite(query.record());
 }
 
 int SitesDatabase::count() const {

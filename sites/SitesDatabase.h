@@ -86,10 +86,10 @@ class SitesDatabase {
   // For models on this connection's thread.
   QSqlDatabase connection() const;
 
-  // Columns of the sites table in the order readSite() takes them.
+  // Columns of the sites table in the order ReadSite() takes them.
   static QString SelectColumns();
   // A row of a query over SelectColumns().
-  static Site ReadSite(const class QSqlQuery& query);
+  static Site ReadSite(const class QSqlRecord& row);
 
  private:
   State refuse(State state, const QString& problem);

@@ -58,7 +58,8 @@ TEST_F(RequestConnectTest, OpensWithTheStoredInputsAndTheProtocolList) {
 
 TEST_F(RequestConnectTest, EveryFieldIsNamedByItsOwnLabelAndTabGoesTopToBottom) {
   openDialog();
-  testseams::ExpectLabelledFields(dialog.get(), {{"unit", QStringLiteral("Unit:")},
+  testseams::ExpectLabelledFields(dialog.get(), {{"site", QStringLiteral("Site:")},
+                                                 {"unit", QStringLiteral("Unit:")},
                                                  {"directPassword", QStringLiteral("Password: ")},
                                                  {"phone", QStringLiteral("Phone number:")},
                                                  {"gsmPassword", QStringLiteral("Password:")},
@@ -70,7 +71,7 @@ TEST_F(RequestConnectTest, EveryFieldIsNamedByItsOwnLabelAndTabGoesTopToBottom) 
                                                  {"receiver3", QStringLiteral("Reseiver3:")},
                                                  {"receiver4", QStringLiteral("Reseiver4:")}});
   EXPECT_EQ(testseams::TabOrder(dialog.get()),
-            QStringList({"notAuthorised", "unit", "directPassword", "directConnect", "phone", "gsmPassword", "protocol",
+            QStringList({"site", "saveAsSite", "notAuthorised", "unit", "directPassword", "directConnect", "phone", "gsmPassword", "protocol",
                          "gsmConnect", "account", "searchPassword", "change", "receiver1", "receiver2", "receiver3",
                          "receiver4", "search", "exit"}));
 }
