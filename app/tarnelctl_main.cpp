@@ -13,8 +13,9 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("tarnelctl"));
   QCoreApplication::setApplicationVersion(platform::ProgramVersion());
   platform::LoadTranslations();
-  const auto parsed = ctl::ParseCtlCommandLine(platform::ArgumentsAfterProgram(argc, argv),
-                                               qEnvironmentVariable("TARNEL_INSTALLER_CODE"));
+  const auto parsed = ctl::ParseCtlCommandLine(
+      platform::ArgumentsAfterProgram(argc, argv),
+      {qEnvironmentVariable("TARNEL_INSTALLER_CODE"), qEnvironmentVariable("TARNEL_MODULE_PASSWORD")});
   if (const int* end = std::get_if<int>(&parsed)) return *end;
   return ctl::RunCtl(std::get<ctl::CtlOptions>(parsed));
 }

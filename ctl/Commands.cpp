@@ -45,23 +45,6 @@ QString Entity(int slot) {
   return entity.empty() ? QStringLiteral("-") : QString::fromStdString(entity);
 }
 
-// Rows of cells in columns as wide as their widest cell, two blanks apart.
-QString Table(const std::vector<QStringList>& rows, const QString& indent = QString()) {
-  std::vector<qsizetype> widths;
-  for (const QStringList& row : rows)
-    for (qsizetype i = 0; i < row.size(); ++i) {
-      if (static_cast<std::size_t>(i) >= widths.size()) widths.push_back(0);
-      widths[static_cast<std::size_t>(i)] = std::max(widths[static_cast<std::size_t>(i)], row[i].size());
-    }
-  QString text;
-  for (const QStringList& row : rows) {
-    QString line = indent;
-    for (qsizetype i = 0; i < row.size(); ++i)
-      line += i + 1 < row.size() ? row[i].leftJustified(widths[static_cast<std::size_t>(i)] + 2) : row[i];
-    text += line + QLatin1Char('\n');
-  }
-  return text;
-}
 
 bool WriteFile(const QString& path, const QByteArray& bytes, Progress& progress) {
   QString error;
@@ -147,6 +130,23 @@ void SayMissing(Progress& progress, const PanelTransferJob::RestoreReport& repor
 }
 
 }  // namespace
+
+QString Table(const std::vector<QStringList>& rows, const QString& indent) {
+  std::vector<qsizetype> widths;
+  for (const QStringList& row : rows)
+    for (qsizetype i = 0; i < row.size(); ++i) {
+      if (static_cast<std::size_t>(i) >= widths.size()) widths.push_back(0);
+      widths[static_cast<std::size_t>(i)] = std::max(widths[static_cast<std::size_t>(i)], row[i].size());
+    }
+  QString text;
+  for (const QStringList& row : rows) {
+    QString line = indent;
+    for (qsizetype i = 0; i < row.size(); ++i)
+      line += i + 1 < row.size() ? row[i].leftJustified(widths[static_cast<std::size_t>(i)] + 2) : row[i];
+    text += line + QLatin1Char('\n');
+  }
+  return text;
+}
 
 std::variant<PanelImage, int> LoadPanelFile(const QString& path, Progress& progress) {
   QFile file(path);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 #include <optional>
 #include <variant>
 
@@ -11,6 +13,9 @@ namespace ctl {
 
 class PanelSession;
 class Progress;
+
+// Rows of cells in columns as wide as their widest cell, two blanks apart.
+QString Table(const std::vector<QStringList>& rows, const QString& indent = QString());
 
 // A panel file read and checked before the panel is called: its image, or
 // the exit status after saying why it is refused (naming the line).

@@ -41,6 +41,12 @@ QString Epilogue() {
       "  events                 every event of the panel's memory, newest first, as the event\n"
       "                         window shows them, or as CSV with --csv\n"
       "  status                 the panel's version, clock, areas, zones, outputs and troubles\n"
+      "  sites                  the sites list: name, account, route, last connected, software;\n"
+      "                         --csv: as CSV\n"
+      "  sites export [FILE]    the sites list as CSV (to standard output without FILE or with -),\n"
+      "                         for another PC; no passwords or codes go with it\n"
+      "  sites import FILE      add the sites of a CSV file, and update those of the same name;\n"
+      "                         a file with a fault changes nothing\n"
       "\n"
       "backup, compare and restore put the panel into program mode with the installer code and\n"
       "always leave it before the program ends: on success, on an error and on Ctrl+C, SIGTERM,\n"
@@ -56,10 +62,16 @@ QString Epilogue() {
       "                                         call the module with its password (scrambled)\n"
       "  --gsm PHONE --gsm-password PW [--serial-ports LIST]\n"
       "                                         dial the GSM unit through the modem\n"
+      "  --site NAME [--listen PORT]            the route of a site in tarnel's sites list, with its\n"
+      "                                         passwords and installer code from the keyring\n"
+      "                                         (options and the environment win); --listen: where\n"
+      "                                         the module calls back (default 4700)\n"
       "\n"
       "Environment:\n"
       "  TARNEL_INSTALLER_CODE  the installer code when --installer-code is not given, so that\n"
       "                         the code need not stand in a shell history or a process list\n"
+      "  TARNEL_MODULE_PASSWORD the module password when --module-password is not given: --call\n"
+      "                         without --listen then logs in with it (scrambled)\n"
       "\n"
       "Progress goes to standard error when it is a terminal, never with --quiet.\n"
       "\n"
@@ -80,14 +92,15 @@ QString Epilogue() {
 
 }  // namespace
 
-std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
-                                                  const QString& installerCodeFromEnvironment) {
+std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments, const CtlEnvironment& environment) {
   platform::CommandLine line(QStringLiteral("tarnelctl"),
                              Tr("Back up, compare and restore the alarm panel's parameters, read its events and "
                                 "status, from a script."));
-  line.addPositionalArgument(QStringLiteral("command"), Tr("backup, compare, restore, events or status."),
+  line.addPositionalArgument(QStringLiteral("command"), Tr("backup, compare, restore, events, status or sites."),
                              QStringLiteral("command"));
-  line.addPositionalArgument(QStringLiteral("FILE"), Tr("The panel file of backup, compare and restore."),
+  line.addPositionalArgument(QStringLiteral("FILE"),
+                             Tr("The panel file of backup, compare and restore; sites import and export: "
+                                "import or export, then the CSV file."),
                              QStringLiteral("[FILE]"));
   const QCommandLineOption listen(QStringLiteral("listen"),
                                   Tr("Wait on port for the IP module to call in (with --call: where it calls "
@@ -117,13 +130,24 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
                                    QStringLiteral("60"));
   const QCommandLineOption quiet(QStringLiteral("quiet"), Tr("No progress on standard error."));
   const QCommandLineOption dryRun(QStringLiteral("dry-run"), Tr("restore: report what would be written, write nothing."));
-  const QCommandLineOption csv(QStringLiteral("csv"), Tr("events: write CSV to file (- for standard output)."),
+  const QCommandLineOption csv(QStringLiteral("csv"),
+                               Tr("events, sites: write CSV to file (- or none: standard output)."),
                                QStringLiteral("file"));
+  const QCommandLineOption site(QStringLiteral("site"),
+                                Tr("Reach the panel by the route of the site of that name (tarnelctl sites lists them)."),
+                                QStringLiteral("name"));
   line.addOptions({listen, call, modulePassword, gsm, gsmPassword, gsmProtocol, serialPorts, installerCode, timeout,
-                   quiet, dryRun, csv});
+                   quiet, dryRun, csv, site});
   line.setEpilogue(Epilogue());
   line.setHintOnError(true);
-  if (const auto end = line.parse(arguments)) return *end;
+  // "--csv" alone (last, or before another option) writes to standard output.
+  QStringList given = arguments;
+  for (qsizetype i = 0; i < given.size(); ++i) {
+    if (given[i] != QLatin1String("--csv")) continue;
+    if (i + 1 == given.size() || (given[i + 1].startsWith(QLatin1Char('-')) && given[i + 1] != QLatin1String("-")))
+      given.insert(i + 1, QStringLiteral("-"));
+  }
+  if (const auto end = line.parse(given)) return *end;
 
   CtlOptions options;
   const QStringList words = line.positionalArguments();
@@ -132,11 +156,39 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
                                                               {"compare", Command::Compare},
                                                               {"restore", Command::Restore},
                                                               {"events", Command::Events},
-                                                              {"status", Command::Status}};
+                                                              {"status", Command::Status},
+                                                              {"sites", Command::Sites}};
   const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
                                   [&](const auto& entry) { return words[0] == QLatin1String(entry.first); });
   if (found == std::end(kCommands)) return line.fail(Tr("unknown command '%1'").arg(words[0]));
   options.command = found->second;
+  if (options.command == Command::Sites) {
+    const bool anyRoute = line.isSet(listen) || line.isSet(call) || line.isSet(gsm) || line.isSet(site) ||
+                          line.isSet(modulePassword) || line.isSet(gsmPassword) || line.isSet(installerCode) ||
+                          line.isSet(dryRun);
+    if (anyRoute) return line.fail(Tr("sites: takes no route, code or --dry-run"));
+    const QString action = words.value(1);
+    if (action.isEmpty()) {
+      options.sitesAction = SitesAction::List;
+    } else if (action == QLatin1String("import")) {
+      options.sitesAction = SitesAction::Import;
+      if (words.size() < 3) return line.fail(Tr("sites import needs a FILE"));
+      options.file = words[2];
+    } else if (action == QLatin1String("export")) {
+      options.sitesAction = SitesAction::Export;
+      options.file = words.value(2, QStringLiteral("-"));
+    } else {
+      return line.fail(Tr("sites: '%1' is not import or export").arg(action));
+    }
+    const qsizetype used = options.sitesAction == SitesAction::List ? 1 : (words.size() > 2 ? 3 : 2);
+    if (words.size() > used) return line.fail(Tr("unexpected argument '%1'").arg(words[used]));
+    if (line.isSet(csv)) {
+      if (options.sitesAction != SitesAction::List) return line.fail(Tr("--csv: not with sites import or export"));
+      options.csvFile = line.value(csv);
+    }
+    options.quiet = line.isSet(quiet);
+    return options;
+  }
   const bool takesFile = options.command == Command::Backup || options.command == Command::Compare ||
                          options.command == Command::Restore;
   if (takesFile) {
@@ -150,14 +202,21 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
     return line.fail(Tr("--dry-run: only restore takes it"));
   options.dryRun = line.isSet(dryRun);
   if (line.isSet(csv)) {
-    if (options.command != Command::Events) return line.fail(Tr("--csv: only events takes it"));
+    if (options.command != Command::Events) return line.fail(Tr("--csv: only events and sites take it"));
     options.csvFile = line.value(csv);
     if (options.csvFile.isEmpty()) return line.fail(Tr("--csv: no file given"));
   }
 
   // The route.
-  const int routes = int{line.isSet(call)} + int{line.isSet(gsm)} + int{line.isSet(listen) && !line.isSet(call)};
-  if (routes == 0) return line.fail(Tr("no route to the panel: give --listen, --call or --gsm"));
+  if (line.isSet(site)) {
+    if (line.isSet(call) || line.isSet(gsm)) return line.fail(Tr("--site: the site gives the route, not --call or --gsm"));
+    if (line.isSet(gsmProtocol)) return line.fail(Tr("--gsm-protocol: the site gives it"));
+    options.site = line.value(site).trimmed();
+    if (options.site.isEmpty()) return line.fail(Tr("--site: no name given"));
+  }
+  const int routes = int{line.isSet(call)} + int{line.isSet(gsm)} + int{line.isSet(site)} +
+                     int{line.isSet(listen) && !line.isSet(call) && !line.isSet(site)};
+  if (routes == 0) return line.fail(Tr("no route to the panel: give --listen, --call, --gsm or --site"));
   if (line.isSet(gsm) && (line.isSet(call) || line.isSet(listen)))
     return line.fail(Tr("--gsm: give one route only, not with --call or --listen"));
   if (line.isSet(listen)) {
@@ -165,7 +224,18 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
     if (!port) return line.fail(Tr("--listen: '%1' is not a port number from 1 to 65535").arg(line.value(listen)));
     options.listenPort = *port;
   }
-  if (line.isSet(modulePassword) && !line.isSet(call)) return line.fail(Tr("--module-password: only --call takes it"));
+  if (line.isSet(modulePassword) && !line.isSet(call) && !line.isSet(site))
+    return line.fail(Tr("--module-password: only --call and --site take it"));
+  // The module password: the option, else the environment.
+  const QString passwordSource =
+      line.isSet(modulePassword) ? QStringLiteral("--module-password") : QStringLiteral("TARNEL_MODULE_PASSWORD");
+  if (line.isSet(call) || line.isSet(site))
+    options.modulePassword = line.isSet(modulePassword) ? line.value(modulePassword) : environment.modulePassword;
+  // --call with --listen: the module calls back an authorised PC, which logs in without one.
+  if (line.isSet(call) && line.isSet(listen) && !line.isSet(modulePassword)) options.modulePassword.clear();
+  if (!options.modulePassword.isEmpty() &&
+      (options.modulePassword.size() < kMinModulePasswordChars || options.modulePassword.size() > kMaxModulePasswordChars))
+    return line.fail(Tr("%1: %2 to %3 characters").arg(passwordSource).arg(kMinModulePasswordChars).arg(kMaxModulePasswordChars));
   if (line.isSet(call)) {
     const QString target = line.value(call);
     if (target.contains(QLatin1Char(':'))) {
@@ -179,19 +249,26 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
       options.callPort = kModulePort;
     }
     options.route = Route::CallAuthorised;
-    if (line.isSet(modulePassword)) {
+    if (!options.modulePassword.isEmpty()) {
       if (line.isSet(listen)) return line.fail(Tr("--listen: the module does not call back with --module-password"));
-      options.modulePassword = line.value(modulePassword);
-      if (options.modulePassword.size() < kMinModulePasswordChars || options.modulePassword.size() > kMaxModulePasswordChars)
-        return line.fail(Tr("--module-password: %1 to %2 characters").arg(kMinModulePasswordChars).arg(kMaxModulePasswordChars));
       options.route = Route::CallWithPassword;
     }
   } else if (line.isSet(listen)) {
     options.route = Route::Listen;
   }
   const bool gsmOnly[] = {line.isSet(gsmPassword), line.isSet(serialPorts), line.isSet(gsmProtocol)};
-  if (!line.isSet(gsm) && std::find(std::begin(gsmOnly), std::end(gsmOnly), true) != std::end(gsmOnly))
+  if (!line.isSet(gsm) && !line.isSet(site) && std::find(std::begin(gsmOnly), std::end(gsmOnly), true) != std::end(gsmOnly))
     return line.fail(Tr("--gsm-password, --gsm-protocol and --serial-ports: only --gsm takes them"));
+  if (line.isSet(site)) {
+    options.gsmPasswordGiven = line.isSet(gsmPassword);
+    options.gsmPassword = line.value(gsmPassword);
+    if (options.gsmPassword.size() > kMaxGsmPasswordChars)
+      return line.fail(Tr("--gsm-password: at most %1 characters").arg(kMaxGsmPasswordChars));
+    if (line.isSet(serialPorts)) {
+      options.serialPorts = line.value(serialPorts).split(QLatin1Char(','), Qt::SkipEmptyParts);
+      if (options.serialPorts.isEmpty()) return line.fail(Tr("--serial-ports: no device path given"));
+    }
+  }
   if (line.isSet(gsm)) {
     options.route = Route::Gsm;
     options.phone = line.value(gsm);
@@ -219,11 +296,12 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments,
 
   const QString codeSource = line.isSet(installerCode) ? QStringLiteral("--installer-code")
                                                        : QStringLiteral("TARNEL_INSTALLER_CODE");
-  options.installerCode = line.isSet(installerCode) ? line.value(installerCode) : installerCodeFromEnvironment;
+  options.installerCode = line.isSet(installerCode) ? line.value(installerCode) : environment.installerCode;
   if (!options.installerCode.isEmpty() &&
       (!AllDigits(options.installerCode) || options.installerCode.size() > console::kMaxInstallerCodeDigits))
     return line.fail(Tr("%1: the installer code is 1 to %2 digits").arg(codeSource).arg(console::kMaxInstallerCodeDigits));
-  if (options.needsProgramMode() && options.installerCode.isEmpty())
+  // A site's installer code may come from the keyring, once the site is read.
+  if (options.needsProgramMode() && options.installerCode.isEmpty() && options.site.isEmpty())
     return line.fail(Tr("%1 needs the installer code: --installer-code or TARNEL_INSTALLER_CODE").arg(words[0]));
   return options;
 }

@@ -12,6 +12,7 @@
 #include "ctl/Interrupts.h"
 #include "ctl/PanelSession.h"
 #include "ctl/Progress.h"
+#include "ctl/SitesCommands.h"
 #include "link/LinkSettings.h"
 #include "link/PanelLink.h"
 
@@ -26,17 +27,20 @@ int RunCommand(PanelSession& session, const CtlOptions& options, const panelfile
     case Command::Restore: return RunRestore(session, file, options, progress);
     case Command::Events: return RunEvents(session, options, progress);
     case Command::Status: return RunStatus(session, progress);
+    case Command::Sites: break;  // needs no panel: run before any link
   }
   return kUsage;
 }
 
 }  // namespace
 
-int RunCtl(const CtlOptions& options) {
+int RunCtl(const CtlOptions& given) {
   // A reader of our output that went away must not end the run before the
   // panel is out of program mode.
   std::signal(SIGPIPE, SIG_IGN);
-  Progress progress(!options.quiet);
+  Progress progress(!given.quiet);
+  if (given.command == Command::Sites) return RunSites(given, progress);
+  CtlOptions options = given;
 
   // Files are checked before the panel is called: a refused file writes nothing.
   // Ctrl+C still ends a read that blocks (a pipe nobody writes to): the
@@ -53,6 +57,9 @@ int RunCtl(const CtlOptions& options) {
     return kFileRefused;
   }
 
+  if (!options.site.isEmpty())
+    if (const int refused = ApplySite(options, progress)) return refused;
+
   // The link secrets tarnel uses, from its settings.
   QSettings settings(QStringLiteral("Vell"), QStringLiteral("tarnel"));
   panel::PanelLink::instance().setSecrets(panel::LoadLinkSecrets(settings));
@@ -61,8 +68,10 @@ int RunCtl(const CtlOptions& options) {
   {
     PanelSession session(options, progress, interrupts);
     code = session.open();
+    const bool linked = code == kSuccess;
     if (code == kSuccess && options.needsProgramMode()) code = session.enterProgramMode();
     if (code == kSuccess) code = RunCommand(session, options, file, progress);
+    if (linked) RecordSiteConnection(options, QString::fromStdString(session.status().version.value_or(std::string())));
     // A panel left in program mode does not protect the building: no run
     // that leaves it so counts as done.
     if (!session.close() && (code == kSuccess || code == kDifferent)) code = kLinkLost;

@@ -91,9 +91,13 @@ int PanelSession::open() {
     case Route::CallAuthorised:
       // Listening first, so the call back finds the port open.
       if (const int failed = listen()) return failed;
-      if (const int failed = callOut(connection::ConnectAttempt::kDirectAuthorised)) return failed;
+      if (const int failed = callOut(connection::ConnectAttempt::kDirectAuthorised, options_.host)) return failed;
       return waitForCaller(tr("Waiting for the module to call back on port %1").arg(options_.listenPort));
-    case Route::CallWithPassword: return callOut(connection::ConnectAttempt::kDirectWithPassword);
+    case Route::Receivers:
+      if (const int failed = listen()) return failed;
+      if (const int failed = searchReceivers()) return failed;
+      return waitForCaller(tr("Waiting for the module to call back on port %1").arg(options_.listenPort));
+    case Route::CallWithPassword: return callOut(connection::ConnectAttempt::kDirectWithPassword, options_.host);
     case Route::Gsm: return dial();
   }
   return kNoConnection;
@@ -128,8 +132,20 @@ int PanelSession::waitForCaller(const QString& what) {
   }
 }
 
-int PanelSession::callOut(int mode) {
-  progress_.step(tr("Connecting to %1:%2").arg(options_.host).arg(options_.callPort));
+// Each receiver in turn, as the connection dialog's search does; the first
+// that takes the request ends the search.
+int PanelSession::searchReceivers() {
+  int result = kNoConnection;
+  for (const QString& receiver : options_.receivers) {
+    if (receiver.isEmpty()) continue;
+    result = callOut(connection::ConnectAttempt::kThroughReceiver, receiver);
+    if (result != kNoConnection) return result;
+  }
+  return result;
+}
+
+int PanelSession::callOut(int mode, const QString& host) {
+  progress_.step(tr("Connecting to %1:%2").arg(host).arg(options_.callPort));
   connection::ConnectAttempt attempt;
   std::optional<int> failure;
   bool accepted = false;
@@ -141,10 +157,10 @@ int PanelSession::callOut(int mode) {
     failure = code;
     emit changed();
   });
-  const std::string secret = mode == connection::ConnectAttempt::kDirectWithPassword
-                                 ? options_.modulePassword.toLatin1().toStdString()
-                                 : std::string();
-  attempt.start(static_cast<connection::ConnectAttempt::Mode>(mode), options_.host, options_.callPort, secret);
+  const QString secret = mode == connection::ConnectAttempt::kDirectWithPassword ? options_.modulePassword
+                         : mode == connection::ConnectAttempt::kThroughReceiver  ? options_.account
+                                                                                 : QString();
+  attempt.start(static_cast<connection::ConnectAttempt::Mode>(mode), host, options_.callPort, secret.toLatin1().toStdString());
   // The attempt ends itself after its 6000 ms.
   const Wait wait = waitFor([&] { return accepted || failure.has_value(); }, -1);
   if (wait == Wait::Interrupted) {
@@ -153,13 +169,13 @@ int PanelSession::callOut(int mode) {
   }
   if (failure) {
     Say(progress_, tr("Error connect to %1:%2  %3")
-                       .arg(options_.host)
+                       .arg(host)
                        .arg(options_.callPort)
                        .arg(connection::ConnectAttempt::ResultText(*failure)));
     return kNoConnection;
   }
   if (wait != Wait::Done || (mode == connection::ConnectAttempt::kDirectWithPassword && !linkStands())) {
-    Say(progress_, tr("the link to %1:%2 closed while logging in").arg(options_.host).arg(options_.callPort));
+    Say(progress_, tr("the link to %1:%2 closed while logging in").arg(host).arg(options_.callPort));
     return kNoConnection;
   }
   return kSuccess;

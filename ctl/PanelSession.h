@@ -75,7 +75,8 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
   bool linkStands() const;
   int listen();
   int waitForCaller(const QString& what);
-  int callOut(int mode);
+  int callOut(int mode, const QString& host);
+  int searchReceivers();
   int dial();
   int gsmGivenUp(int code, const QString& why);
   int linkLostBeforeProgramMode();
