@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-l10n-tools qt6-tools-dev
+  libqt6sql6-sqlite qtkeychain-qt6-dev
+  dbus-daemon gnome-keyring
   libgtest-dev libgmock-dev libbenchmark-dev libtomlplusplus-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick
