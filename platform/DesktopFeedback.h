@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// Plays generated tones on the default audio output; silent where there is none.
+// Plays generated tones on the default audio output; silent where there is
+// none, or where the tone module (Qt Multimedia) cannot be loaded.
 std::unique_ptr<Beeper> MakeToneBeeper();
 
 // For the windowed programs: tones from the tone generator (made at the

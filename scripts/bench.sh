@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTARNEL_BUILD_TESTS=OFF -DTARNEL_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target receive_path_bench keypad_latency_bench tarnel
+cmake --build "$build" --parallel "$(nproc)" --target receive_path_bench keypad_latency_bench tarnel startup_bare_dialog
 "$build/bin/receive_path_bench" "$@"
 "$build/bin/keypad_latency_bench"
-scripts/startup-bench.sh "$build/bin/tarnel"
+scripts/startup-bench.sh "$build"

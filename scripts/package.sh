@@ -17,7 +17,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNEL_BUILD_TESTS=OFF \
     -DTARNEL_BUILD_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build "$build" --parallel "$(nproc)" --target tarnel tarnelctl quilby tarnel-sim desktop_icons
+cmake --build "$build" --parallel "$(nproc)" --target tarnel tarnelctl quilby tarnel-sim tarnel-tones desktop_icons
 rm -f "$build"/tarnel_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/tarnel_*.deb)
@@ -34,6 +34,10 @@ for file in usr/bin/tarnel usr/bin/tarnelctl usr/bin/quilby usr/bin/tarnel-sim \
   [ -e "$root/$file" ] || { echo "package lacks $file" >&2; exit 1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "package does not declare Qt" >&2; exit 1; }
+# The tone module and the sites list's driver are loaded at run time: both must come along.
+dpkg-deb -c "$deb" | grep -q '/tarnel/tarnel-tones\.so$' || { echo "package lacks the tone module" >&2; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q libqt6multimedia6 || { echo "package does not declare Qt Multimedia" >&2; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q libqt6sql6-sqlite || { echo "package does not declare the SQLite driver" >&2; exit 1; }
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$root"/usr/share/applications/*.desktop
 fi
