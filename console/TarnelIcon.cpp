@@ -1,5 +1,7 @@
 #include "console/TarnelIcon.h"
 
+#include <QIconEngine>
+#include <algorithm>
 #include <QPainter>
 #include <QPixmap>
 
@@ -32,10 +34,29 @@ QImage TarnelIconImage(int size) {
   return image;
 }
 
-QIcon TarnelIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(TarnelIconImage(size)));
-  return icon;
-}
+namespace {
+
+// Draws the icon at the size asked for, when it is asked for: start-up need
+// not paint (and keep) every size a screen might want.
+class TarnelIconEngine final : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    painter->drawImage(rect, TarnelIconImage(std::min(rect.width(), rect.height())));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return QPixmap::fromImage(TarnelIconImage(std::min(size.width(), size.height())));
+  }
+  QIconEngine* clone() const override { return new TarnelIconEngine; }
+  QString key() const override { return QStringLiteral("tarnel"); }
+  // What a window's title bar and task list take; larger ones come from the
+  // installed desktop icons.
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+  }
+};
+
+}  // namespace
+
+QIcon TarnelIcon() { return QIcon(new TarnelIconEngine); }
 
 }  // namespace console

@@ -8,7 +8,7 @@ namespace console {
 // The program's icon: a keypad with its display and a lit lamp, at one size
 // in pixels (also what the desktop gets).
 QImage TarnelIconImage(int size);
-// Every size a window and a HiDPI screen ask for.
+// The window icon, drawn at each size as a window or a HiDPI screen asks for it.
 QIcon TarnelIcon();
 
 }  // namespace console
