@@ -7,11 +7,10 @@
 
 #include "platform/PrivateSettings.h"
 #include "sites/SecretStore.h"
+#include "sites/SitesText.h"
 
 namespace sites {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("sites::CodeMigration", text); }
 
 struct OldCode {
   const char* key;

@@ -4,10 +4,10 @@
 #include <QEventLoop>
 #include <qt6keychain/keychain.h>
 
+#include "sites/SitesText.h"
+
 namespace sites {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("sites::SecretStore", text); }
 
 const char* SecretWord(Secret secret) {
   switch (secret) {

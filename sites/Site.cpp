@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include "sites/SitesText.h"
+
 namespace sites {
 namespace {
 
 constexpr int kMaxNameChars = 80;
 constexpr int kProtocols = 4;
-
-QString Tr(const char* text) { return QCoreApplication::translate("sites::Site", text); }
 
 bool HasControlCharacters(const QString& text) {
   return std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });

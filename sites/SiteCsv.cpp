@@ -7,10 +7,10 @@
 #include <QTimeZone>
 #include <optional>
 
+#include "sites/SitesText.h"
+
 namespace sites {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("sites::SiteCsv", text); }
 
 const QStringList& Columns() {
   static const QStringList columns{

@@ -20,10 +20,10 @@
 #include <unistd.h>
 #endif
 
+#include "sites/SitesText.h"
+
 namespace sites {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("sites::SitesDatabase", text); }
 
 // SQLite's primary result codes, as the driver reports them.
 constexpr int kSqliteBusy = 5;
