@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include "console/CPassDlg.h"
 #include "link/CWorkSocket.h"
@@ -152,6 +153,20 @@ TEST_F(SiteConnections, SiteBoxFillsTheDialogAndSaveAsSiteKeepsWhatIsTyped) {
   EXPECT_TRUE(gate->modulePassword);
   EXPECT_EQ(gate->account, QStringLiteral("0815"));
   EXPECT_EQ(secret(gate->name, Secret::ModulePassword), QStringLiteral("installer7"));
+}
+
+TEST_F(SiteConnections, CodesAnOlderVersionRememberedMoveIntoTheKeyringAndTheStatusLineSaysSo) {
+  QCoreApplication::setOrganizationName(QStringLiteral("Vell"));
+  QCoreApplication::setApplicationName(QStringLiteral("tarnel"));
+  QSettings().setValue(QStringLiteral("Passwords/Installer"), QStringLiteral("2468"));
+  QSettings().sync();
+  connections->moveOldRememberedCodes();
+  ASSERT_TRUE(WaitFor([&] { return !window->statusText().isEmpty(); }));
+  EXPECT_EQ(window->statusText(),
+            QStringLiteral("The codes remembered in tarnel.conf moved into the desktop keyring and out of the file."));
+  EXPECT_FALSE(QSettings().contains(QStringLiteral("Passwords/Installer")));
+  EXPECT_EQ(secret(QString(), Secret::InstallerCode), QStringLiteral("2468"));
+  sites::SecretStore::instance().writeNow(sites::SecretKey(QString(), Secret::InstallerCode), QString());
 }
 
 }  // namespace

@@ -20,10 +20,12 @@ class ResetSeamsListener : public testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  // Nothing a test does reaches the developer's own files or keyring: data
-  // goes to a folder of the run's own, and the session bus is one that is
-  // not there (a test program that needs a keyring starts its own).
+  // Nothing a test does reaches the developer's own files or keyring:
+  // settings and data go to folders of the run's own (a test may choose
+  // others), and the session bus is one that is not there (a test program
+  // that needs a keyring starts its own).
   QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
   qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
   qputenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + home.path() + QStringLiteral("/no-bus")).toLocal8Bit());
   QApplication app(argc, argv);
