@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimeZone>
@@ -60,38 +61,21 @@ class RawFile {
     QSqlDatabase::database(name_, false).close();
     QSqlDatabase::removeDatabase(name_);
   }
-  bool exec(const QString& statement) {
+  // Runs the statements (';' between them); the rows of the last, cells joined by '|'.
+  QStringList exec(const QString& statements) {
     QSqlQuery query(QSqlDatabase::database(name_, false));
-    const bool ok = query.exec(statement);
-    EXPECT_TRUE(ok) << statement.toStdString() << ": " << query.lastError().text().toStdString();
-    return ok;
-  }
-  QVariant value(const QString& statement) {
-    QSqlQuery query(QSqlDatabase::database(name_, false));
-    return query.exec(statement) && query.next() ? query.value(0) : QVariant();
-  }
-  QStringList rows(const QString& statement) {
-    QSqlQuery query(QSqlDatabase::database(name_, false));
-    QStringList out;
-    if (!query.exec(statement)) return out;
-    while (query.next()) {
-      QStringList cells;
-      for (int i = 0; i < query.record().count(); ++i) cells << query.value(i).toString();
-      out << cells.join(QLatin1Char('|'));
+    QStringList rows;
+    for (const QString& statement : statements.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      if (statement.trimmed().isEmpty()) continue;
+      EXPECT_TRUE(query.exec(statement)) << statement.toStdString() << ": " << query.lastError().text().toStdString();
+      rows.clear();
+      while (query.next()) {
+        QStringList cells;
+        for (int i = 0; i < query.record().count(); ++i) cells << query.value(i).toString();
+        rows << cells.join(QLatin1Char('|'));
+      }
     }
-    return out;
-  }
-  bool runScript(const QString& resource) {
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    for (QString statement : QString::fromUtf8(file.readAll()).split(QLatin1Char(';'))) {
-      statement = statement.trimmed();
-      QStringList lines;
-      for (const QString& line : statement.split(QLatin1Char('\n')))
-        if (!line.trimmed().startsWith(QLatin1String("--"))) lines << line;
-      if (!lines.join(QLatin1Char('\n')).trimmed().isEmpty() && !exec(lines.join(QLatin1Char('\n')))) return false;
-    }
-    return true;
+    return rows;
   }
 
  private:
@@ -199,11 +183,13 @@ TEST_F(SitesList, ImportAddsNewNamesUpdatesKnownOnesAndIsAllOrNothing) {
 
 TEST_F(SitesList, VersionOneListIsBroughtForwardWithItsSites) {
   {
-    RawFile raw(path());
-    ASSERT_TRUE(raw.runScript(QStringLiteral(":/sites/schema/upgrade-1.sql")));
-    raw.exec(QStringLiteral("PRAGMA user_version = 1"));
-    raw.exec(QStringLiteral("INSERT INTO sites (name, account, route, address, port, module_password) "
-                            "VALUES ('Old shop', '0042', 'direct', '10.0.0.9', 4702, 1)"));
+    QFile version1(QStringLiteral(":/sites/schema/upgrade-1.sql"));
+    ASSERT_TRUE(version1.open(QIODevice::ReadOnly));
+    QString script = QString::fromUtf8(version1.readAll());
+    script.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
+    RawFile(path()).exec(script + QStringLiteral(";PRAGMA user_version = 1;"
+                                                 "INSERT INTO sites (name, account, route, address, port, module_password) "
+                                                 "VALUES ('Old shop', '0042', 'direct', '10.0.0.9', 4702, 1)"));
   }
   SitesDatabase db(path());
   ASSERT_EQ(db.open(), State::Ready) << db.problem().toStdString();
@@ -222,11 +208,9 @@ TEST_F(SitesList, VersionOneListIsBroughtForwardWithItsSites) {
   ASSERT_EQ(fresh.open(), State::Ready);
   RawFile upgraded(path());
   RawFile created(path(QStringLiteral("fresh.db")));
-  EXPECT_EQ(upgraded.value(QStringLiteral("PRAGMA user_version")).toInt(), 2);
-  for (const char* pragma : {"PRAGMA table_info(sites)", "PRAGMA index_list(sites)"})
-    EXPECT_EQ(upgraded.rows(QString::fromLatin1(pragma)), created.rows(QString::fromLatin1(pragma))) << pragma;
-  EXPECT_EQ(upgraded.rows(QStringLiteral("SELECT name FROM sqlite_master ORDER BY name")),
-            created.rows(QStringLiteral("SELECT name FROM sqlite_master ORDER BY name")));
+  EXPECT_EQ(upgraded.exec(QStringLiteral("PRAGMA user_version")), QStringList{"2"});
+  for (const char* query : {"PRAGMA table_info(sites)", "PRAGMA index_list(sites)", "SELECT name FROM sqlite_master ORDER BY name"})
+    EXPECT_EQ(upgraded.exec(QString::fromLatin1(query)), created.exec(QString::fromLatin1(query))) << query;
 }
 
 // Each kind of file the list cannot use: refused with a clear message, not a
@@ -238,11 +222,8 @@ TEST_F(SitesList, FilesItCannotUseAreRefusedAndLeftByteForByte) {
     State state;
     const char* message;
   };
-  const auto sqlite = [](std::function<void(RawFile&)> fill) {
-    return [fill](const QString& file) {
-      RawFile raw(file);
-      fill(raw);
-    };
+  const auto sqlite = [](const char* statements) {
+    return [statements](const QString& file) { RawFile(file).exec(QString::fromLatin1(statements)); };
   };
   const Case cases[] = {
       {"text, not a database",
@@ -272,13 +253,10 @@ TEST_F(SitesList, FilesItCannotUseAreRefusedAndLeftByteForByte) {
        },
        State::Damaged, "is damaged"},
       {"a later version",
-       sqlite([](RawFile& raw) {
-         raw.exec(QStringLiteral("CREATE TABLE sites (id INTEGER PRIMARY KEY, name TEXT, colour TEXT)"));
-         raw.exec(QStringLiteral("PRAGMA user_version = 3"));
-       }),
+       sqlite("CREATE TABLE sites (id INTEGER PRIMARY KEY, name TEXT, colour TEXT); PRAGMA user_version = 3"),
        State::Newer, "was written by a newer version of tarnel (list version 3, this version reads up to 2)"},
       {"another program's database",
-       sqlite([](RawFile& raw) { raw.exec(QStringLiteral("CREATE TABLE invoices (id INTEGER PRIMARY KEY)")); }),
+       sqlite("CREATE TABLE invoices (id INTEGER PRIMARY KEY)"),
        State::Damaged, "is a database, but not a sites list"},
   };
   for (const Case& c : cases) {
@@ -316,9 +294,7 @@ TEST_F(SitesList, ListHeldByAnotherProgramIsRefusedUntilItLetsGo) {
     ASSERT_EQ(db.add(shop), Write::Done);
   }
   auto holder = std::make_unique<RawFile>(path());
-  holder->exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
-  holder->exec(QStringLiteral("BEGIN EXCLUSIVE"));
-  holder->exec(QStringLiteral("UPDATE sites SET notes = 'held'"));
+  holder->exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; UPDATE sites SET notes = 'held'"));
   {
     SitesDatabase db(path());
     EXPECT_EQ(db.open(100), State::Locked);
