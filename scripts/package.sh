@@ -35,7 +35,7 @@ for file in usr/bin/tarnel usr/bin/tarnelctl usr/bin/quilby usr/bin/tarnel-sim \
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "package does not declare Qt" >&2; exit 1; }
 # The tone module and the sites list's driver are loaded at run time: both must come along.
-dpkg-deb -c "$deb" | grep -q '/tarnel/tarnel-tones\.so$' || { echo "package lacks the tone module" >&2; exit 1; }
+[ -n "$(find "$root/usr" -path "*/tarnel/tarnel-tones.so")" ] || { echo "package lacks the tone module" >&2; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6multimedia6 || { echo "package does not declare Qt Multimedia" >&2; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6sql6-sqlite || { echo "package does not declare the SQLite driver" >&2; exit 1; }
 if command -v desktop-file-validate >/dev/null; then
