@@ -4,7 +4,6 @@
 #include <QEventLoop>
 #include <qt6keychain/keychain.h>
 
-#include "sites/SitesText.h"
 
 namespace sites {
 namespace {
@@ -35,13 +34,13 @@ SecretStore& SecretStore::instance() {
 }
 
 QString SecretStore::UnavailableNotice(const QString& reason) {
-  return Tr("The desktop keyring does not answer (%1): passwords and codes are not kept, and are asked each time.")
+  return tr("The desktop keyring does not answer (%1): passwords and codes are not kept, and are asked each time.")
       .arg(reason);
 }
 
 void SecretStore::markUnavailable(const QString& reason) {
   if (!available()) return;
-  unavailableReason_ = reason.isEmpty() ? Tr("no keyring service") : reason;
+  unavailableReason_ = reason.isEmpty() ? tr("no keyring service") : reason;
   emit keyringUnavailable(unavailableReason_);
 }
 

@@ -39,7 +39,7 @@ class Records {
 
   bool atEnd() const { return pos_ >= text_.size(); }
   int line() const { return line_; }
-  QString error() const { return error_; }
+  QString error() const { return Tr(error_); }
 
   // The next record; nullopt on a format fault (error() says which).
   std::optional<QStringList> next() {
@@ -65,7 +65,7 @@ class Records {
       }
       if (c == QLatin1Char('"')) {
         if (!field.isEmpty() || wasQuoted) {
-          error_ = Tr("a quote inside a field that does not begin with one");
+          error_ = QT_TRANSLATE_NOOP("sites", "a quote inside a field that does not begin with one");
           return std::nullopt;
         }
         quoted = wasQuoted = true;
@@ -81,14 +81,14 @@ class Records {
         return fields;
       } else {
         if (wasQuoted) {
-          error_ = Tr("text after a field's closing quote");
+          error_ = QT_TRANSLATE_NOOP("sites", "text after a field's closing quote");
           return std::nullopt;
         }
         field += c;
       }
     }
     if (quoted) {
-      error_ = Tr("a quoted field is not closed");
+      error_ = QT_TRANSLATE_NOOP("sites", "a quoted field is not closed");
       return std::nullopt;
     }
     fields << field;
@@ -99,7 +99,7 @@ class Records {
   QString text_;
   qsizetype pos_ = 0;
   int line_ = 1;
-  QString error_;
+  const char* error_ = "";
 };
 
 bool IsBlank(const QStringList& fields) { return fields.size() == 1 && fields[0].trimmed().isEmpty(); }

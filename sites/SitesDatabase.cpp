@@ -143,27 +143,27 @@ SitesDatabase::State SitesDatabase::open(int busyTimeoutMs) {
   const QString shown = QDir::toNativeSeparators(path_);
   QString error;
   if (!CreatePrivateFile(path_, error))
-    return refuse(State::Unusable, Tr("The sites list %1 cannot be created: %2.").arg(shown, error));
+    return refuse(State::Unusable, tr("The sites list %1 cannot be created: %2.").arg(shown, error));
 
   QSqlDatabase db = QSqlDatabase::contains(connectionName_) ? connection()
                                                               : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
   if (!db.isValid())
-    return refuse(State::Unusable, Tr("The sites list cannot be opened: Qt's SQLite driver is missing."));
+    return refuse(State::Unusable, tr("The sites list cannot be opened: Qt's SQLite driver is missing."));
   db.setDatabaseName(path_);
   db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-  if (!db.open()) return refuse(State::Unusable, Tr("The sites list %1 cannot be opened: %2.").arg(shown, db.lastError().text()));
+  if (!db.open()) return refuse(State::Unusable, tr("The sites list %1 cannot be opened: %2.").arg(shown, db.lastError().text()));
 
   // Only reads until the file is known to be ours and fit to use.
   QSqlQuery query(db);
   const auto failedRead = [&](const QSqlError& e) {
     if (IsBusy(e))
-      return refuse(State::Locked, Tr("The sites list %1 is held by another program. Close it and try again.").arg(shown));
-    return refuse(State::Damaged, Tr("The sites list %1 is damaged or is not a sites list (%2).").arg(shown, e.databaseText()));
+      return refuse(State::Locked, tr("The sites list %1 is held by another program. Close it and try again.").arg(shown));
+    return refuse(State::Damaged, tr("The sites list %1 is damaged or is not a sites list (%2).").arg(shown, e.databaseText()));
   };
   if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) return failedRead(query.lastError());
   versionFound_ = query.value(0).toInt();
   if (versionFound_ > kSchemaVersion)
-    return refuse(State::Newer, Tr("The sites list %1 was written by a newer version of tarnel (list version %2, this "
+    return refuse(State::Newer, tr("The sites list %1 was written by a newer version of tarnel (list version %2, this "
                                    "version reads up to %3). Use the newer version, or keep this file aside and "
                                    "start a new list.")
                                     .arg(shown)
@@ -171,15 +171,15 @@ SitesDatabase::State SitesDatabase::open(int busyTimeoutMs) {
                                     .arg(kSchemaVersion));
   if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) return failedRead(query.lastError());
   if (query.value(0).toString() != QLatin1String("ok"))
-    return refuse(State::Damaged, Tr("The sites list %1 is damaged (%2).").arg(shown, query.value(0).toString()));
+    return refuse(State::Damaged, tr("The sites list %1 is damaged (%2).").arg(shown, query.value(0).toString()));
   if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'")))
     return failedRead(query.lastError());
   QStringList tables;
   while (query.next()) tables << query.value(0).toString();
   if (versionFound_ == 0 && !tables.isEmpty())
-    return refuse(State::Damaged, Tr("The file %1 is a database, but not a sites list.").arg(shown));
+    return refuse(State::Damaged, tr("The file %1 is a database, but not a sites list.").arg(shown));
   if (versionFound_ > 0 && !tables.contains(QLatin1String("sites")))
-    return refuse(State::Damaged, Tr("The sites list %1 is damaged (its table of sites is missing).").arg(shown));
+    return refuse(State::Damaged, tr("The sites list %1 is damaged (its table of sites is missing).").arg(shown));
   query.finish();
 
   if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) return failedRead(query.lastError());
@@ -197,8 +197,8 @@ SitesDatabase::State SitesDatabase::createOrUpgrade(int version) {
   const QString shown = QDir::toNativeSeparators(path_);
   if (!begin()) {
     if (IsBusy(connection().lastError()))
-      return refuse(State::Locked, Tr("The sites list %1 is held by another program. Close it and try again.").arg(shown));
-    return refuse(State::Unusable, Tr("The sites list %1 cannot be written: %2.").arg(shown, lastError_));
+      return refuse(State::Locked, tr("The sites list %1 is held by another program. Close it and try again.").arg(shown));
+    return refuse(State::Unusable, tr("The sites list %1 cannot be written: %2.").arg(shown, lastError_));
   }
   QSqlDatabase db = connection();
   QSqlQuery query(db);
@@ -213,9 +213,9 @@ SitesDatabase::State SitesDatabase::createOrUpgrade(int version) {
   if (!ok || !commit()) {
     const QString why = lastError_.isEmpty() ? query.lastError().text() : lastError_;
     db.rollback();
-    if (version == 0) return refuse(State::Unusable, Tr("The sites list %1 cannot be created: %2.").arg(shown, why));
+    if (version == 0) return refuse(State::Unusable, tr("The sites list %1 cannot be created: %2.").arg(shown, why));
     return refuse(State::Damaged,
-                  Tr("The sites list %1 (version %2) cannot be brought up to date: %3. It was left as it was.")
+                  tr("The sites list %1 (version %2) cannot be brought up to date: %3. It was left as it was.")
                       .arg(shown)
                       .arg(version)
                       .arg(why));
@@ -227,7 +227,7 @@ SitesDatabase::State SitesDatabase::createOrUpgrade(int version) {
 bool SitesDatabase::runScript(const QString& resource) {
   QFile file(resource);
   if (!file.open(QIODevice::ReadOnly)) {
-    lastError_ = Tr("the schema step %1 is missing from the program").arg(resource);
+    lastError_ = tr("the schema step %1 is missing from the program").arg(resource);
     return false;
   }
   QSqlQuery query(connection());
@@ -248,7 +248,7 @@ QString SitesDatabase::keepAsideAndStartFresh() {
   for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
     if (QFile::exists(path_ + suffix)) QFile::rename(path_ + suffix, kept + suffix);
   if (!QFile::rename(path_, kept)) {
-    problem_ = Tr("The sites list %1 could not be moved aside.").arg(QDir::toNativeSeparators(path_));
+    problem_ = tr("The sites list %1 could not be moved aside.").arg(QDir::toNativeSeparators(path_));
     return {};
   }
   open(busyTimeoutMs_);
@@ -322,26 +322,26 @@ bool SitesDatabase::begin() {
   // one within the busy timeout instead of failing half-way.
   QSqlQuery query(connection());
   if (query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return true;
-  lastError_ = IsBusy(query.lastError()) ? Tr("the sites list is held by another program") : query.lastError().text();
+  lastError_ = IsBusy(query.lastError()) ? tr("the sites list is held by another program") : query.lastError().text();
   return false;
 }
 
 bool SitesDatabase::commit() {
   QSqlQuery query(connection());
   if (query.exec(QStringLiteral("COMMIT"))) return true;
-  lastError_ = IsBusy(query.lastError()) ? Tr("the sites list is held by another program") : query.lastError().text();
+  lastError_ = IsBusy(query.lastError()) ? tr("the sites list is held by another program") : query.lastError().text();
   return false;
 }
 
 SitesDatabase::Write SitesDatabase::fail(const QSqlError& error) {
   QSqlQuery(connection()).exec(QStringLiteral("ROLLBACK"));
   if (PrimaryCode(error) == kSqliteConstraint && error.databaseText().contains(QLatin1String("sites.name"))) {
-    lastError_ = Tr("a site of that name exists already");
+    lastError_ = tr("a site of that name exists already");
     return Write::NameTaken;
   }
-  lastError_ = IsBusy(error) ? Tr("the sites list is held by another program") : error.text();
+  lastError_ = IsBusy(error) ? tr("the sites list is held by another program") : error.text();
   if (PrimaryCode(error) == kSqliteCorrupt || PrimaryCode(error) == kSqliteNotADatabase)
-    lastError_ = Tr("the sites list is damaged");
+    lastError_ = tr("the sites list is damaged");
   return Write::Failed;
 }
 
@@ -405,7 +405,7 @@ SitesDatabase::Write SitesDatabase::update(const Site& site) {
   if (!query.exec()) return fail(query.lastError());
   if (query.numRowsAffected() != 1) {
     QSqlQuery(connection()).exec(QStringLiteral("ROLLBACK"));
-    return fail(Write::NotFound, Tr("the site is no longer in the list"));
+    return fail(Write::NotFound, tr("the site is no longer in the list"));
   }
   return commit() ? Write::Done : fail(connection().lastError());
 }
@@ -419,7 +419,7 @@ SitesDatabase::Write SitesDatabase::remove(qint64 id) {
   if (!query.exec()) return fail(query.lastError());
   const bool removed = query.numRowsAffected() == 1;
   if (!commit()) return fail(connection().lastError());
-  return removed ? Write::Done : fail(Write::NotFound, Tr("the site is no longer in the list"));
+  return removed ? Write::Done : fail(Write::NotFound, tr("the site is no longer in the list"));
 }
 
 SitesDatabase::Write SitesDatabase::recordConnection(qint64 id, const QDateTime& when, const QString& software) {
@@ -434,7 +434,7 @@ SitesDatabase::Write SitesDatabase::recordConnection(qint64 id, const QDateTime&
   if (!query.exec()) return fail(query.lastError());
   const bool found = query.numRowsAffected() == 1;
   if (!commit()) return fail(connection().lastError());
-  return found ? Write::Done : fail(Write::NotFound, Tr("the site is no longer in the list"));
+  return found ? Write::Done : fail(Write::NotFound, tr("the site is no longer in the list"));
 }
 
 SitesDatabase::Write SitesDatabase::import(const std::vector<Site>& list, Imported& result) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
@@ -19,6 +20,8 @@ namespace sites {
 //
 // One object is one connection, used on the thread that opened it.
 class SitesDatabase {
+  Q_DECLARE_TR_FUNCTIONS(sites::SitesDatabase)
+
  public:
   static constexpr int kSchemaVersion = 2;
   static constexpr int kDefaultBusyTimeoutMs = 5000;
