@@ -27,6 +27,7 @@
 #include "panelfiles/PanelFileCommands.h"
 #include "platform/CommandLine.h"
 #include "platform/DesktopFeedback.h"
+#include "platform/QuickStartStyle.h"
 #include "platform/Translations.h"
 
 namespace {
@@ -140,6 +141,7 @@ int main(int argc, char** argv) {
   platform::LoadTranslations();
   if (!options.monitor) {
     platform::UseDesktopFeedback();
+    platform::UseQuickStartStyle();
     QApplication::setWindowIcon(console::TarnelIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("tarnel"));
   }

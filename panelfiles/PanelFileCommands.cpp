@@ -269,7 +269,7 @@ bool PanelFileCommands::savePanelFileAs() {
 bool PanelFileCommands::mayLeave() { return !offline_ || !offline_->isOpen() || settleChanges(true); }
 
 bool PanelFileCommands::settleChanges(bool mayStay) {
-  if (!offline_ || offline_->fileImage() == offlineSaved_) return true;
+  if (!offline_ || (offlineSaved_ && offline_->fileImage() == *offlineSaved_)) return true;
   QMessageBox::StandardButtons buttons = QMessageBox::Save | QMessageBox::Discard;
   if (mayStay) buttons |= QMessageBox::Cancel;
   const QMessageBox::StandardButton answer = platform::MessageBoxes::current().show(

@@ -69,7 +69,9 @@ class PanelFileCommands : public QObject {
   console::CKeypadDlg& window_;
   QPointer<OfflinePanel> offline_;
   QString offlinePath_;
-  PanelImage offlineSaved_;  // what the file holds as last loaded or saved
+  // What the file holds as last loaded or saved; made with the first panel
+  // file opened, as a whole panel image costs start-up memory.
+  std::optional<PanelImage> offlineSaved_;
 };
 
 // Wires the commands into the window (they live as long as it does).

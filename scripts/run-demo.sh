@@ -31,7 +31,8 @@ build/bin/tarnelctl sites import scripts/demo-sites.csv >/dev/null
 pids=()
 work=$(mktemp -d)
 cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  # Last started first: the programs go before the display they use.
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
