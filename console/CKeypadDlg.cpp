@@ -332,7 +332,7 @@ void CKeypadDlg::showNotice(const QString& text) {
   statusLine_->setVisible(!text.isEmpty());
 }
 
-QString CKeypadDlg::statusText() const { return statusLine_ && statusLine_->isVisible() ? statusText_->text() : QString(); }
+QString CKeypadDlg::statusText() const { return statusLine_ && !statusLine_->isHidden() ? statusText_->text() : QString(); }
 
 void CKeypadDlg::showLinkLost() {
   const QString when = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
@@ -523,8 +523,12 @@ bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
 // ---- link events and menu commands
 
 void CKeypadDlg::handleLinkClosed() {
-  // Only a link that stood and went without being asked to is lost.
-  const bool lost = connected_ != 0;
+  // Only a link to a panel that stood and went without being asked to is
+  // lost; a panel held in the program (a panel file) just ends.
+  const panel::PanelLink& link = panel::PanelLink::instance();
+  const bool heldHere = link.activeLink() == panel::LinkKind::Tcp && link.currentConnection() &&
+                        !link.currentConnection()->reachesSite();
+  const bool lost = connected_ != 0 && !heldHere;
   clock_->clear();
   version_->clear();
   for (CLed* led : zones_) led->setState(LedState::Unknown);

@@ -144,6 +144,8 @@ TEST_F(OfflineEditing, EachStateOffersItsFileCommands) {
   exitFromInstall();
   ASSERT_TRUE(WaitFor([&] { return !window->isConnected(); }));
   EXPECT_EQ(state(), (Expected{true, true, true, true, false, false})) << "panel file closed";
+  // A panel file that ends is no lost link: nothing offers to reconnect.
+  EXPECT_TRUE(window->statusText().isEmpty()) << window->statusText().toStdString();
 
   testseams::RecordingConnection conn;
   panel::PanelLink::instance().setCurrentConnection(&conn);
