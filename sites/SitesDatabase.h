@@ -23,7 +23,7 @@ class SitesDatabase {
   Q_DECLARE_TR_FUNCTIONS(sites::SitesDatabase)
 
  public:
-  static constexpr int kSchemaVersion = 2;
+  static constexpr int kSchemaVersion = 3;
   static constexpr int kDefaultBusyTimeoutMs = 5000;
 
   enum class State {

@@ -109,7 +109,7 @@ TEST_F(SitesList, NewListIsOwnerOnlyAndKeepsWhatIsWrittenAcrossConnections) {
   }
   SitesDatabase db(file);
   ASSERT_EQ(db.open(), State::Ready);
-  EXPECT_EQ(db.versionFound(), 2);
+  EXPECT_EQ(db.versionFound(), 3);
   EXPECT_EQ(db.find(shop.id), shop);
   EXPECT_EQ(db.findByName(QStringLiteral("barn")), barn);  // names match regardless of case
 
@@ -208,8 +208,9 @@ TEST_F(SitesList, VersionOneListIsBroughtForwardWithItsSites) {
   ASSERT_EQ(fresh.open(), State::Ready);
   RawFile upgraded(path());
   RawFile created(path(QStringLiteral("fresh.db")));
-  EXPECT_EQ(upgraded.exec(QStringLiteral("PRAGMA user_version")), QStringList{"2"});
-  for (const char* query : {"PRAGMA table_info(sites)", "PRAGMA index_list(sites)", "SELECT name FROM sqlite_master ORDER BY name"})
+  EXPECT_EQ(upgraded.exec(QStringLiteral("PRAGMA user_version")), QStringList{"3"});
+  for (const char* query : {"PRAGMA table_info(sites)", "PRAGMA index_list(sites)", "SELECT name FROM sqlite_master ORDER BY name",
+                            "SELECT sql FROM sqlite_master WHERE tbl_name != 'sites' ORDER BY name"})
     EXPECT_EQ(upgraded.exec(QString::fromLatin1(query)), created.exec(QString::fromLatin1(query))) << query;
 }
 
@@ -253,8 +254,8 @@ TEST_F(SitesList, FilesItCannotUseAreRefusedAndLeftByteForByte) {
        },
        State::Damaged, "is damaged"},
       {"a later version",
-       sqlite("CREATE TABLE sites (id INTEGER PRIMARY KEY, name TEXT, colour TEXT); PRAGMA user_version = 3"),
-       State::Newer, "was written by a newer version of tarnel (list version 3, this version reads up to 2)"},
+       sqlite("CREATE TABLE sites (id INTEGER PRIMARY KEY, name TEXT, colour TEXT); PRAGMA user_version = 4"),
+       State::Newer, "was written by a newer version of tarnel (list version 4, this version reads up to 3)"},
       {"another program's database",
        sqlite("CREATE TABLE invoices (id INTEGER PRIMARY KEY)"),
        State::Damaged, "is a database, but not a sites list"},
