@@ -8,9 +8,6 @@
 namespace sim {
 
 namespace {
-// No frame the PC builds comes near this; a stream without a closing
-// delimiter must not grow the buffer for ever.
-constexpr std::size_t kMaxMessage = 300;
 // A full memory, as on a panel that has been in use for a while.
 constexpr std::size_t kSeededEvents = EventMemory::kCapacity;
 
@@ -115,64 +112,17 @@ void PanelModel::sendClock() {
         static_cast<std::uint8_t>(clock_.tm_year - 100), panel::kDelimiter});
 }
 
-void PanelModel::receive(Bytes bytes) {
-  for (std::uint8_t b : bytes) {
-    switch (parse_) {
-      case ParseState::Idle:
-        if (b == panel::kDelimiter) {
-          parse_ = ParseState::InFrame;
-          message_.assign(1, b);
-        } else if (b == panel::kKeystrokeLead) {
-          parse_ = ParseState::InKeys;
-          message_.assign(1, b);
-        }
-        break;
-      case ParseState::InFrame: {
-        if (b == panel::kDelimiter && message_.size() == 1) break;  // doubled opener
-        if (message_.size() >= kMaxMessage) {
-          parse_ = b == panel::kDelimiter ? ParseState::Idle : ParseState::Overlong;
-          break;
-        }
-        const bool ends = b == panel::kDelimiter && !delimiterIsBody();
-        message_.push_back(b);
-        if (ends) {
-          parse_ = ParseState::Idle;
-          if (onMessage) onMessage(message_);
-          handleFrame(Bytes(message_).subspan(1, message_.size() - 2));
-        }
-        break;
-      }
-      case ParseState::Overlong:
-        if (b == panel::kDelimiter) parse_ = ParseState::Idle;
-        break;
-      case ParseState::InKeys:
-        if (b == panel::kDelimiter || b == panel::kKeystrokeLead) {
-          flushKeys();
-          parse_ = b == panel::kDelimiter ? ParseState::InFrame : ParseState::InKeys;
-          message_.assign(1, b);
-        } else {
-          if (message_.size() < kMaxMessage) message_.push_back(b);
-          handleKey(b);
-        }
-        break;
-    }
-  }
-  // A key-stroke message has no end marker, and TCP may split it anywhere:
-  // log what came, but keep taking keys until a frame or a new message starts.
-  if (parse_ == ParseState::InKeys) {
-    flushKeys();
-    message_.clear();
-  }
+void PanelModel::receive(Bytes bytes) { reader_.feed(bytes, *this); }
+
+void PanelModel::pcFrame(Bytes frame) {
+  if (onMessage) onMessage(frame);
+  handleFrame(frame.subspan(1, frame.size() - 2));
 }
 
-bool PanelModel::delimiterIsBody() const {
-  // 7E AB 07 00 p 00 e 7E: the frame's length is fixed, so p and e may be anything.
-  return message_.size() >= 2 && message_[1] == panel::kTypeParamRead &&
-         (message_.size() == 4 || message_.size() == 6);
-}
+void PanelModel::pcKey(std::uint8_t key) { handleKey(key); }
 
-void PanelModel::flushKeys() {
-  if (onMessage && message_.size() > 0) onMessage(message_);
+void PanelModel::pcKeysTaken(Bytes keys) {
+  if (onMessage) onMessage(keys);
 }
 
 void PanelModel::handleFrame(Bytes frame) {

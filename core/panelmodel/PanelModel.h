@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "core/link/PcMessageReader.h"
 #include "core/panelmodel/AlarmPanel.h"
 #include "core/panelmodel/EventMemory.h"
 #include "core/panelmodel/PanelDiagnostics.h"
@@ -17,7 +18,7 @@ namespace sim {
 // PC's messages (delimited frames and undelimited key strokes), lets the
 // alarm panel act on them and sends every status frame whose bytes changed.
 // Transports around it carry the bytes.
-class PanelModel {
+class PanelModel : private panel::PcMessageReader::Handler {
  public:
   using Bytes = std::span<const std::uint8_t>;
   using FrameSink = std::function<void(Bytes frame)>;
@@ -70,12 +71,9 @@ class PanelModel {
   void sendVersion();
 
  private:
-  // Overlong: a frame too long to be one, skipped to its end so its tail is not taken as keys.
-  enum class ParseState { Idle, InFrame, InKeys, Overlong };
-  void flushKeys();
-  // Whether a 0x7E now is a body byte: the parameter or entity of a read
-  // request (parameter 126 is 0x7E) rather than the frame's end.
-  bool delimiterIsBody() const;
+  void pcFrame(Bytes frame) override;
+  void pcKey(std::uint8_t key) override;
+  void pcKeysTaken(Bytes keys) override;
   // An ENTER into a position the parameter store keeps no value for.
   void carryOut(const ParameterStore::Entry& entry);
   bool setClockFrom(const ParameterStore::Entry& entry);
@@ -90,8 +88,7 @@ class PanelModel {
   int version_ = 210;
   std::uint8_t build_ = 5;
 
-  ParseState parse_ = ParseState::Idle;
-  std::vector<std::uint8_t> message_;
+  panel::PcMessageReader reader_;
 };
 
 }  // namespace sim

@@ -236,44 +236,23 @@ bool ParameterStore::set(std::uint8_t parameter, std::uint8_t entity, const para
 }
 
 std::optional<ParameterStore::Frame> ParameterStore::read(std::uint8_t parameter, std::uint8_t entity) {
-  position_.emplace(parameter, entity);
-  keys_.clear();
-  overflow_ = false;
+  entry_.read(parameter, entity);
   const std::optional<Slot> slot = SlotOf(parameter, entity);
   if (!slot) return std::nullopt;
   return params::ReplyFrameFor(*slot->parameter, entity, values_[slot->row][slot->entity]);
 }
 
 std::optional<ParameterStore::Entry> ParameterStore::key(std::uint8_t pressed) {
-  if (pressed == panel::key::kNo) {
-    leave();
-    return std::nullopt;
-  }
-  if (pressed != panel::key::kEnter) {
-    if (keys_.size() < kMaxEntryKeys)
-      keys_.push_back(pressed);
-    else
-      overflow_ = true;
-    return std::nullopt;
-  }
-  std::vector<std::uint8_t> keys;
-  keys.swap(keys_);
-  const bool refused = overflow_;
-  overflow_ = false;
-  if (!position_ || refused) return std::nullopt;
-  const auto [parameter, entity] = *position_;
-  const std::optional<Slot> slot = SlotOf(parameter, entity);
-  if (!slot) return Entry{parameter, entity, std::move(keys)};
+  std::optional<Entry> typed = entry_.key(pressed);
+  if (!typed) return std::nullopt;
+  const std::optional<Slot> slot = SlotOf(typed->parameter, typed->entity);
+  if (!slot) return typed;
   Value& stored = values_[slot->row][slot->entity];
-  if (std::optional<Value> typed = params::ApplyEntry(*slot->parameter, stored, keys)) stored = std::move(*typed);
+  if (std::optional<Value> value = params::ApplyEntry(*slot->parameter, stored, typed->keys)) stored = std::move(*value);
   return std::nullopt;
 }
 
-void ParameterStore::leave() {
-  position_.reset();
-  keys_.clear();
-  overflow_ = false;
-}
+void ParameterStore::leave() { entry_.leave(); }
 
 int ParameterStore::userWithCode(std::string_view digits) const {
   if (digits.empty()) return 0;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/parameters/PanelParameters.h"
+#include "core/parameters/ProgramEntry.h"
 
 namespace sim {
 
@@ -34,11 +35,7 @@ class ParameterStore {
 
   // An entry into a position the store keeps no value for (the clock, the
   // un-map command, diagnostics): the caller acts on it.
-  struct Entry {
-    std::uint8_t parameter = 0;
-    std::uint8_t entity = 0;
-    std::vector<std::uint8_t> keys;
-  };
+  using Entry = params::ProgramEntry::Typed;
 
   // Parameters that are commands or live values rather than stored values.
   static constexpr std::uint8_t kClock = 0x1A;  // entities 1 time, 2 day of week, 3 date
@@ -85,9 +82,6 @@ class ParameterStore {
   void restoreAll();
 
  private:
-  // Entries longer than any parameter takes are refused, not stored.
-  static constexpr std::size_t kMaxEntryKeys = 32;
-
   // Where the value of (parameter, entity) is kept.
   struct Slot {
     const params::PanelParameter* parameter;
@@ -100,9 +94,7 @@ class ParameterStore {
 
   // Per catalogue row, per entity from the row's first.
   std::vector<std::vector<params::Value>> values_;
-  std::optional<std::pair<std::uint8_t, std::uint8_t>> position_;
-  std::vector<std::uint8_t> keys_;
-  bool overflow_ = false;
+  params::ProgramEntry entry_;
 };
 
 }  // namespace sim
