@@ -2,6 +2,7 @@
 
 #include <QSettings>
 
+#include "connect/SiteSessionJournal.h"
 #include "console/CKeypadDlg.h"
 #include "platform/MessageBoxes.h"
 #include "sites/CodeMigration.h"
@@ -12,7 +13,7 @@
 namespace connection {
 
 SiteConnections::SiteConnections(console::CKeypadDlg& window, quint16 callPort)
-    : QObject(&window), window_(window), callPort_(callPort) {
+    : QObject(&window), window_(window), journal_(new SiteSessionJournal(window)), callPort_(callPort) {
   window_.setConnectDialogFactory([this](QWidget*) -> std::unique_ptr<QDialog> { return makeDialog(); });
   window_.setSitesCommand([this] { openSites(); });
   connect(&window_, &console::CKeypadDlg::connectedThrough, this, &SiteConnections::onConnected);
@@ -39,6 +40,7 @@ void SiteConnections::onConnected(QDialog& dialog) {
   window_.setReconnectCommand([this] { reconnect(); });
   const std::optional<sites::Site>& site = lastRoute_->site;
   window_.setSiteName(site ? site->name : QString());
+  journal_->setSite(site ? site->id : 0);
   connectedAt_ = QDateTime::currentDateTimeUtc();
   // The software follows when the panel reports it; until then the last one seen stays.
   if (site) sites::SharedSites().recordConnection(site->id, connectedAt_, QString());

@@ -14,6 +14,8 @@ class CKeypadDlg;
 
 namespace connection {
 
+class SiteSessionJournal;
+
 // How the keypad window reaches panels: Connect through the connection
 // dialog, the "Sites" window and its Connect, Reconnect after a lost link
 // (the same route with the same secrets, never by itself), the site's name in
@@ -46,6 +48,7 @@ class SiteConnections : public QObject, public console::RememberedCodes {
   QString codeKey(const QString& title) const;
 
   console::CKeypadDlg& window_;
+  SiteSessionJournal* journal_ = nullptr;
   quint16 callPort_;
   std::optional<ConnectionRoute> lastRoute_;
   QDateTime connectedAt_;

@@ -422,6 +422,7 @@ void CKeypadDlg::blinkStep() {
 
 void CKeypadDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
   if (length == 0) return;
+  if (frameWatcher_) frameWatcher_(frame, length);
   if (length == 1) {
     if (frame[0] != kCloseProgramByte) return;
     if (EditorDialog* editor = EditorDialog::openEditor()) editor->closeRequest();
@@ -505,9 +506,10 @@ bool CKeypadDlg::decodeStatus(const std::uint8_t* f, std::size_t length) {
           },
           [&](const OutputsStatus& s) { setOutputs(s.on); },
           [this](const ProgramModeAnswer& s) {
-            if (s.entered)
+            if (s.entered) {
               enterProgramMode();
-            else
+              emit programModeEntered();
+            } else
               setModeText(tr("Client mode - Not supported!"));
           },
           [this](const VersionStatus& s) {
@@ -547,6 +549,7 @@ void CKeypadDlg::handleLinkClosed() {
   if (lost) showLinkLost();
   siteName_.clear();
   if (onStatusSeen_) onStatusSeen_();
+  emit linkClosed();
 }
 
 bool CKeypadDlg::linkStands() const {
@@ -607,18 +610,50 @@ bool CKeypadDlg::settleProgramMode() {
   const panel::PanelLink& link = panel::PanelLink::instance();
   const bool heldHere = link.activeLink() == panel::LinkKind::Tcp && link.currentConnection() &&
                         !link.currentConnection()->reachesSite();
+  if (preparingToLeave_) {
+    // Exit from Install is under way: it goes out once its preparation is done.
+    awaitPreparedLeave();
+    return true;
+  }
   if (!(programMode_ || lampsShowProgram_) || !linkStands() || heldHere) return true;
   const QMessageBox::StandardButton answer = platform::MessageBoxes::current().show(
       this, platform::MessageBoxes::Kind::Question, tr("Attention"),
       tr("The panel is in program mode, and a panel in program mode does not protect the building.\n"
          "Exit from Install first?"),
       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-  if (answer == QMessageBox::No) return true;
-  if (answer != QMessageBox::Yes) return false;
+  if (answer != QMessageBox::Yes && answer != QMessageBox::No) return false;
+  // Left in program mode or not, the PC's side of the session ends here.
+  prepareToLeave([] {});
+  awaitPreparedLeave();
+  if (answer == QMessageBox::No || !linkStands()) return true;
   enterCommandMode();
   panel::SendPanelFrame(panel::LeaveProgramMode(), this);
   awaitCommandMode();
   return true;
+}
+
+void CKeypadDlg::prepareToLeave(std::function<void()> leave) {
+  if (!beforeLeaving_) {
+    leave();
+    return;
+  }
+  preparingToLeave_ = true;
+  if (programBar_) programBar_->setEnabled(false);
+  beforeLeaving_([this, leave = std::move(leave)] {
+    preparingToLeave_ = false;
+    if (programBar_) programBar_->setEnabled(true);
+    leave();
+    if (onPreparedLeave_) onPreparedLeave_();
+  });
+}
+
+void CKeypadDlg::awaitPreparedLeave() {
+  if (!preparingToLeave_) return;
+  QEventLoop loop;
+  onPreparedLeave_ = [&loop] { loop.quit(); };
+  // The hook bounds its own wait, and a lost link ends it.
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  onPreparedLeave_ = nullptr;
 }
 
 void CKeypadDlg::awaitCommandMode() {
@@ -665,9 +700,13 @@ void CKeypadDlg::onOpenPanelFile() {
 }
 
 void CKeypadDlg::onExitFromInstall() {
-  if (!mayLeave()) return;
-  enterCommandMode();
-  panel::SendPanelFrame(panel::LeaveProgramMode(), this);
+  if (preparingToLeave_ || !mayLeave()) return;
+  prepareToLeave([this] {
+    // A link lost meanwhile has reset the window already.
+    if (!linkStands() || !programMode_) return;
+    enterCommandMode();
+    panel::SendPanelFrame(panel::LeaveProgramMode(), this);
+  });
 }
 
 void CKeypadDlg::onCodeCommand(bool installer) {

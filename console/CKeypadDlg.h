@@ -90,6 +90,16 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   void setLeaveCheck(std::function<bool()> mayLeave);
   // What the mode line says in program mode; empty for "Program mode".
   void setProgramModeText(const QString& text);
+  // Sees every frame received, before the window and the open editor do.
+  void setFrameWatcher(std::function<void(const std::uint8_t*, std::size_t)> watcher) {
+    frameWatcher_ = std::move(watcher);
+  }
+  // Runs before the PC takes the panel out of program mode (Exit from
+  // Install, or the way out of a close or Disconnect), and calls `leave`
+  // once it is done; the window keeps working meanwhile.
+  void setBeforeLeavingProgramMode(std::function<void(std::function<void()> leave)> hook) {
+    beforeLeaving_ = std::move(hook);
+  }
 
   // Window state, for the menu commands of other parts and for tests.
   bool isConnected() const { return connected_ != 0; }
@@ -116,6 +126,10 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   void versionShown(const QString& text);
   // A connection dialog ended with OK: the link stands. dialog lives for the call.
   void connectedThrough(QDialog& dialog);
+  // The panel answered the installer code: program mode.
+  void programModeEntered();
+  // The link ended, asked for or not; the window has reset.
+  void linkClosed();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -153,6 +167,11 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   // Until the panel's lamps say it left program mode, the link drops or a
   // short time has passed; frames go on arriving meanwhile.
   void awaitCommandMode();
+  // Runs the hook set to run before leaving program mode, then `leave`;
+  // the program-mode menu is greyed meanwhile.
+  void prepareToLeave(std::function<void()> leave);
+  // Until what prepareToLeave started is done, without taking user input.
+  void awaitPreparedLeave();
   void onOpenPanelFile();
   void onExitFromInstall();
   void onCodeCommand(bool installer);
@@ -195,6 +214,10 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   std::function<bool()> openPanelFile_;
   std::function<bool()> leaveCheck_;
   QString programModeText_;
+  std::function<void(const std::uint8_t*, std::size_t)> frameWatcher_;
+  std::function<void(std::function<void()>)> beforeLeaving_;
+  bool preparingToLeave_ = false;
+  std::function<void()> onPreparedLeave_;
 
   QPointer<CDbgDlg> debug_;
   std::function<std::unique_ptr<QDialog>(QWidget*)> connectFactory_;

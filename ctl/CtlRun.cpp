@@ -24,7 +24,12 @@ int RunCommand(PanelSession& session, const CtlOptions& options, const panelfile
   switch (options.command) {
     case Command::Backup: return RunBackup(session, options, progress);
     case Command::Compare: return RunCompare(session, file, options, progress);
-    case Command::Restore: return RunRestore(session, file, options, progress);
+    case Command::Restore: {
+      std::unique_ptr<sites::SessionJournal> journal = StartRestoreJournal(session, options, progress);
+      const int code = RunRestore(session, file, options, progress);
+      EndRestoreJournal(session, std::move(journal));
+      return code;
+    }
     case Command::Events: return RunEvents(session, options, progress);
     case Command::Status: return RunStatus(session, progress);
     case Command::Sites: break;  // needs no panel: run before any link

@@ -336,6 +336,7 @@ void PanelSession::handlePanelFrame(const std::uint8_t* frame, std::size_t lengt
     handleLinkClosed();
     return;
   }
+  if (watcher_) watcher_(frame, length);
   const console::StatusFrame decoded = console::DecodeStatusFrame(frame, length);
   status_.apply(decoded);
   if (const auto* answer = std::get_if<console::ProgramModeAnswer>(&decoded.content)) programAnswer_ = *answer;

@@ -56,6 +56,10 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
   Wait waitFor(const std::function<bool()>& done, int timeoutMs);
   // Every frame from the panel also goes here (the command's job).
   void setFrameTap(std::function<void(const std::uint8_t*, std::size_t)> tap) { tap_ = std::move(tap); }
+  // And here, before the tap, whatever the command (the session journal).
+  void setFrameWatcher(std::function<void(const std::uint8_t*, std::size_t)> watcher) {
+    watcher_ = std::move(watcher);
+  }
   // Ends the current wait if its condition now holds (for other objects' signals).
   void poke() { emit changed(); }
   // Interrupts so far are dealt with: waits no longer end for them.
@@ -91,6 +95,7 @@ class PanelSession : public QObject, public panel::LinkListener, public serial::
   StatusView status_;
   std::optional<console::ProgramModeAnswer> programAnswer_;
   std::function<void(const std::uint8_t*, std::size_t)> tap_;
+  std::function<void(const std::uint8_t*, std::size_t)> watcher_;
   bool lost_ = false;
   bool mayBeInProgramMode_ = false;
 };

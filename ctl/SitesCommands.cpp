@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "ctl/Commands.h"
 #include "ctl/CtlText.h"
 #include "ctl/ExitCode.h"
+#include "ctl/PanelSession.h"
 #include "ctl/Progress.h"
 #include "sites/SecretStore.h"
 #include "sites/SiteCsv.h"
@@ -172,6 +174,34 @@ int ApplySite(CtlOptions& options, Progress& progress) {
 void RecordSiteConnection(const CtlOptions& options, const QString& software) {
   if (options.siteId == 0) return;
   sites::SharedSites().recordConnection(options.siteId, QDateTime::currentDateTimeUtc(), software);
+}
+
+std::unique_ptr<sites::SessionJournal> StartRestoreJournal(PanelSession& session, const CtlOptions& options,
+                                                           Progress& progress) {
+  if (options.siteId == 0 || options.dryRun) return nullptr;
+  auto journal = std::make_unique<sites::SessionJournal>(
+      sites::SharedSites(), options.siteId, sites::SessionLog::Kind::Restore, QFileInfo(options.file).fileName(),
+      [&progress](const QString& notice) { Say(progress, notice); });
+  sites::SessionJournal* watched = journal.get();
+  panel::PanelLink::instance().setSendWatcher([watched](std::span<const std::uint8_t> bytes) { watched->sent(bytes); });
+  session.setFrameWatcher([watched](const std::uint8_t* frame, std::size_t length) { watched->received(frame, length); });
+  return journal;
+}
+
+void EndRestoreJournal(PanelSession& session, std::unique_ptr<sites::SessionJournal> journal) {
+  if (!journal) return;
+  bool done = session.linkLost();
+  if (!done) {
+    journal->readBack([&session](const panel::FrameBytes& reads) { session.send(reads); }, [&] {
+      done = true;
+      session.poke();
+    });
+    // The read-back bounds its own wait; a lost link or an interrupt ends it sooner.
+    session.waitFor([&] { return done; }, -1);
+  }
+  journal->end(session.linkLost() ? sites::SessionLog::Outcome::LinkLost : sites::SessionLog::Outcome::Ended);
+  panel::PanelLink::instance().setSendWatcher(nullptr);
+  session.setFrameWatcher(nullptr);
 }
 
 }  // namespace ctl

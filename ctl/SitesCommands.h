@@ -1,9 +1,13 @@
 #pragma once
 
+#include <memory>
+
 #include "ctl/CtlOptions.h"
+#include "sites/SessionJournal.h"
 
 namespace ctl {
 
+class PanelSession;
 class Progress;
 
 // sites, sites --csv, sites export, sites import: the sites list without a
@@ -18,5 +22,13 @@ int ApplySite(CtlOptions& options, Progress& progress);
 
 // After a link to the site stood: when, and the software the panel reported.
 void RecordSiteConnection(const CtlOptions& options, const QString& software);
+
+// --site: a restore that writes is a session of the site's history, which
+// watches the link from here on; null without --site or for a dry run.
+std::unique_ptr<sites::SessionJournal> StartRestoreJournal(PanelSession& session, const CtlOptions& options,
+                                                           Progress& progress);
+// Reads back what the restore wrote and its own read-back missed, then ends
+// the session: ended, or link lost.
+void EndRestoreJournal(PanelSession& session, std::unique_ptr<sites::SessionJournal> journal);
 
 }  // namespace ctl

@@ -14,6 +14,7 @@ void PanelLink::send(std::uint8_t* bytes, QObject* owner, std::uint16_t length) 
   const std::size_t lineLength = FormatSentLogLine(LocalTimeNow(), view, logLine_);
   if (debugSink_) debugSink_->appendLogLine(std::string_view(logLine_.data(), lineLength));
 
+  if (sendWatcher_) sendWatcher_(view);
   platform::Beeper::current().beep(2000, 20);
 
   if (activeLink_ == LinkKind::Tcp) {
@@ -45,6 +46,7 @@ void PanelLink::reset() {
   cipher_ = LinkCipher{};
   serial_ = nullptr;
   debugSink_ = nullptr;
+  sendWatcher_ = nullptr;
   mainWindow_ = nullptr;
 }
 

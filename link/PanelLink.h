@@ -3,6 +3,8 @@
 #include <QObject>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string_view>
 
 #include "core/link/DebugLogLine.h"
@@ -90,6 +92,10 @@ class PanelLink {
   void setSerialTransport(FrameTransport* transport) { serial_ = transport; }
   FrameTransport* serialTransport() const { return serial_; }
 
+  // Sees every send as it is handed over, before TCP scrambles it (the
+  // session journal); one watcher at a time, none to stop.
+  void setSendWatcher(std::function<void(std::span<const std::uint8_t>)> watcher) { sendWatcher_ = std::move(watcher); }
+
   void setDebugSink(DebugLogSink* sink) { debugSink_ = sink; }
   DebugLogSink* debugSink() const { return debugSink_; }
 
@@ -107,6 +113,7 @@ class PanelLink {
   LinkConnection* current_ = nullptr;
   FrameTransport* serial_ = nullptr;
   DebugLogSink* debugSink_ = nullptr;
+  std::function<void(std::span<const std::uint8_t>)> sendWatcher_;
   LinkListener* mainWindow_ = nullptr;
   std::array<char, kLogLineCapacity> logLine_{};
 };

@@ -8,6 +8,7 @@
 
 #include "console/CKeypadDlg.h"
 #include "console/ProgramModeMenu.h"
+#include "console/RestoreJournal.h"
 #include "panelfiles/CSlotTableDlg.h"
 #include "panelfiles/CTransferProgressDlg.h"
 #include "panelfiles/OfflinePanel.h"
@@ -183,8 +184,11 @@ void PanelFileCommands::writeToPanel() {
   const QString caption = tr("Write file to panel");
   const std::optional<ChosenFile> file = chooseAndRead(caption, true);
   if (!file) return;
+  console::RestoreJournal* journal = console::RestoreJournal::current();
+  if (journal) journal->restoreStarting(QFileInfo(file->path).fileName());
   const JobResult result =
       runJob(caption, [image = file->image](PanelTransferJob& job) { job.startRestore(image, false); });
+  if (journal) journal->restoreEnded();
   if (!result.outcome) return;
   const PanelTransferJob::RestoreReport& report = result.report;
   const QString stopped = *result.outcome == Outcome::Cancelled ? tr("cancelled") : tr("link lost");
