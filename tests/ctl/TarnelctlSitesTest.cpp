@@ -9,7 +9,10 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include <QSqlQuery>
+
 #include "sites/SecretStore.h"
+#include "sites/SitesDatabase.h"
 #include "tests/support/PrivateKeyring.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestSeams.h"
@@ -141,6 +144,32 @@ TEST_F(TarnelctlSites, ReceiverSiteIsReachedThroughItsReceiverAndTheCallBack) {
   const ToolRun status = run({"--site", "Farm", "--listen", QString::number(listen), "status"});
   ASSERT_EQ(status.exitCode, 0) << status.err.toStdString() << sim.output().toStdString();
   EXPECT_TRUE(sim.waitForOutput(QStringLiteral("login-only (account): verdict 89 00")));
+}
+
+TEST_F(TarnelctlSites, RestoreOnASiteIsASessionOfItsHistoryWithWhatThePanelReported) {
+  const quint16 listen = testseams::FreeLoopbackPort();
+  SimProcess sim({"--listen", "0", "--call-back", QString::number(listen)});
+  run({"sites", "import",
+       write(QStringLiteral("s.csv"),
+             QStringLiteral("name,route,address,port\nOffice,direct,127.0.0.1,%1\n").arg(sim.listeningPort()).toUtf8())});
+  // Area A's exit delay from 60 to 45 s; area B's is 60 already.
+  const QString file = write(QStringLiteral("delays.toml"), "format = 1\n[parameters]\n\"P60 area A\" = 45\n"
+                                                            "\"P60 area B\" = 60\n");
+  const ToolRun restore = run({"--site", "Office", "--listen", QString::number(listen), "--installer-code", "9999",
+                               "restore", file});
+  ASSERT_EQ(restore.exitCode, 0) << restore.err.toStdString() << restore.out.toStdString();
+
+  sites::SitesDatabase database(dir.filePath(QStringLiteral("data/Vell/tarnel/sites.db")));
+  ASSERT_EQ(database.open(), sites::SitesDatabase::State::Ready);
+  QSqlQuery query(database.connection());
+  ASSERT_TRUE(query.exec(QStringLiteral(
+      "SELECT kind, outcome, source, ended_at IS NOT NULL, parameter, entity, before_value, after_value "
+      "FROM sessions JOIN session_changes ON session_changes.session_id = sessions.id")));
+  ASSERT_TRUE(query.next());
+  QStringList row;
+  for (int i = 0; i < 8; ++i) row << query.value(i).toString();
+  EXPECT_EQ(row, (QStringList{"restore", "ended", "delays.toml", "1", "60", "1", "3C", "2D"}));
+  EXPECT_FALSE(query.next());
 }
 
 TEST_F(TarnelctlSites, RefusedSiteArgumentsNameTheProblem) {

@@ -3,6 +3,7 @@
 // editors write is put down with the values the panel reports before and
 // after; a lost link leaves the session as far as it got.
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QVariant>
@@ -12,6 +13,9 @@
 #include "editors/CheckBoxRow.h"
 #include "editors/ProgramEditors.h"
 #include "console/CPassDlg.h"
+#include "console/ProgramModeMenu.h"
+#include "panelfiles/CSlotTableDlg.h"
+#include "panelfiles/PanelFileCommands.h"
 #include "sites/PcUser.h"
 #include "tests/editors/RunEditor.h"
 #include "tests/sites/SitesFixture.h"
@@ -33,6 +37,7 @@ class SessionJournalTest : public SiteConnectionsFixture {
   void SetUp() override {
     SiteConnectionsFixture::SetUp();
     editors::WireProgramModeEditors(*window);
+    panelfiles::WirePanelFileCommands(*window);
     sites::Site office;
     office.name = QStringLiteral("Office");
     office.address = QStringLiteral("127.0.0.1");
@@ -131,6 +136,25 @@ TEST_F(SessionJournalTest, ClosingTheWindowWithExitFromInstallFirstReadsBackBefo
   window->close();
   EXPECT_EQ(changes(), (std::vector<ChangeRow>{{60, 1, "3C", "2D"}}));
   EXPECT_EQ(sessions(), (std::vector<QStringList>{{"editors", "ended", "1", sites::PcUserName(), ""}}));
+}
+
+TEST_F(SessionJournalTest, AWriteFromAFileIsARestoreSessionBetweenTheEditorsOnes) {
+  editValue(QStringLiteral("Area|Armed Exit Delay Time"), QStringLiteral("45"));
+  QFile file(dir.filePath(QStringLiteral("delays.toml")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("format = 1\n[parameters]\n\"P60 area A\" = 50\n");
+  file.close();
+  testseams::Files().answers = {file.fileName()};
+  WhenModal<panelfiles::CSlotTableDlg>([](panelfiles::CSlotTableDlg* report) { report->accept(); });
+  window->programAction(console::FileMenuPath(console::FileMenuItem::WriteToPanel))->trigger();
+  window->programAction(QStringLiteral("Exit from Install"))->trigger();
+  ASSERT_TRUE(WaitFor([&] { return sessions().size() == 3 && sessions()[2][1] == QLatin1String("ended"); }, 8000));
+
+  EXPECT_EQ(sessions(), (std::vector<QStringList>{{"editors", "ended", "1", sites::PcUserName(), ""},
+                                                  {"restore", "ended", "1", sites::PcUserName(), "delays.toml"},
+                                                  {"editors", "ended", "1", sites::PcUserName(), ""}}));
+  // 60 s, 45 from the editor, 50 (0x32) from the file.
+  EXPECT_EQ(changes(), (std::vector<ChangeRow>{{60, 1, "3C", "2D"}, {60, 1, "2D", "32"}}));
 }
 
 TEST_F(SessionJournalTest, ASessionTheLinkLostIsKeptAsFarAsItGot) {
