@@ -31,7 +31,8 @@ SiteSessionJournal::~SiteSessionJournal() {
 void SiteSessionJournal::start(sites::SessionLog::Kind kind, const QString& source) {
   if (siteId_ == 0 || !window_.isConnected()) return;
   session_ = std::make_unique<sites::SessionJournal>(
-      sites::SharedSites(), siteId_, kind, source, [this](const QString& notice) { window_.showNotice(notice); });
+      sites::SharedSites(), siteId_, kind, source, [this](const QString& notice) { window_.showNotice(notice); },
+      this);
   panel::PanelLink::instance().setSendWatcher([this](std::span<const std::uint8_t> bytes) {
     if (session_) session_->sent(bytes);
   });
@@ -39,7 +40,8 @@ void SiteSessionJournal::start(sites::SessionLog::Kind kind, const QString& sour
 
 void SiteSessionJournal::drop() {
   panel::PanelLink::instance().setSendWatcher(nullptr);
-  // It may be the caller of this, through its read-back's end.
+  // It may be the caller of this, through its read-back's end; a child
+  // until then, so that one the event loop never deletes goes with us.
   if (session_) session_.release()->deleteLater();
 }
 

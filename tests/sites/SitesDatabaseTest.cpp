@@ -19,6 +19,7 @@
 #include <atomic>
 #include <functional>
 
+#include "sites/SessionJournal.h"
 #include "sites/SitesDatabase.h"
 
 namespace {
@@ -306,6 +307,35 @@ TEST_F(SitesList, ListHeldByAnotherProgramIsRefusedUntilItLetsGo) {
   SitesDatabase db(path());
   ASSERT_EQ(db.open(100), State::Ready);
   EXPECT_EQ(db.sites().front().notes, ShopSite().notes);
+}
+
+TEST_F(SitesList, SessionsGoOnUnjournalledWhereTheListCannotBeUsedAndSaySoOnce) {
+  {
+    SitesDatabase db(path());
+    ASSERT_EQ(db.open(), State::Ready);
+  }
+  RawFile(path()).exec(QStringLiteral("PRAGMA user_version = 99"));
+  SitesDatabase newer(path());
+  ASSERT_EQ(newer.open(), State::Newer);
+
+  QStringList told;
+  std::vector<std::vector<std::uint8_t>> sent;
+  for (int session = 0; session < 2; ++session) {
+    sites::SessionJournal journal(newer, 1, sites::SessionLog::Kind::Editors, {},
+                                  [&](const QString& notice) { told << notice; });
+    // A write, then the end: no read-back goes out for a session nobody records.
+    journal.sent(std::vector<std::uint8_t>{0x7E, 0xAB, 0x07, 0x00, 0x3C, 0x00, 0x01, 0x7E, 0x7A, 0x04, 0x05, 0x11});
+    bool done = false;
+    journal.readBack([&](const panel::FrameBytes& bytes) { sent.emplace_back(bytes.view().begin(), bytes.view().end()); },
+                     [&] { done = true; });
+    EXPECT_TRUE(done);
+    journal.end(sites::SessionLog::Outcome::Ended);
+  }
+  EXPECT_TRUE(sent.empty());
+  ASSERT_EQ(told.size(), 1);
+  EXPECT_TRUE(told[0].startsWith(QStringLiteral("Program-mode sessions are not put down in the site's history: The "
+                                                "sites list")))
+      << told[0].toStdString();
 }
 
 TEST_F(SitesList, TwoConnectionsWritingAtOnceLoseNothing) {
