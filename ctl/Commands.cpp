@@ -8,6 +8,7 @@
 
 #include "ctl/CtlText.h"
 #include "ctl/ExitCode.h"
+#include "ctl/HistoryCommands.h"
 #include "ctl/PanelSession.h"
 #include "ctl/Progress.h"
 #include "core/events/EventCsv.h"
@@ -148,6 +149,16 @@ QString Table(const std::vector<QStringList>& rows, const QString& indent) {
   return text;
 }
 
+std::vector<QStringList> DifferenceTable(const std::vector<panelfiles::Difference>& differences,
+                                        const QString& leftHeading, const QString& rightHeading,
+                                        const std::function<QString(int)>& leftMissing) {
+  std::vector<QStringList> rows{{Tr("Menu title"), Tr("Entity"), leftHeading, rightHeading, Tr("Options that differ")}};
+  for (const panelfiles::Difference& d : differences)
+    rows.push_back({Title(d.slot), Entity(d.slot), ValueText(d.slot, d.left, leftMissing(d.slot)),
+                    ValueText(d.slot, d.right, Tr("(none)")), OptionChanges(d.slot, d.left, d.right)});
+  return rows;
+}
+
 std::variant<PanelImage, int> LoadPanelFile(const QString& path, Progress& progress) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
@@ -189,17 +200,22 @@ int RunBackup(PanelSession& session, const CtlOptions& options, Progress& progre
   image.softwareVersion = session.status().version.value_or(std::string());
   const PanelTransferJob::RestoreReport& report = job.report();
   const bool complete = report.unanswered.empty() && report.cutShort.empty();
-  const QString target = panelfiles::BackupPath(options.file, complete);
-  QString error;
-  if (!panelfiles::SavePanelFile(target, image, error)) {
-    Say(progress, Tr("cannot write %1: %2").arg(target, error));
-    return kFileRefused;
+  // A site's backup may go to its history alone.
+  const QString target = options.file.isEmpty() ? QString() : panelfiles::BackupPath(options.file, complete);
+  if (!target.isEmpty()) {
+    QString error;
+    if (!panelfiles::SavePanelFile(target, image, error)) {
+      Say(progress, Tr("cannot write %1: %2").arg(target, error));
+      return kFileRefused;
+    }
+    Print(Tr("%1 of %2 parameters saved to %3\n").arg(image.knownCount()).arg(total).arg(target));
   }
-  Print(Tr("%1 of %2 parameters saved to %3\n").arg(image.knownCount()).arg(total).arg(target));
-  if (complete) return kSuccess;
+  if (complete) return options.siteId != 0 ? KeepSnapshot(options, image, progress) : kSuccess;
   SayMissing(progress, report, true);
-  if (target != options.file)
+  if (target != options.file && !options.file.isEmpty())
     Say(progress, Tr("%1 was left as it was, since it may hold a complete backup").arg(options.file));
+  // History holds whole panels only, so that any snapshot can be written back as it is.
+  if (options.siteId != 0) Say(progress, Tr("a backup that misses parameters is not kept in the history of %1").arg(options.site));
   return kIncomplete;
 }
 
@@ -214,14 +230,9 @@ int RunCompare(PanelSession& session, const PanelImage& file, const CtlOptions& 
   }
   const PanelTransferJob::RestoreReport& report = job.report();
   const std::vector<panelfiles::Difference> differences = panelfiles::Compare(job.panelImage(), file);
-  int known = 0;
-  std::vector<QStringList> rows{{Tr("Menu title"), Tr("Entity"), Tr("Panel value"), Tr("File value"),
-                                 Tr("Options that differ")}};
-  for (const panelfiles::Difference& d : differences) {
-    if (d.left) ++known;
-    rows.push_back({Title(d.slot), Entity(d.slot), ValueText(d.slot, d.left, Missing(d.slot, report)),
-                    ValueText(d.slot, d.right, Tr("(none)")), OptionChanges(d.slot, d.left, d.right)});
-  }
+  const auto known = std::ranges::count_if(differences, [](const panelfiles::Difference& d) { return d.left.has_value(); });
+  const std::vector<QStringList> rows = DifferenceTable(differences, Tr("Panel value"), Tr("File value"),
+                                                        [&](int slot) { return Missing(slot, report); });
   if (differences.empty()) {
     Print(Tr("The panel holds what %1 holds (%2 parameters).\n").arg(options.file).arg(file.knownCount()));
     return kSuccess;

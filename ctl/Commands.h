@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 #include <optional>
 #include <variant>
@@ -16,6 +17,13 @@ class Progress;
 
 // Rows of cells in columns as wide as their widest cell, two blanks apart.
 QString Table(const std::vector<QStringList>& rows, const QString& indent = QString());
+
+// The table compare prints: menu title, entity, the two values (leftMissing
+// says why a value on the left is missing), the options that differ; a
+// heading row first.
+std::vector<QStringList> DifferenceTable(const std::vector<panelfiles::Difference>& differences,
+                                        const QString& leftHeading, const QString& rightHeading,
+                                        const std::function<QString(int)>& leftMissing);
 
 // A panel file read and checked before the panel is called: its image, or
 // the exit status after saying why it is refused (naming the line).

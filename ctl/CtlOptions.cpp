@@ -48,6 +48,28 @@ QString Epilogue() {
       "  sites import FILE      add the sites of a CSV file, and update those of the same name;\n"
       "                         a file with a fault changes nothing\n"
       "\n"
+      "Each site's history: every complete backup of a site is also kept in the sites list as a\n"
+      "snapshot (time, PC user, panel software, route, the panel file), unless it equals the\n"
+      "site's latest snapshot; program-mode sessions are kept there too. Entries are named\n"
+      "S<n> (snapshot n) and J<n> (session n); latest and previous name the newest snapshot\n"
+      "and the one before it.\n"
+      "  backup --site NAME [FILE]\n"
+      "                         back up the site's panel into its history (and to FILE if given)\n"
+      "  backup --all-sites [--jobs N]\n"
+      "                         back up every site reached over IP, N panels at a time (default\n"
+      "                         4), each on a link of its own; sites whose module calls back share\n"
+      "                         the listening port and go one at a time; one line per site, then a\n"
+      "                         summary; the exit status of the first site that failed\n"
+      "  history --site NAME [--csv [FILE]]\n"
+      "                         the site's snapshots and sessions, newest first\n"
+      "  history --prune-before YYYY-MM-DD --site NAME|--all-sites\n"
+      "                         remove the snapshots taken before that day (local time), never a\n"
+      "                         site's latest snapshot, never a session or its changes\n"
+      "  diff --site NAME A B   compare two snapshots of the site in compare's table (exit 0: equal,\n"
+      "                         1: different)\n"
+      "  restore --site NAME --from ENTRY\n"
+      "                         write a snapshot back to the site's panel, as restore FILE does\n"
+      "\n"
       "backup, compare and restore put the panel into program mode with the installer code and\n"
       "always leave it before the program ends: on success, on an error and on Ctrl+C, SIGTERM,\n"
       "SIGHUP or SIGQUIT. Only a link that is lost leaves nothing to send it on (the program says\n"
@@ -76,12 +98,13 @@ QString Epilogue() {
       "Progress goes to standard error when it is a terminal, never with --quiet.\n"
       "\n"
       "Exit status:\n"
-      "  0    done; compare: the panel holds what the file holds\n"
-      "  1    compare: the panel and the file differ\n"
+      "  0    done; compare: the panel holds what the file holds; diff: the snapshots are equal\n"
+      "  1    compare: the panel and the file differ; diff: the snapshots differ\n"
       "  2    a bad option or argument\n"
       "  3    the panel could not be reached, or refused the login\n"
       "  4    the file cannot be read or written, or was refused (syntax, unknown parameter,\n"
-      "       value out of range, other format version)\n"
+      "       value out of range, other format version); the sites list or a site's history\n"
+      "       cannot be used\n"
       "  5    the link was lost while working, or program mode could not be left\n"
       "  6    the panel did not take the installer code (wrong code, or an area is armed)\n"
       "  7    the panel left parameters unanswered, or their values cannot be read over TCP\n"
@@ -96,11 +119,11 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments, 
   platform::CommandLine line(QStringLiteral("tarnelctl"),
                              Tr("Back up, compare and restore the alarm panel's parameters, read its events and "
                                 "status, from a script."));
-  line.addPositionalArgument(QStringLiteral("command"), Tr("backup, compare, restore, events, status or sites."),
+  line.addPositionalArgument(QStringLiteral("command"), Tr("backup, compare, restore, events, status, sites, history or diff."),
                              QStringLiteral("command"));
   line.addPositionalArgument(QStringLiteral("FILE"),
                              Tr("The panel file of backup, compare and restore; sites import and export: "
-                                "import or export, then the CSV file."),
+                                "import or export, then the CSV file; diff: the two entries."),
                              QStringLiteral("[FILE]"));
   const QCommandLineOption listen(QStringLiteral("listen"),
                                   Tr("Wait on port for the IP module to call in (with --call: where it calls "
@@ -136,8 +159,18 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments, 
   const QCommandLineOption site(QStringLiteral("site"),
                                 Tr("Reach the panel by the route of the site of that name (tarnelctl sites lists them)."),
                                 QStringLiteral("name"));
+  const QCommandLineOption from(QStringLiteral("from"),
+                                Tr("restore: write this entry of the site's history (S12, latest, previous)."),
+                                QStringLiteral("entry"));
+  const QCommandLineOption allSites(QStringLiteral("all-sites"),
+                                    Tr("backup, history --prune-before: every site of the sites list."));
+  const QCommandLineOption jobs(QStringLiteral("jobs"), Tr("backup --all-sites: panels at a time (default 4)."),
+                                QStringLiteral("n"), QStringLiteral("4"));
+  const QCommandLineOption pruneBefore(QStringLiteral("prune-before"),
+                                       Tr("history: remove the snapshots taken before that day."),
+                                       QStringLiteral("YYYY-MM-DD"));
   line.addOptions({listen, call, modulePassword, gsm, gsmPassword, gsmProtocol, serialPorts, installerCode, timeout,
-                   quiet, dryRun, csv, site});
+                   quiet, dryRun, csv, site, from, allSites, jobs, pruneBefore});
   line.setEpilogue(Epilogue());
   line.setHintOnError(true);
   // "--csv" alone (last, or before another option) writes to standard output.
@@ -157,7 +190,9 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments, 
                                                               {"restore", Command::Restore},
                                                               {"events", Command::Events},
                                                               {"status", Command::Status},
-                                                              {"sites", Command::Sites}};
+                                                              {"sites", Command::Sites},
+                                                              {"history", Command::History},
+                                                              {"diff", Command::Diff}};
   const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
                                   [&](const auto& entry) { return words[0] == QLatin1String(entry.first); });
   if (found == std::end(kCommands)) return line.fail(Tr("unknown command '%1'").arg(words[0]));
@@ -189,14 +224,69 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments, 
     options.quiet = line.isSet(quiet);
     return options;
   }
-  const bool takesFile = options.command == Command::Backup || options.command == Command::Compare ||
-                         options.command == Command::Restore;
-  if (takesFile) {
-    if (words.size() < 2) return line.fail(Tr("%1 needs a FILE").arg(words[0]));
-    options.file = words[1];
+  const bool historyOnly = options.command == Command::History || options.command == Command::Diff;
+  if (historyOnly) {
+    const bool anyRoute = line.isSet(listen) || line.isSet(call) || line.isSet(gsm) || line.isSet(modulePassword) ||
+                          line.isSet(gsmPassword) || line.isSet(installerCode) || line.isSet(dryRun) ||
+                          line.isSet(from) || line.isSet(jobs);
+    if (anyRoute) return line.fail(Tr("%1: takes no route, code or --dry-run").arg(words[0]));
+    options.site = line.value(site).trimmed();
+    options.allSites = line.isSet(allSites);
+    options.quiet = line.isSet(quiet);
+    if (options.command == Command::Diff) {
+      if (line.isSet(allSites) || line.isSet(pruneBefore) || line.isSet(csv))
+        return line.fail(Tr("diff: takes --site NAME and two entries only"));
+      if (options.site.isEmpty()) return line.fail(Tr("diff needs --site NAME"));
+      if (words.size() < 3) return line.fail(Tr("diff needs two entries, for example: diff --site NAME previous latest"));
+      if (words.size() > 3) return line.fail(Tr("unexpected argument '%1'").arg(words[3]));
+      options.entryA = words[1];
+      options.entryB = words[2];
+      return options;
+    }
+    if (words.size() > 1) return line.fail(Tr("unexpected argument '%1'").arg(words[1]));
+    if (line.isSet(pruneBefore)) {
+      options.pruneBefore = QDate::fromString(line.value(pruneBefore), Qt::ISODate);
+      if (!options.pruneBefore.isValid())
+        return line.fail(Tr("--prune-before: '%1' is not a date YYYY-MM-DD").arg(line.value(pruneBefore)));
+      if (options.site.isEmpty() == !options.allSites)
+        return line.fail(Tr("history --prune-before: give --site NAME or --all-sites"));
+      if (line.isSet(csv)) return line.fail(Tr("--csv: not with --prune-before"));
+      return options;
+    }
+    if (options.allSites) return line.fail(Tr("--all-sites: history lists one site; --prune-before takes all"));
+    if (options.site.isEmpty()) return line.fail(Tr("history needs --site NAME"));
+    if (line.isSet(csv)) options.csvFile = line.value(csv);
+    return options;
   }
-  if (words.size() > (takesFile ? 2 : 1))
-    return line.fail(Tr("unexpected argument '%1'").arg(words[takesFile ? 2 : 1]));
+  if (line.isSet(pruneBefore)) return line.fail(Tr("--prune-before: only history takes it"));
+  if (line.isSet(from)) {
+    if (options.command != Command::Restore) return line.fail(Tr("--from: only restore takes it"));
+    if (!line.isSet(site)) return line.fail(Tr("--from: the entry is one of a site's history: give --site NAME"));
+    options.from = line.value(from).trimmed();
+    if (options.from.isEmpty()) return line.fail(Tr("--from: no entry given"));
+  }
+  if (line.isSet(allSites) || line.isSet(jobs)) {
+    if (options.command != Command::Backup) return line.fail(Tr("--all-sites and --jobs: only backup takes them"));
+    if (!line.isSet(allSites)) return line.fail(Tr("--jobs: only with --all-sites"));
+    if (line.isSet(site) || line.isSet(call) || line.isSet(gsm))
+      return line.fail(Tr("--all-sites: each site gives its route, not --site, --call or --gsm"));
+    bool ok = false;
+    options.jobs = line.value(jobs).toInt(&ok);
+    if (!ok || options.jobs < 1 || options.jobs > 64)
+      return line.fail(Tr("--jobs: '%1' is not a number from 1 to 64").arg(line.value(jobs)));
+    options.allSites = true;
+  }
+  // A backup of a site goes into its history, so it needs no file; a
+  // restore --from takes the snapshot instead of one.
+  const bool fileOptional = (options.command == Command::Backup && (line.isSet(site) || options.allSites)) ||
+                            !options.from.isEmpty();
+  const bool takesFile = (options.command == Command::Backup || options.command == Command::Compare ||
+                          options.command == Command::Restore) &&
+                         !options.allSites && options.from.isEmpty();
+  if (takesFile && words.size() >= 2) options.file = words[1];
+  if (takesFile && !fileOptional && options.file.isEmpty()) return line.fail(Tr("%1 needs a FILE").arg(words[0]));
+  const qsizetype used = options.file.isEmpty() ? 1 : 2;
+  if (words.size() > used) return line.fail(Tr("unexpected argument '%1'").arg(words[used]));
 
   if (line.isSet(dryRun) && options.command != Command::Restore)
     return line.fail(Tr("--dry-run: only restore takes it"));
@@ -214,8 +304,8 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments, 
     options.site = line.value(site).trimmed();
     if (options.site.isEmpty()) return line.fail(Tr("--site: no name given"));
   }
-  const int routes = int{line.isSet(call)} + int{line.isSet(gsm)} + int{line.isSet(site)} +
-                     int{line.isSet(listen) && !line.isSet(call) && !line.isSet(site)};
+  const int routes = int{line.isSet(call)} + int{line.isSet(gsm)} + int{line.isSet(site)} + int{options.allSites} +
+                     int{line.isSet(listen) && !line.isSet(call) && !line.isSet(site) && !options.allSites};
   if (routes == 0) return line.fail(Tr("no route to the panel: give --listen, --call, --gsm or --site"));
   if (line.isSet(gsm) && (line.isSet(call) || line.isSet(listen)))
     return line.fail(Tr("--gsm: give one route only, not with --call or --listen"));
@@ -224,12 +314,12 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments, 
     if (!port) return line.fail(Tr("--listen: '%1' is not a port number from 1 to 65535").arg(line.value(listen)));
     options.listenPort = *port;
   }
-  if (line.isSet(modulePassword) && !line.isSet(call) && !line.isSet(site))
-    return line.fail(Tr("--module-password: only --call and --site take it"));
+  if (line.isSet(modulePassword) && !line.isSet(call) && !line.isSet(site) && !options.allSites)
+    return line.fail(Tr("--module-password: only --call, --site and --all-sites take it"));
   // The module password: the option, else the environment.
   const QString passwordSource =
       line.isSet(modulePassword) ? QStringLiteral("--module-password") : QStringLiteral("TARNEL_MODULE_PASSWORD");
-  if (line.isSet(call) || line.isSet(site))
+  if (line.isSet(call) || line.isSet(site) || options.allSites)
     options.modulePassword = line.isSet(modulePassword) ? line.value(modulePassword) : environment.modulePassword;
   // --call with --listen: the module calls back an authorised PC, which logs in without one.
   if (line.isSet(call) && line.isSet(listen) && !line.isSet(modulePassword)) options.modulePassword.clear();
@@ -253,7 +343,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments, 
       if (line.isSet(listen)) return line.fail(Tr("--listen: the module does not call back with --module-password"));
       options.route = Route::CallWithPassword;
     }
-  } else if (line.isSet(listen)) {
+  } else if (line.isSet(listen) && !options.allSites) {
     options.route = Route::Listen;
   }
   const bool gsmOnly[] = {line.isSet(gsmPassword), line.isSet(serialPorts), line.isSet(gsmProtocol)};
@@ -301,7 +391,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(const QStringList& arguments, 
       (!AllDigits(options.installerCode) || options.installerCode.size() > console::kMaxInstallerCodeDigits))
     return line.fail(Tr("%1: the installer code is 1 to %2 digits").arg(codeSource).arg(console::kMaxInstallerCodeDigits));
   // A site's installer code may come from the keyring, once the site is read.
-  if (options.needsProgramMode() && options.installerCode.isEmpty() && options.site.isEmpty())
+  if (options.needsProgramMode() && options.installerCode.isEmpty() && options.site.isEmpty() && !options.allSites)
     return line.fail(Tr("%1 needs the installer code: --installer-code or TARNEL_INSTALLER_CODE").arg(words[0]));
   return options;
 }

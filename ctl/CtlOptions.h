@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -16,7 +17,7 @@ enum class Route {
   Receivers,        // ask TCP receivers in turn; the module calls back (a site's route)
 };
 
-enum class Command { Backup, Compare, Restore, Events, Status, Sites };
+enum class Command { Backup, Compare, Restore, Events, Status, Sites, History, Diff };
 
 // What "sites" does with the list.
 enum class SitesAction { List, Import, Export };
@@ -48,6 +49,18 @@ struct CtlOptions {
   bool dryRun = false;
   QString csvFile;  // events, sites: "-" is standard output
   SitesAction sitesAction = SitesAction::List;
+
+  // A site's history. restore --from: the snapshot written instead of a
+  // file; diff: the two entries compared; history: pruning instead of
+  // listing when pruneBefore is valid.
+  QString from;
+  QString entryA;
+  QString entryB;
+  QDate pruneBefore;
+  // backup and history --prune-before: every site of the list; backup: that
+  // many panels at a time, each on a link of its own.
+  bool allSites = false;
+  int jobs = 4;
 
   // Whether the command works in program mode.
   bool needsProgramMode() const {

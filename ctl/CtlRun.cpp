@@ -9,6 +9,7 @@
 #include "ctl/Commands.h"
 #include "ctl/CtlText.h"
 #include "ctl/ExitCode.h"
+#include "ctl/HistoryCommands.h"
 #include "ctl/Interrupts.h"
 #include "ctl/PanelSession.h"
 #include "ctl/Progress.h"
@@ -32,7 +33,9 @@ int RunCommand(PanelSession& session, const CtlOptions& options, const panelfile
     }
     case Command::Events: return RunEvents(session, options, progress);
     case Command::Status: return RunStatus(session, progress);
-    case Command::Sites: break;  // needs no panel: run before any link
+    case Command::Sites:
+    case Command::History:
+    case Command::Diff: break;  // need no panel: run before any link
   }
   return kUsage;
 }
@@ -45,25 +48,33 @@ int RunCtl(const CtlOptions& given) {
   std::signal(SIGPIPE, SIG_IGN);
   Progress progress(!given.quiet);
   if (given.command == Command::Sites) return RunSites(given, progress);
+  if (given.command == Command::History) return RunHistory(given, progress);
+  if (given.command == Command::Diff) return RunDiff(given, progress);
   CtlOptions options = given;
 
   // Files are checked before the panel is called: a refused file writes nothing.
   // Ctrl+C still ends a read that blocks (a pipe nobody writes to): the
   // interrupts are caught only from here on.
   panelfiles::PanelImage file;
-  if (options.command == Command::Compare || options.command == Command::Restore) {
+  if ((options.command == Command::Compare || options.command == Command::Restore) && options.from.isEmpty()) {
     auto loaded = LoadPanelFile(options.file, progress);
     if (const int* refused = std::get_if<int>(&loaded)) return *refused;
     file = std::get<panelfiles::PanelImage>(std::move(loaded));
   }
   Interrupts interrupts;
-  if (options.command == Command::Backup && !QFileInfo(options.file).absoluteDir().exists()) {
+  if (options.allSites) return RunBackupAllSites(options, progress, interrupts);
+  if (options.command == Command::Backup && !options.file.isEmpty() && !QFileInfo(options.file).absoluteDir().exists()) {
     Say(progress, Tr("cannot write %1: its folder does not exist").arg(options.file));
     return kFileRefused;
   }
 
   if (!options.site.isEmpty())
     if (const int refused = ApplySite(options, progress)) return refused;
+  if (!options.from.isEmpty()) {
+    auto loaded = LoadSnapshot(options, progress);
+    if (const int* refused = std::get_if<int>(&loaded)) return *refused;
+    file = std::get<panelfiles::PanelImage>(std::move(loaded));
+  }
 
   // The link secrets tarnel uses, from its settings.
   QSettings settings(QStringLiteral("Vell"), QStringLiteral("tarnel"));

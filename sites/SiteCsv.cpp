@@ -22,14 +22,6 @@ const QStringList& Columns() {
   return columns;
 }
 
-QString Field(const QString& text) {
-  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
-      !text.contains(QLatin1Char('\r')))
-    return text;
-  QString quoted = text;
-  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-  return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 // RFC 4180 records: fields split at commas, quotes around a field that holds
 // commas, quotes ("" inside) or line breaks; CR LF or LF between records.
@@ -106,6 +98,15 @@ bool IsBlank(const QStringList& fields) { return fields.size() == 1 && fields[0]
 
 }  // namespace
 
+QString CsvField(const QString& text) {
+  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
+      !text.contains(QLatin1Char('\r')))
+    return text;
+  QString quoted = text;
+  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
 QByteArray SitesCsv(const std::vector<Site>& list) {
   QString out = Columns().join(QLatin1Char(',')) + QStringLiteral("\r\n");
   for (const Site& site : list) {
@@ -119,7 +120,7 @@ QByteArray SitesCsv(const std::vector<Site>& list) {
     row << site.phone << QString::number(site.protocol) << site.notes
         << (site.lastConnected.isValid() ? site.lastConnected.toUTC().toString(Qt::ISODate) : QString())
         << site.panelSoftware;
-    for (QString& field : row) field = Field(field);
+    for (QString& field : row) field = CsvField(field);
     out += row.join(QLatin1Char(',')) + QStringLiteral("\r\n");
   }
   return out.toUtf8();

@@ -29,6 +29,9 @@ struct CsvProblem {
 // it would be stored, and a name may come once: any fault refuses the file.
 std::variant<std::vector<Site>, CsvProblem> ParseSitesCsv(const QByteArray& text);
 
+// A field as RFC 4180 writes it: in quotes where it holds a comma, a quote or a line break.
+QString CsvField(const QString& text);
+
 // Larger files are refused before they are read.
 inline constexpr qint64 kMaxSitesCsvBytes = 32 * 1024 * 1024;
 
