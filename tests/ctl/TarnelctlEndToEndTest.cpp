@@ -539,7 +539,7 @@ TEST_F(TarnelctlTest, BadArgumentsNameTheOptionAndExitWithTwo) {
       {{"--listen", "abc", "status"}, "--listen: 'abc' is not a port number"},
       {{"--call", "h:0", "status"}, "--call: 'h:0' is not host or host:port"},
       {{"--call", "h", "--module-password", "short", "status"}, "--module-password: 8 to 14 characters"},
-      {{"--module-password", "installer1", "--listen", "4700", "status"}, "--module-password: only --call and --site take it"},
+      {{"--module-password", "installer1", "--listen", "4700", "status"}, "--module-password: only --call, --site and --all-sites take it"},
       {{"--gsm", "0612", "status"}, "--gsm: --gsm-password is needed"},
       {{"--gsm", "0612", "--gsm-password", "1", "--call", "h", "status"}, "--gsm: give one route only"},
       {{"--listen", "4700", "--installer-code", "12a4", "status"}, "--installer-code: the installer code is 1 to 13 digits"},
