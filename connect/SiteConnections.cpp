@@ -4,10 +4,13 @@
 
 #include "connect/SiteSessionJournal.h"
 #include "console/CKeypadDlg.h"
+#include "console/ProgramModeMenu.h"
+#include "panelfiles/PanelFileCommands.h"
 #include "platform/MessageBoxes.h"
 #include "sites/CodeMigration.h"
 #include "sites/SecretStore.h"
 #include "sites/SitesDatabase.h"
+#include "sites/widgets/HistoryDlg.h"
 #include "sites/widgets/SitesDlg.h"
 
 namespace connection {
@@ -16,6 +19,17 @@ SiteConnections::SiteConnections(console::CKeypadDlg& window, quint16 callPort)
     : QObject(&window), window_(window), journal_(new SiteSessionJournal(window)), callPort_(callPort) {
   window_.setConnectDialogFactory([this](QWidget*) -> std::unique_ptr<QDialog> { return makeDialog(); });
   window_.setSitesCommand([this] { openSites(); });
+  window_.setHistoryCommand([this] {
+    if (const std::optional<sites::Site> site = connectedSite()) openHistory(*site, &window_);
+  });
+  const QString historyItem = console::FileMenuPath(console::FileMenuItem::SiteHistory);
+  window_.setProgramItemHandler(historyItem, [this] {
+    if (const std::optional<sites::Site> site = connectedSite())
+      openHistory(*site, &window_);
+    else
+      platform::ShowMessage(&window_, tr("Site history"), tr("The panel connected is not one of the sites list."),
+                            platform::MessageBoxes::Kind::Information);
+  });
   connect(&window_, &console::CKeypadDlg::connectedThrough, this, &SiteConnections::onConnected);
   connect(&window_, &console::CKeypadDlg::versionShown, this, &SiteConnections::onVersion);
   connect(&sites::SecretStore::instance(), &sites::SecretStore::keyringUnavailable, this,
@@ -55,8 +69,32 @@ void SiteConnections::openSites() {
   if (!sites::EnsureSitesUsable(&window_)) return;
   sites::SitesDlg dialog(&window_);
   dialog.setConnectAllowed(!window_.isConnected());
+  dialog.setHistoryCommand([this, &dialog](const sites::Site& site) { openHistory(site, &dialog); });
   if (dialog.exec() != QDialog::Accepted || !dialog.chosenSite()) return;
   connectToSite(*dialog.chosenSite());
+}
+
+std::optional<sites::Site> SiteConnections::connectedSite() const {
+  if (!window_.isConnected() || window_.siteName().isEmpty() || !lastRoute_ || !lastRoute_->site) return std::nullopt;
+  return lastRoute_->site;
+}
+
+void SiteConnections::openHistory(const sites::Site& site, QWidget* parent) {
+  sites::HistoryDlg dialog(site, parent);
+  const std::optional<sites::Site> connected = connectedSite();
+  if (connected && connected->id == site.id) {
+    dialog.setWriteToPanel([this, &dialog](const panelfiles::PanelImage& image, const QString& name) {
+      // The restore runs as the open editor, in program mode like every write.
+      if (!window_.isProgramMode()) {
+        platform::ShowMessage(&dialog, tr("Write to panel"),
+                              tr("Writing to the panel needs program mode: Mode → Program Mode → Install code, then "
+                                 "File → Site history…"));
+        return;
+      }
+      if (auto* commands = window_.findChild<panelfiles::PanelFileCommands*>()) commands->writeImageToPanel(image, name);
+    });
+  }
+  dialog.exec();
 }
 
 void SiteConnections::connectToSite(const sites::Site& site) {

@@ -44,6 +44,9 @@ class SiteConnections : public QObject, public console::RememberedCodes {
   void onConnected(QDialog& dialog);
   void onVersion(const QString& text);
   void openSites();
+  // The site's History window; "Write to panel…" while connected to that site.
+  void openHistory(const sites::Site& site, QWidget* parent);
+  std::optional<sites::Site> connectedSite() const;
   void reconnect();
   QString codeKey(const QString& title) const;
 

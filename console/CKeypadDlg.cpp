@@ -191,6 +191,9 @@ void CKeypadDlg::buildCommandMenu() {
   addCall(communication, QT_TR_NOOP("Sites…"), [this] {
     if (sitesCommand_) sitesCommand_();
   });
+  addCall(communication, QT_TR_NOOP("History…"), [this] {
+    if (historyCommand_ && connected_ && !siteName_.isEmpty()) historyCommand_();
+  });
   add(communication, QT_TR_NOOP("Reconnect"), &CKeypadDlg::onReconnect);
   add(communication, QT_TR_NOOP("Disconnect"), &CKeypadDlg::onDisconnect);
   communication->addSeparator();
@@ -294,6 +297,11 @@ void CKeypadDlg::setSitesCommand(std::function<void()> command) {
   updateCommandMenu();
 }
 
+void CKeypadDlg::setHistoryCommand(std::function<void()> command) {
+  historyCommand_ = std::move(command);
+  updateCommandMenu();
+}
+
 void CKeypadDlg::setReconnectCommand(std::function<void()> command) {
   reconnectCommand_ = std::move(command);
   updateCommandMenu();
@@ -301,6 +309,7 @@ void CKeypadDlg::setReconnectCommand(std::function<void()> command) {
 
 void CKeypadDlg::setSiteName(const QString& name) {
   siteName_ = name;
+  updateCommandMenu();
   setWindowTitle(connected_ && !name.isEmpty() ? tr("%1 - %2").arg(title_, name) : title_);
   if (connected_) setModeText(programMode_ ? (programModeText_.isEmpty() ? tr("Program mode") : programModeText_)
                                            : tr("Command mode"));
@@ -371,6 +380,7 @@ void CKeypadDlg::updateCommandMenu() {
   commandActions_.value(QStringLiteral("Debug"))->setEnabled(true);
   commandActions_.value(QStringLiteral("Sites…"))->setEnabled(static_cast<bool>(sitesCommand_));
   commandActions_.value(QStringLiteral("Reconnect"))->setEnabled(!on && reconnectCommand_);
+  commandActions_.value(QStringLiteral("History…"))->setEnabled(on && historyCommand_ && !siteName_.isEmpty());
   commandActions_.value(QStringLiteral("Open panel file…"))->setEnabled(!on && openPanelFile_);
 }
 

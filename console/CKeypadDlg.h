@@ -63,6 +63,8 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   bool connectThrough(QDialog& dialog);
   // "Sites…" runs this; greyed without one.
   void setSitesCommand(std::function<void()> command);
+  // "History…" runs this while connected to a site; greyed otherwise.
+  void setHistoryCommand(std::function<void()> command);
   // "Reconnect" runs this, from the menu and from the status line after a
   // lost link; offered while not connected, once one is set.
   void setReconnectCommand(std::function<void()> command);
@@ -210,6 +212,7 @@ class CKeypadDlg : public QDialog, public panel::LinkListener {
   QPushButton* reconnectButton_ = nullptr;
   std::function<void()> sitesCommand_;
   std::function<void()> reconnectCommand_;
+  std::function<void()> historyCommand_;
   QString siteName_;
   std::function<bool()> openPanelFile_;
   std::function<bool()> leaveCheck_;

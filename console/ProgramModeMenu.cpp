@@ -26,7 +26,8 @@ const char* const kFileItems[] = {QT_TRANSLATE_NOOP("console::ProgramModeMenu", 
                                   QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Compare panel with file…"),
                                   QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Write file to panel…"),
                                   QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Save panel file"),
-                                  QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Save panel file as…")};
+                                  QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Save panel file as…"),
+                                  QT_TRANSLATE_NOOP("console::ProgramModeMenu", "Site history…")};
 }  // namespace
 
 QString FileMenuPath(FileMenuItem item) {
@@ -54,7 +55,7 @@ QHash<QString, QAction*> BuildProgramModeMenu(QMenuBar& bar) {
   }
   QMenu* file = bar.addMenu(QCoreApplication::translate("console::ProgramModeMenu", "File"));
   for (const FileMenuItem item : {FileMenuItem::SaveToFile, FileMenuItem::CompareWithFile, FileMenuItem::WriteToPanel,
-                                  FileMenuItem::SavePanelFile, FileMenuItem::SavePanelFileAs}) {
+                                  FileMenuItem::SiteHistory, FileMenuItem::SavePanelFile, FileMenuItem::SavePanelFileAs}) {
     if (item == FileMenuItem::SavePanelFile) file->addSeparator();
     actions.insert(FileMenuPath(item),
                    file->addAction(QCoreApplication::translate(kContext, kFileItems[static_cast<int>(item)])));

@@ -10,7 +10,7 @@ namespace console {
 
 // The items of the program-mode "File" menu: the whole panel to and from
 // panel files, and the panel file held in the program when editing offline.
-enum class FileMenuItem { SaveToFile, CompareWithFile, WriteToPanel, SavePanelFile, SavePanelFileAs };
+enum class FileMenuItem { SaveToFile, CompareWithFile, WriteToPanel, SavePanelFile, SavePanelFileAs, SiteHistory };
 // The path the item's action is known by ("File|Save panel to file…").
 QString FileMenuPath(FileMenuItem item);
 

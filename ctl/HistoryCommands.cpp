@@ -44,30 +44,6 @@ QString LocalTime(const QDateTime& when) {
 
 QString UtcTime(const QDateTime& when) { return when.isValid() ? SiteHistory::Stamp(when) : QString(); }
 
-// The kind of an entry as the listing names it.
-QString EntryKind(const sites::TimelineEntry& entry) {
-  if (entry.name.kind == EntryName::Kind::Snapshot) return Tr("snapshot");
-  return entry.sessionKind == QLatin1String("restore") ? Tr("restore") : Tr("session");
-}
-
-QString EntryDetails(const sites::TimelineEntry& entry) {
-  if (entry.name.kind == EntryName::Kind::Snapshot) {
-    QStringList parts;
-    if (!entry.software.isEmpty()) parts << Tr("software %1").arg(entry.software);
-    if (!entry.route.isEmpty()) parts << entry.route;
-    return parts.isEmpty() ? QStringLiteral("-") : parts.join(QStringLiteral(", "));
-  }
-  QStringList parts{Tr("%1 changes").arg(entry.changes)};
-  if (entry.outcome == QLatin1String("link lost"))
-    parts << Tr("link lost");
-  else if (entry.outcome == QLatin1String("running") || !entry.ended.isValid())
-    parts << Tr("not ended");
-  else
-    parts << Tr("ended %1").arg(entry.ended.toLocalTime().toString(QStringLiteral("HH:mm:ss")));
-  if (!entry.source.isEmpty()) parts << Tr("from %1").arg(entry.source);
-  return parts.join(QStringLiteral(", "));
-}
-
 int ListHistory(const CtlOptions& options, SitesDatabase& database, const sites::Site& site, Progress& progress) {
   const std::vector<sites::TimelineEntry> entries = SiteHistory(database).timeline(site.id);
   if (!options.csvFile.isEmpty()) {
@@ -96,8 +72,8 @@ int ListHistory(const CtlOptions& options, SitesDatabase& database, const sites:
   }
   std::vector<QStringList> rows{{Tr("entry"), Tr("time"), Tr("PC user"), Tr("kind"), Tr("details")}};
   for (const sites::TimelineEntry& e : entries)
-    rows.push_back({e.name.text(), LocalTime(e.when), e.pcUser.isEmpty() ? QStringLiteral("-") : e.pcUser, EntryKind(e),
-                    EntryDetails(e)});
+    rows.push_back({e.name.text(), LocalTime(e.when), e.pcUser.isEmpty() ? QStringLiteral("-") : e.pcUser,
+                    sites::EntryKindText(e), sites::EntryDetailsText(e)});
   Print(Table(rows));
   return kSuccess;
 }

@@ -17,6 +17,8 @@
 #include "core/panelfiles/PanelFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "sites/SiteHistory.h"
+#include "sites/SitesDatabase.h"
 
 namespace panelfiles {
 
@@ -138,7 +140,8 @@ void PanelFileCommands::saveToFile() {
   result.panel.softwareVersion = window_.versionText().toStdString();
   if (!writeFile(target, result.panel)) return;
   if (unanswered + cutShort == 0) {
-    Inform(&window_, caption, tr("%n parameter(s) saved to %1.", "", known).arg(Shown(target)));
+    Inform(&window_, caption,
+           tr("%n parameter(s) saved to %1.", "", known).arg(Shown(target)) + keepInHistory(result.panel));
     return;
   }
   QStringList missing;
@@ -150,6 +153,26 @@ void PanelFileCommands::saveToFile() {
                              : tr("%1 was left as it was; the %n parameter(s) read were saved to %2.", "", known)
                                    .arg(Shown(path), Shown(target)));
   platform::ShowMessage(&window_, caption, missing.join(QLatin1Char(' ')));
+}
+
+QString PanelFileCommands::keepInHistory(const PanelImage& image) {
+  // Only a whole panel is a snapshot, so that any snapshot can be written back as it is.
+  if (!window_.isConnected() || window_.siteName().isEmpty()) return {};
+  sites::SitesDatabase& database = sites::SharedSites();
+  const std::optional<sites::Site> site = database.findByName(window_.siteName());
+  if (!site) return {};
+  sites::SiteHistory history(database);
+  const sites::SiteHistory::Stored stored = history.addBackup(
+      *site, QByteArray::fromStdString(WritePanelFile(image)), QString::fromStdString(image.softwareVersion));
+  const QString name = sites::EntryName{sites::EntryName::Kind::Snapshot, stored.id}.text();
+  switch (stored.outcome) {
+    case sites::SiteHistory::Stored::Outcome::Added:
+      return QLatin1Char(' ') + tr("The history of %1 keeps it as snapshot %2.").arg(site->name, name);
+    case sites::SiteHistory::Stored::Outcome::SameAsLatest:
+      return QLatin1Char(' ') + tr("The history of %1 holds it already as snapshot %2.").arg(site->name, name);
+    case sites::SiteHistory::Stored::Outcome::Failed: break;
+  }
+  return QLatin1Char(' ') + tr("It could not be kept in the history of %1: %2").arg(site->name, history.lastError());
 }
 
 void PanelFileCommands::compareWithFile() {
@@ -169,10 +192,7 @@ void PanelFileCommands::compareWithFile() {
     return;
   }
   QList<QStringList> rows;
-  for (const Difference& d : differences)
-    rows << QStringList{FromStd(SlotTitle(d.slot)), FromStd(EntityText(d.slot)),
-                        ValueText(d.slot, d.left, MissingText(d.slot, result.report)),
-                        ValueText(d.slot, d.right, QString()), OptionChanges(d.slot, d.left, d.right)};
+  for (const Difference& d : differences) rows << DifferenceRow(d, MissingText(d.slot, result.report));
   CSlotTableDlg table(
       caption, tr("The panel differs from %1 in %n parameter(s).", "", static_cast<int>(differences.size())).arg(name),
       {tr("Menu title"), tr("Entity"), tr("Panel value"), tr("File value"), tr("Options that differ")}, rows,
@@ -184,10 +204,19 @@ void PanelFileCommands::writeToPanel() {
   const QString caption = tr("Write file to panel");
   const std::optional<ChosenFile> file = chooseAndRead(caption, true);
   if (!file) return;
+  writeImage(caption, file->image, QFileInfo(file->path).fileName());
+}
+
+void PanelFileCommands::writeImageToPanel(const PanelImage& image, const QString& name) {
+  writeImage(tr("Write to panel"), image, name);
+}
+
+void PanelFileCommands::writeImage(const QString& caption, const PanelImage& image, const QString& name) {
+  // The restore is a session of its own in the site's journal, named by its source.
   console::RestoreJournal* journal = console::RestoreJournal::current();
-  if (journal) journal->restoreStarting(QFileInfo(file->path).fileName());
+  if (journal) journal->restoreStarting(name);
   const JobResult result =
-      runJob(caption, [image = file->image](PanelTransferJob& job) { job.startRestore(image, false); });
+      runJob(caption, [image](PanelTransferJob& job) { job.startRestore(image, false); });
   if (journal) journal->restoreEnded();
   if (!result.outcome) return;
   const PanelTransferJob::RestoreReport& report = result.report;
@@ -196,11 +225,11 @@ void PanelFileCommands::writeToPanel() {
   const auto add = [&](const std::vector<int>& list, const std::function<QString(int)>& outcome) {
     for (const int slot : list)
       rows << QStringList{FromStd(SlotTitle(slot)), FromStd(EntityText(slot)),
-                          ValueText(slot, file->image.at(slot), {}), outcome(slot),
-                          OptionChanges(slot, result.panel.at(slot), file->image.at(slot))};
+                          ValueText(slot, image.at(slot), {}), outcome(slot),
+                          OptionChanges(slot, result.panel.at(slot), image.at(slot))};
   };
   add(report.written, [&](int) { return tr("written and confirmed"); });
-  add(report.kept, [&](int slot) { return KeptText(slot, *file->image.at(slot)); });
+  add(report.kept, [&](int slot) { return KeptText(slot, *image.at(slot)); });
   add(report.notTaken, [&](int slot) {
     if (std::ranges::find(report.cutShort, slot) != report.cutShort.end())
       return tr("written, not read back: %1").arg(MissingText(slot, report));
@@ -209,7 +238,6 @@ void PanelFileCommands::writeToPanel() {
   add(report.unconfirmed, [&](int) { return tr("written, not read back (%1)").arg(stopped); });
   add(report.notWritten, [&](int) { return tr("not written: %1").arg(stopped); });
   add(report.unread, [&](int slot) { return tr("not written: %1").arg(MissingText(slot, report)); });
-  const QString name = QFileInfo(file->path).fileName();
   if (rows.isEmpty()) {
     if (*result.outcome == Outcome::Done)
       Inform(&window_, caption, tr("The panel already holds every value of %1.").arg(name));

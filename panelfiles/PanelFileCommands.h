@@ -26,6 +26,10 @@ class PanelFileCommands : public QObject {
  public:
   explicit PanelFileCommands(console::CKeypadDlg& window);
 
+  // The restore of "Write file to panel…" from an image named `name` (a
+  // snapshot of the site's history): in program mode only, with its report.
+  void writeImageToPanel(const PanelImage& image, const QString& name);
+
   // The panel held in the program, or null.
   OfflinePanel* offlinePanel() const { return offline_; }
 
@@ -43,6 +47,7 @@ class PanelFileCommands : public QObject {
   void saveToFile();
   void compareWithFile();
   void writeToPanel();
+  void writeImage(const QString& caption, const PanelImage& image, const QString& name);
   bool openPanelFile();
   bool savePanelFile();
   bool savePanelFileAs();
@@ -62,6 +67,9 @@ class PanelFileCommands : public QObject {
   bool writeFile(const QString& path, const PanelImage& image);
   // The same, then says how many parameters went to which file.
   bool writeOfflineFile(const QString& path, const PanelImage& image);
+  // A complete backup of a connected site into its history: a sentence for
+  // the save's report (empty where no site is connected).
+  QString keepInHistory(const PanelImage& image);
   // Runs the job in a progress window as the open editor.
   JobResult runJob(const QString& title, std::function<void(PanelTransferJob&)> start);
   void reportLinkLost(const QString& caption);

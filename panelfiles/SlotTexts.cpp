@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
+#include <span>
+
+#include "core/panelfiles/PanelFile.h"
 
 namespace panelfiles {
 
@@ -34,6 +37,22 @@ QString OptionChanges(int slot, const std::optional<params::Value>& from, const 
     changes << QStringLiteral("%1: %2 -> %3").arg(OptionName(p, bit), onOff(from->number, bit), onOff(to->number, bit));
   }
   return changes.join(QStringLiteral("; "));
+}
+
+QString ReplyBytesText(int slot, const QString& hex, const QString& missing) {
+  const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
+  if (bytes.isEmpty()) return missing;
+  const std::span<const std::uint8_t> values(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                             static_cast<std::size_t>(bytes.size()));
+  if (const std::optional<params::Value> value = params::ValueFromBytes(ParameterOf(slot), values))
+    return ValueText(slot, value, missing);
+  return QStringLiteral("raw ") + QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+QStringList DifferenceRow(const Difference& d, const QString& missingLeft) {
+  return {QString::fromStdString(SlotTitle(d.slot)), QString::fromStdString(EntityText(d.slot)),
+          ValueText(d.slot, d.left, missingLeft), ValueText(d.slot, d.right, QString()),
+          OptionChanges(d.slot, d.left, d.right)};
 }
 
 QString MissingText(int slot, const PanelTransferJob::RestoreReport& report) {

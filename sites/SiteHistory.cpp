@@ -29,6 +29,29 @@ QString EntryName::text() const {
   return (kind == Kind::Snapshot ? QStringLiteral("S") : QStringLiteral("J")) + QString::number(id);
 }
 
+QString EntryKindText(const TimelineEntry& entry) {
+  if (entry.name.kind == EntryName::Kind::Snapshot) return SiteHistory::tr("snapshot");
+  return entry.sessionKind == QLatin1String("restore") ? SiteHistory::tr("restore") : SiteHistory::tr("session");
+}
+
+QString EntryDetailsText(const TimelineEntry& entry) {
+  if (entry.name.kind == EntryName::Kind::Snapshot) {
+    QStringList parts;
+    if (!entry.software.isEmpty()) parts << SiteHistory::tr("software %1").arg(entry.software);
+    if (!entry.route.isEmpty()) parts << entry.route;
+    return parts.join(QStringLiteral(", "));
+  }
+  QStringList parts{SiteHistory::tr("changes: %1").arg(entry.changes)};
+  if (entry.outcome == QLatin1String("link lost"))
+    parts << SiteHistory::tr("link lost");
+  else if (entry.outcome == QLatin1String("running") || !entry.ended.isValid())
+    parts << SiteHistory::tr("not ended");
+  else
+    parts << SiteHistory::tr("ended %1").arg(entry.ended.toLocalTime().toString(QStringLiteral("HH:mm:ss")));
+  if (!entry.source.isEmpty()) parts << SiteHistory::tr("from %1").arg(entry.source);
+  return parts.join(QStringLiteral(", "));
+}
+
 QString SiteHistory::Stamp(const QDateTime& when) { return when.toUTC().toString(Qt::ISODateWithMs); }
 
 SiteHistory::Stored SiteHistory::addSnapshot(qint64 siteId, const QByteArray& panelFile, const QString& software,

@@ -41,6 +41,12 @@ struct TimelineEntry {
   int changes = 0;
 };
 
+// The kind of an entry as lists name it ("snapshot", "session", "restore"),
+// and what else there is to say about it ("software 2.10 [005], 127.0.0.1:4701";
+// "3 changes, ended 14:35:02").
+QString EntryKindText(const TimelineEntry& entry);
+QString EntryDetailsText(const TimelineEntry& entry);
+
 // One parameter a session changed, as the journal holds it: the value bytes
 // of the panel's replies in hex, empty where the panel gave none.
 struct SessionChange {

@@ -12,6 +12,7 @@
 #include "platform/MessageBoxes.h"
 #include "sites/SecretStore.h"
 #include "sites/SitesDatabase.h"
+#include "sites/widgets/HistoryDlg.h"
 #include "sites/widgets/SiteEditDlg.h"
 #include "sites/widgets/SitesModel.h"
 
@@ -82,13 +83,14 @@ SitesDlg::SitesDlg(QWidget* parent) : QDialog(parent), model_(new SitesModel(thi
   edit_ = Button(this, tr("Edit…"), "edit");
   duplicate_ = Button(this, tr("Duplicate"), "duplicate");
   delete_ = Button(this, tr("Delete"), "delete");
+  history_ = Button(this, tr("History…"), "history");
   close_ = Button(this, tr("Close"), "close");
 
   auto* top = new QHBoxLayout;
   top->addWidget(searchLabel);
   top->addWidget(search_, 1);
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {connect_, add_, edit_, duplicate_, delete_}) buttons->addWidget(b);
+  for (QPushButton* b : {connect_, add_, edit_, duplicate_, delete_, history_}) buttons->addWidget(b);
   buttons->addStretch(1);
   buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
@@ -98,7 +100,7 @@ SitesDlg::SitesDlg(QWidget* parent) : QDialog(parent), model_(new SitesModel(thi
   layout->addLayout(buttons);
   setTabOrder(search_, table_);
   QWidget* previous = table_;
-  for (QPushButton* b : {connect_, add_, edit_, duplicate_, delete_, close_}) {
+  for (QPushButton* b : {connect_, add_, edit_, duplicate_, delete_, history_, close_}) {
     setTabOrder(previous, b);
     previous = b;
   }
@@ -117,6 +119,7 @@ SitesDlg::SitesDlg(QWidget* parent) : QDialog(parent), model_(new SitesModel(thi
   connect(edit_, &QPushButton::clicked, this, &SitesDlg::onEdit);
   connect(duplicate_, &QPushButton::clicked, this, &SitesDlg::onDuplicate);
   connect(delete_, &QPushButton::clicked, this, &SitesDlg::onDelete);
+  connect(history_, &QPushButton::clicked, this, &SitesDlg::onHistory);
   connect(close_, &QPushButton::clicked, this, &QDialog::reject);
 
   const SitesDatabase& database = SharedSites();
@@ -179,6 +182,7 @@ void SitesDlg::updateButtons() {
   edit_->setEnabled(selected);
   duplicate_->setEnabled(selected);
   delete_->setEnabled(selected);
+  history_->setEnabled(selected);
 }
 
 void SitesDlg::onConnect() {
@@ -225,6 +229,16 @@ void SitesDlg::onDelete() {
   }
   SecretStore::instance().removeSite(site->name);
   refresh();
+}
+
+void SitesDlg::onHistory() {
+  const std::optional<Site> site = current();
+  if (!site) return;
+  if (historyCommand_) {
+    historyCommand_(*site);
+    return;
+  }
+  HistoryDlg(*site, this).exec();
 }
 
 }  // namespace sites

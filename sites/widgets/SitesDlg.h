@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 
 #include "sites/Site.h"
@@ -16,7 +17,7 @@ class SitesModel;
 
 // The "Sites" window: every site in a table (name, account, route, last
 // connected, software) that a typed name or account narrows, with Connect,
-// Add, Edit, Duplicate and Delete. Connect (also Enter or a double click on
+// Add, Edit, Duplicate, Delete and History. Connect (also Enter or a double click on
 // a row) closes the window with the chosen site for the caller to connect.
 class SitesDlg : public QDialog {
   Q_OBJECT
@@ -25,6 +26,9 @@ class SitesDlg : public QDialog {
 
   // Connect is offered only while nothing else is connected.
   void setConnectAllowed(bool allowed);
+  // "History…" runs this for the site selected; without one it opens the
+  // site's History window on its own.
+  void setHistoryCommand(std::function<void(const Site&)> command) { historyCommand_ = std::move(command); }
   // After the window ended with OK: the site to connect to.
   std::optional<Site> chosenSite() const { return chosen_; }
 
@@ -46,6 +50,7 @@ class SitesDlg : public QDialog {
   void onEdit();
   void onDuplicate();
   void onDelete();
+  void onHistory();
 
   SitesModel* model_;
   QLineEdit* search_;
@@ -56,9 +61,11 @@ class SitesDlg : public QDialog {
   QPushButton* edit_;
   QPushButton* duplicate_;
   QPushButton* delete_;
+  QPushButton* history_;
   QPushButton* close_;
   bool connectAllowed_ = true;
   std::optional<Site> chosen_;
+  std::function<void(const Site&)> historyCommand_;
 };
 
 // Opens the sites list for a window that needs it. A list that cannot be

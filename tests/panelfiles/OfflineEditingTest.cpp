@@ -124,7 +124,7 @@ TEST_F(OfflineEditing, EachStateOffersItsFileCommands) {
   QStringList texts;
   for (QAction* a : file->actions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
   EXPECT_EQ(texts, (QStringList{QStringLiteral("Save panel to file…"), QStringLiteral("Compare panel with file…"),
-                                QStringLiteral("Write file to panel…"), QStringLiteral("-"),
+                                QStringLiteral("Write file to panel…"), QStringLiteral("Site history…"), QStringLiteral("-"),
                                 QStringLiteral("Save panel file"), QStringLiteral("Save panel file as…")}));
 
   // Open, the three transfers, Save, Save as.

@@ -48,7 +48,7 @@ TEST_F(SitesWindow, ATypedNameNarrowsTheTableWhichTheKeyboardReachesAndEnterConn
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   EXPECT_EQ(ShownNames(window), (QStringList{"Bakery", "Barn", "Shop"}));
   EXPECT_EQ(testseams::TabOrder(&window),
-            (QStringList{"search", "sites", "connect", "add", "edit", "duplicate", "delete", "close"}));
+            (QStringList{"search", "sites", "connect", "add", "edit", "duplicate", "delete", "history", "close"}));
   testseams::ExpectLabelledFields(&window, {{"search", QStringLiteral("Search:")}});
   testseams::ExpectEveryControlNamed(&window);
 
