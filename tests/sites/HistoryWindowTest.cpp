@@ -12,6 +12,10 @@
 #include <QTableWidget>
 #include <QTimeZone>
 
+#include "console/CPassDlg.h"
+#include "console/ProgramModeMenu.h"
+#include "panelfiles/CSlotTableDlg.h"
+#include "panelfiles/PanelFileCommands.h"
 #include "sites/SiteHistory.h"
 #include "sites/widgets/HistoryDlg.h"
 #include "sites/widgets/SitesDlg.h"
@@ -24,6 +28,7 @@ namespace {
 
 using sites::HistoryDlg;
 using testseams::Files;
+using testseams::WaitFor;
 using testseams::WhenModal;
 
 testing::Environment* const kKeyring = testing::AddGlobalTestEnvironment(new testseams::PrivateKeyringEnvironment);
@@ -165,6 +170,56 @@ TEST_F(HistoryWindow, TheSitesWindowOpensTheSelectedSitesHistory) {
   });
   click(sitesWindow, "history");
   EXPECT_EQ(title, QStringLiteral("History of Shop"));
+}
+
+// Through the keypad window against the simulator: its backup of a site is a
+// snapshot, and the History window writes an older one back.
+class HistoryOfAConnectedSite : public SiteConnectionsFixture {};
+
+TEST_F(HistoryOfAConnectedSite, TheWindowsBackupIsASnapshotThatHistoryWritesBack) {
+  panelfiles::WirePanelFileCommands(*window);
+  sites::Site shop;
+  shop.name = QStringLiteral("Shop");
+  shop.address = QStringLiteral("127.0.0.1");
+  shop.port = startSim({QStringLiteral("--call-back"), QString::number(callBackPort())});
+  shop = addSite(shop);
+  WhenModal<sites::SitesDlg>([](sites::SitesDlg* sitesWindow) { click(*sitesWindow, "connect"); });
+  trigger(QStringLiteral("Sites…"));
+  ASSERT_TRUE(window->isConnected()) << sim->output().toStdString();
+  ASSERT_TRUE(displayFilled());
+  EXPECT_TRUE(window->commandAction(QStringLiteral("History…"))->isEnabled());
+  WhenModal<console::CPassDlg>([](console::CPassDlg* dialog) {
+    QTest::keyClicks(dialog->codeField(), QStringLiteral("9999"));
+    dialog->accept();
+  });
+  trigger(QStringLiteral("Install code"));
+  ASSERT_TRUE(WaitFor([&] { return window->isProgramMode(); })) << sim->output().toStdString();
+
+  // A complete backup from the window is kept in the site's history.
+  Files().answers.push_back(dir.filePath(QStringLiteral("shop.toml")));
+  window->programAction(console::FileMenuPath(console::FileMenuItem::SaveToFile))->trigger();
+  ASSERT_FALSE(testseams::Boxes().shown.empty());
+  EXPECT_TRUE(testseams::Boxes().shown.back().text.endsWith(QStringLiteral(" The history of Shop keeps it as snapshot S1.")))
+      << testseams::Boxes().shown.back().text.toStdString();
+  sim->process().write("param 60 1 45\n");
+  ASSERT_TRUE(sim->waitForOutput(QStringLiteral("sim: param 60/1 = 45")));
+
+  // Write to panel… puts snapshot S1 back, with the restore's report.
+  QStringList report;
+  WhenModal<HistoryDlg>([&](HistoryDlg* history) {
+    auto* write = history->findChild<QPushButton*>(QStringLiteral("write"));
+    EXPECT_TRUE(write->isVisible() && write->isEnabled());
+    WhenModal<panelfiles::CSlotTableDlg>([&](panelfiles::CSlotTableDlg* table) {
+      for (const QStringList& row : table->rows()) report << row.join(QLatin1Char('|'));
+      table->reject();
+    });
+    QTest::mouseClick(write, Qt::LeftButton);
+    history->reject();
+  });
+  window->programAction(console::FileMenuPath(console::FileMenuItem::SiteHistory))->trigger();
+  EXPECT_EQ(report, QStringList{QStringLiteral("Area > Armed Exit Delay Time|area A|60|written and confirmed|")});
+  sim->process().write("param 60 1\n");
+  EXPECT_TRUE(sim->waitForOutput(QStringLiteral("sim: param 60/1 = 60")));
 }
 
 }  // namespace
