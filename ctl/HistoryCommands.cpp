@@ -114,17 +114,12 @@ std::variant<EntryName, int> ResolveSnapshot(SitesDatabase& database, const site
 
 std::variant<panelfiles::PanelImage, int> ReadSnapshot(SitesDatabase& database, const sites::Site& site,
                                                        const EntryName& name, Progress& progress) {
-  const std::optional<QByteArray> text = SiteHistory(database).snapshotText(site.id, name.id);
-  if (!text) {
-    Say(progress, Tr("the snapshot %1 cannot be read from the sites list").arg(name.text()));
+  auto image = SiteHistory(database).snapshotImage(site.id, name);
+  if (const QString* problem = std::get_if<QString>(&image)) {
+    Say(progress, *problem);
     return kFileRefused;
   }
-  auto read = panelfiles::ReadPanelFile(std::string_view(text->constData(), static_cast<std::size_t>(text->size())));
-  if (const auto* error = std::get_if<panelfiles::FileError>(&read)) {
-    Say(progress, Tr("%1: %2").arg(name.text(), QString::fromStdString(panelfiles::Describe(*error))));
-    return kFileRefused;
-  }
-  return std::get<panelfiles::PanelImage>(std::move(read));
+  return std::get<panelfiles::PanelImage>(std::move(image));
 }
 
 }  // namespace
@@ -144,20 +139,21 @@ int RunDiff(const CtlOptions& options, Progress& progress) {
   const std::optional<sites::Site> site = FindSite(*database, options.site, progress);
   if (!site) return kUsage;
   std::vector<EntryName> names;
-  std::vector<panelfiles::PanelImage> images;
   for (const QString& typed : {options.entryA, options.entryB}) {
     const auto name = ResolveSnapshot(*database, *site, typed, progress);
     if (const int* refused = std::get_if<int>(&name)) return *refused;
-    auto image = ReadSnapshot(*database, *site, std::get<EntryName>(name), progress);
-    if (const int* refused = std::get_if<int>(&image)) return *refused;
     names.push_back(std::get<EntryName>(name));
-    images.push_back(std::get<panelfiles::PanelImage>(std::move(image)));
   }
-  const std::vector<panelfiles::Difference> differences = panelfiles::Compare(images[0], images[1]);
+  const auto compared = SiteHistory(*database).compareSnapshots(site->id, names[0], names[1]);
+  if (const QString* problem = std::get_if<QString>(&compared)) {
+    Say(progress, *problem);
+    return kFileRefused;
+  }
+  const auto& differences = std::get<std::vector<panelfiles::Difference>>(compared);
   const QString a = names[0].text();
   const QString b = names[1].text();
   if (differences.empty()) {
-    Print(Tr("%1 and %2 hold the same (%3 parameters).\n").arg(a, b).arg(images[1].knownCount()));
+    Print(Tr("%1 and %2 hold the same.\n").arg(a, b));
     return kSuccess;
   }
   Print(Table(DifferenceTable(differences, Tr("%1 value").arg(a), Tr("%1 value").arg(b),

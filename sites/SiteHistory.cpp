@@ -7,6 +7,7 @@
 #include <QSqlRecord>
 #include <QTimeZone>
 
+#include "core/panelfiles/PanelFile.h"
 #include "sites/PcUser.h"
 #include "sites/SitesDatabase.h"
 
@@ -178,6 +179,34 @@ std::optional<QByteArray> SiteHistory::snapshotText(qint64 siteId, qint64 snapsh
   query.addBindValue(siteId);
   if (!query.exec() || !query.next()) return std::nullopt;
   return query.value(0).toString().toUtf8();
+}
+
+std::variant<panelfiles::PanelImage, QString> SiteHistory::snapshotImage(qint64 siteId, const EntryName& name) const {
+  const std::optional<QByteArray> text = snapshotText(siteId, name.id);
+  if (!text) return tr("The snapshot %1 is not in the history.").arg(name.text());
+  auto read = panelfiles::ReadPanelFile(std::string_view(text->constData(), static_cast<std::size_t>(text->size())));
+  if (const auto* error = std::get_if<panelfiles::FileError>(&read))
+    return tr("The snapshot %1 cannot be read: %2").arg(name.text(), QString::fromStdString(panelfiles::Describe(*error)));
+  return std::get<panelfiles::PanelImage>(std::move(read));
+}
+
+std::variant<std::vector<panelfiles::Difference>, QString> SiteHistory::compareSnapshots(qint64 siteId,
+                                                                                         const EntryName& left,
+                                                                                         const EntryName& right) const {
+  const std::optional<QByteArray> a = snapshotText(siteId, left.id);
+  const std::optional<QByteArray> b = snapshotText(siteId, right.id);
+  if (!a || !b) return tr("The snapshot %1 is not in the history.").arg((a ? right : left).text());
+  // Two snapshots of one panel share nearly every line: only the others are read.
+  const panelfiles::FilePair pair = panelfiles::WithoutSharedLines(std::string_view(a->constData(), static_cast<std::size_t>(a->size())),
+                                                                   std::string_view(b->constData(), static_cast<std::size_t>(b->size())));
+  std::vector<panelfiles::PanelImage> images;
+  for (const auto& [text, name] : {std::pair{&pair.left, left}, std::pair{&pair.right, right}}) {
+    auto read = panelfiles::ReadPanelFile(*text);
+    if (const auto* error = std::get_if<panelfiles::FileError>(&read))
+      return tr("The snapshot %1 cannot be read: %2").arg(name.text(), QString::fromStdString(panelfiles::Describe(*error)));
+    images.push_back(std::get<panelfiles::PanelImage>(std::move(read)));
+  }
+  return panelfiles::Compare(images[0], images[1]);
 }
 
 std::optional<qint64> SiteHistory::previousSnapshot(qint64 siteId, qint64 snapshotId) const {

@@ -4,8 +4,10 @@
 #include <QDateTime>
 #include <QString>
 #include <optional>
+#include <variant>
 #include <vector>
 
+#include "core/panelfiles/PanelImage.h"
 #include "sites/Site.h"
 
 class QSqlRecord;
@@ -105,6 +107,11 @@ class SiteHistory {
   std::optional<EntryName> resolve(qint64 siteId, const QString& text) const;
   // The panel file a snapshot of the site holds.
   std::optional<QByteArray> snapshotText(qint64 siteId, qint64 snapshotId) const;
+  // The image a snapshot of the site holds, or why there is none (in a sentence).
+  std::variant<panelfiles::PanelImage, QString> snapshotImage(qint64 siteId, const EntryName& name) const;
+  // Where two snapshots of the site differ, left to right, or why they cannot be compared.
+  std::variant<std::vector<panelfiles::Difference>, QString> compareSnapshots(qint64 siteId, const EntryName& left,
+                                                                              const EntryName& right) const;
   // The snapshot taken just before this one, if any.
   std::optional<qint64> previousSnapshot(qint64 siteId, qint64 snapshotId) const;
   // The parameters a session changed, in parameter and entity order.

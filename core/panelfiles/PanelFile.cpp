@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <toml++/toml.h>
 #include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace panelfiles {
 
@@ -174,6 +176,54 @@ std::variant<PanelImage, FileError> ReadPanelFile(std::string_view text) {
 
 std::string Describe(const FileError& error) {
   return error.line > 0 ? "line " + std::to_string(error.line) + ": " + error.message : error.message;
+}
+
+namespace {
+
+// The file's lines, each with its line end, and where [parameters] begins (npos: nowhere).
+std::vector<std::string_view> Lines(std::string_view text, std::size_t& parametersAt) {
+  std::vector<std::string_view> lines;
+  parametersAt = std::string_view::npos;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = text.find('\n', at);
+    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    lines.push_back(text.substr(at, next - at));
+    if (parametersAt == std::string_view::npos && lines.back().starts_with("[parameters]")) parametersAt = lines.size();
+    at = next;
+  }
+  return lines;
+}
+
+}  // namespace
+
+FilePair WithoutSharedLines(std::string_view left, std::string_view right) {
+  std::size_t leftStart = 0;
+  std::size_t rightStart = 0;
+  const std::vector<std::string_view> a = Lines(left, leftStart);
+  const std::vector<std::string_view> b = Lines(right, rightStart);
+  // A file of another shape is left whole: the reader judges it as it is.
+  if (leftStart == std::string_view::npos || rightStart == std::string_view::npos) return {std::string(left), std::string(right)};
+  const auto withoutEnd = [](std::string_view line) {
+    return line.ends_with('\n') ? line.substr(0, line.size() - 1) : line;
+  };
+  std::unordered_set<std::string_view> inLeft;
+  for (std::size_t i = leftStart; i < a.size(); ++i) inLeft.insert(withoutEnd(a[i]));
+  std::unordered_set<std::string_view> shared;
+  FilePair pair;
+  for (std::size_t i = 0; i < b.size(); ++i) {
+    if (i >= rightStart && inLeft.contains(withoutEnd(b[i]))) {
+      shared.insert(withoutEnd(b[i]));
+      continue;
+    }
+    pair.right.append(b[i]);
+    if (!b[i].ends_with('\n')) pair.right += '\n';
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (i >= leftStart && shared.contains(withoutEnd(a[i]))) continue;
+    pair.left.append(a[i]);
+    if (!a[i].ends_with('\n')) pair.left += '\n';
+  }
+  return pair;
 }
 
 }  // namespace panelfiles

@@ -54,6 +54,16 @@ inline constexpr std::size_t kMaxPanelFileBytes = 4 * 1024 * 1024;
 
 std::variant<PanelImage, FileError> ReadPanelFile(std::string_view text);
 
+// Two panel files without the parameter lines they share word for word:
+// read and compared, they give the differences the whole files give, for
+// a fraction of the reading (two backups of one panel share most lines).
+// Lines before [parameters] stay as they are.
+struct FilePair {
+  std::string left;
+  std::string right;
+};
+FilePair WithoutSharedLines(std::string_view left, std::string_view right);
+
 // "line 12: ..." or the message alone.
 std::string Describe(const FileError& error);
 

@@ -248,30 +248,24 @@ void HistoryDlg::showSession(const TimelineEntry& entry) {
 }
 
 std::optional<panelfiles::PanelImage> HistoryDlg::readSnapshot(const EntryName& name, QString& problem) const {
-  const std::optional<QByteArray> text = SiteHistory(SharedSites()).snapshotText(site_.id, name.id);
-  if (!text) {
-    problem = tr("The snapshot %1 is no longer in the history.").arg(name.text());
+  auto image = SiteHistory(SharedSites()).snapshotImage(site_.id, name);
+  if (const QString* why = std::get_if<QString>(&image)) {
+    problem = *why;
     return std::nullopt;
   }
-  auto read = panelfiles::ReadPanelFile(std::string_view(text->constData(), static_cast<std::size_t>(text->size())));
-  if (const auto* error = std::get_if<panelfiles::FileError>(&read)) {
-    problem = tr("The snapshot %1 cannot be read: %2").arg(name.text(), QString::fromStdString(panelfiles::Describe(*error)));
-    return std::nullopt;
-  }
-  return std::get<panelfiles::PanelImage>(std::move(read));
+  return std::get<panelfiles::PanelImage>(std::move(image));
 }
 
 void HistoryDlg::showComparison(const EntryName& older, const EntryName& newer) {
-  QString problem;
-  const std::optional<panelfiles::PanelImage> left = readSnapshot(older, problem);
-  const std::optional<panelfiles::PanelImage> right = left ? readSnapshot(newer, problem) : std::nullopt;
-  if (!right) {
-    summary_->setText(problem);
+  const auto compared = SiteHistory(SharedSites()).compareSnapshots(site_.id, older, newer);
+  if (const QString* problem = std::get_if<QString>(&compared)) {
+    summary_->setText(*problem);
     fill({}, {});
     return;
   }
   QList<QStringList> rows;
-  for (const panelfiles::Difference& d : panelfiles::Compare(*left, *right)) rows << panelfiles::DifferenceRow(d, tr("(none)"));
+  for (const panelfiles::Difference& d : std::get<std::vector<panelfiles::Difference>>(compared))
+    rows << panelfiles::DifferenceRow(d, tr("(none)"));
   summary_->setText(rows.isEmpty() ? tr("%1 and %2 hold the same.").arg(older.text(), newer.text())
                                    : tr("From %1 to %2: %n parameter(s) differ.", "", static_cast<int>(rows.size()))
                                          .arg(older.text(), newer.text()));

@@ -119,7 +119,7 @@ TEST_F(TarnelctlHistory, TwoBackupsAChangeBetweenTheDiffNamesItAndTheOlderSnapsh
   ASSERT_EQ(run({"--site", "Shop", "backup"}).out, QStringLiteral("Shop: snapshot S3 stored (2332 parameters)\n"));
   const ToolRun same = run({"diff", "--site", "Shop", "S1", "latest"});
   EXPECT_EQ(same.exitCode, 0);
-  EXPECT_EQ(same.out, QStringLiteral("S1 and S3 hold the same (2332 parameters).\n"));
+  EXPECT_EQ(same.out, QStringLiteral("S1 and S3 hold the same.\n"));
 
   // Pruning everything before tomorrow keeps the newest snapshot.
   const QString tomorrow = QDate::currentDate().addDays(1).toString(Qt::ISODate);

@@ -55,7 +55,7 @@ class HistoryWindow : public SitesFixture {
     first = add(PanelFile("30", "0x45"), 0);
     session = journal(monday.addDays(1));
     second = add(PanelFile("45", "0x41"), 2);
-    third = add(PanelFile("45", "0x41 ").trimmed() + "\n\"P1 user 2\" = \"4711\"\n", 3);
+    third = add(PanelFile("45", "0x41") + "\"P1 user 2\" = \"4711\"\n", 3);
   }
   // A session with three changes of different kinds, as the journal writes them.
   qint64 journal(const QDateTime& start) {

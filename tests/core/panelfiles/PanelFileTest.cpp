@@ -68,6 +68,39 @@ TEST(PanelFile, EveryValueOfEverySlotSurvivesASaveAndARead) {
   EXPECT_EQ(std::get<PanelImage>(partial).at(Slot(60, 2)), (params::Value{30, {}}));
 }
 
+// Two saves of one panel, the lines they share left out: what they read to
+// differs exactly where the whole files do, a value on one side only included.
+TEST(PanelFile, FilesWithoutTheirSharedLinesCompareAsTheWholeFiles) {
+  PanelImage before;
+  before.softwareVersion = "2.10";
+  for (int slot = 0; slot < static_cast<int>(AllSlots().size()); ++slot) before.set(slot, SampleValue(slot));
+  PanelImage after = before;
+  after.softwareVersion = "2.11";
+  after.set(Slot(60, 1), {45, {}});
+  after.set(Slot(173, 2), {2400, {}});  // 24:00, a raw line
+  after.forget(Slot(1, 100));
+  before.forget(Slot(122, 16));
+  const std::string left = panelfiles::WritePanelFile(before);
+  const std::string right = panelfiles::WritePanelFile(after);
+  const panelfiles::FilePair pair = panelfiles::WithoutSharedLines(left, right);
+  EXPECT_LT(pair.left.size() + pair.right.size(), 2000u);
+  const auto read = [](const std::string& text) { return std::get<PanelImage>(panelfiles::ReadPanelFile(text)); };
+  const auto slots = [](const std::vector<panelfiles::Difference>& found) {
+    std::vector<int> list;
+    for (const auto& d : found) list.push_back(d.slot);
+    return list;
+  };
+  const std::vector<panelfiles::Difference> whole = panelfiles::Compare(read(left), read(right));
+  EXPECT_EQ(slots(whole), (std::vector<int>{Slot(1, 100), Slot(173, 2), Slot(60, 1), Slot(122, 16)}));
+  const std::vector<panelfiles::Difference> reduced = panelfiles::Compare(read(pair.left), read(pair.right));
+  EXPECT_EQ(slots(reduced), slots(whole));
+  for (std::size_t i = 0; i < whole.size() && i < reduced.size(); ++i) {
+    EXPECT_EQ(reduced[i].left, whole[i].left);
+    EXPECT_EQ(reduced[i].right, whole[i].right);
+  }
+  EXPECT_EQ(read(pair.right).softwareVersion, "2.11");
+}
+
 TEST(PanelFile, RefusesAFileWithTheLineAtFault) {
   const std::string head = "format = 1\npanel-software = \"2.10\"\n[parameters]\n";
   const struct {
