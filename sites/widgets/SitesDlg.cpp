@@ -220,7 +220,7 @@ void SitesDlg::onDelete() {
   const std::optional<Site> site = current();
   if (!site) return;
   if (!platform::AskYesNo(this, tr("Delete site"),
-                          tr("Delete the site “%1”? Its passwords and codes leave the keyring as well.").arg(site->name)))
+                          tr("Delete the site “%1”? Its passwords and codes leave the keyring as well, and its history is deleted with it.").arg(site->name)))
     return;
   SitesDatabase& database = SharedSites();
   if (database.remove(site->id) != SitesDatabase::Write::Done) {

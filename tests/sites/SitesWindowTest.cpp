@@ -135,7 +135,7 @@ TEST_F(SitesWindow, SecretsStayWithTheirSiteThroughAddRenameDuplicateAndDelete) 
   EXPECT_EQ(ShownNames(window).size(), 3);
   click(window, "delete");
   EXPECT_EQ(testseams::Boxes().shown.back().text,
-            QStringLiteral("Delete the site “Shop north (copy)”? Its passwords and codes leave the keyring as well."));
+            QStringLiteral("Delete the site “Shop north (copy)”? Its passwords and codes leave the keyring as well, and its history is deleted with it."));
   EXPECT_EQ(ShownNames(window), (QStringList{"Barn", "Shop north"}));
   EXPECT_TRUE(testseams::WaitFor([&] { return secret(QStringLiteral("Shop north (copy)"), Secret::ModulePassword).isEmpty(); }));
 }
