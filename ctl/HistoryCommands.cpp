@@ -235,7 +235,11 @@ int RunBackupAllSites(const CtlOptions& options, Progress& progress, Interrupts&
   std::function<void()> startMore;
   const auto finished = [&](QProcess* child, const QString& name, bool wasCallBack) {
     int code = child->exitStatus() == QProcess::NormalExit ? child->exitCode() : kInterrupted;
-    const QStringList said = QString::fromLocal8Bit(child->readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList said = QString::fromLocal8Bit(child->readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (child->error() == QProcess::FailedToStart) {
+      code = kNoConnection;
+      said = QStringList{Tr("tarnelctl could not be started: %1").arg(child->errorString())};
+    }
     const QStringList out = QString::fromUtf8(child->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     progress.clear();
     if (code == kSuccess && !out.isEmpty()) {
@@ -269,6 +273,11 @@ int RunBackupAllSites(const CtlOptions& options, Progress& progress, Interrupts&
       QProcess* raw = child.get();
       QObject::connect(raw, &QProcess::finished, &loop,
                        [&finished, raw, name = site.name, fromCallBack] { finished(raw, name, fromCallBack); });
+      // A child that never starts never finishes either.
+      QObject::connect(raw, &QProcess::errorOccurred, &loop,
+                       [&finished, raw, name = site.name, fromCallBack](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) finished(raw, name, fromCallBack);
+                       });
       running.push_back(std::move(child));
       raw->start(QCoreApplication::applicationFilePath(),
                  {QStringLiteral("--site"), site.name, QStringLiteral("--listen"), QString::number(options.listenPort),
