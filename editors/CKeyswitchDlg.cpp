@@ -16,7 +16,7 @@ namespace editors {
 namespace {
 
 constexpr std::uint8_t kAreas = 0x6F;
-constexpr std::uint8_t kOptions = 0x70;
+constexpr std::uint8_t kKeyswitchOptions = 0x70;
 
 
 }  // namespace
@@ -81,14 +81,14 @@ void CKeyswitchDlg::load() {
   // A mark left by a write that was never answered must not hide this load's replies.
   marks_.clear();
   panel::FrameBytes requests = panel::ParamReadRequest(kAreas, current_);
-  requests.append(panel::ParamReadRequest(kOptions, current_));
+  requests.append(panel::ParamReadRequest(kKeyswitchOptions, current_));
   send(requests);
 }
 
 void CKeyswitchDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t length) {
   const std::optional<params::Reply> reply = params::DecodeReply(frame, length);
   if (!reply || reply->type != params::kOptionByteReply || reply->entity != current_) return;
-  if (reply->parameter != kAreas && reply->parameter != kOptions) return;
+  if (reply->parameter != kAreas && reply->parameter != kKeyswitchOptions) return;
   if (marks_.consume(reply->parameter, current_)) return;
   const auto value = static_cast<std::uint8_t>(reply->number);
   if (reply->parameter == kAreas) {
@@ -107,7 +107,7 @@ void CKeyswitchDlg::apply() {
   // The keys toggle, so the cache follows what they change: a second Apply
   // must not toggle the same boxes back.
   for (auto [parameter, boxes, cached] : {std::tuple{kAreas, areas_, &cachedAreas_},
-                                          std::tuple{kOptions, options_, &cachedOptions_}}) {
+                                          std::tuple{kKeyswitchOptions, options_, &cachedOptions_}}) {
     // Disabled boxes wait for a load: what they show is not this keyswitch's.
     if (!boxes->box(0)->isEnabled()) continue;
     const panel::FrameBytes keys = boxes->toggleEntry(*cached);

@@ -28,12 +28,12 @@ constexpr std::uint8_t kRetriesParameter = 0xB8;
 constexpr int kSlots = 8;
 constexpr std::uint32_t kMostRetries = 99;
 
-using G = CPhoneNumberDlg::Group;
+using PhoneGroup = CPhoneNumberDlg::Group;
 constexpr GroupRule kPhoneGroups[] = {
     // group          position read       swallow pause  reentry  writes on leave
-    {G::kOptionBoxes, std::nullopt, false, 0, false, true},
-    {G::kNumber, kNumberParameter, true, 0, true, true},
-    {G::kRetries, kRetriesParameter, true, 0, true, true},
+    {PhoneGroup::kOptionBoxes, std::nullopt, false, 0, false, true},
+    {PhoneGroup::kNumber, kNumberParameter, true, 0, true, true},
+    {PhoneGroup::kRetries, kRetriesParameter, true, 0, true, true},
 };
 
 constexpr OptionTab kOptionTabs[] = {

@@ -21,7 +21,7 @@ namespace {
 constexpr std::uint8_t kDays = 0xAB;
 constexpr std::uint8_t kStart = 0xAC;
 constexpr std::uint8_t kEnd = 0xAD;
-constexpr std::uint8_t kOptions = 0xAE;  // bit 0 "Ignore Holidays"
+constexpr std::uint8_t kTimeZoneOptions = 0xAE;  // bit 0 "Ignore Holidays"
 
 
 }  // namespace
@@ -110,7 +110,7 @@ void CTimeZoneDlg::load() {
   // A mark left by a write that was never answered must not hide this load's replies.
   marks_.clear();
   panel::FrameBytes requests;
-  for (const std::uint8_t parameter : {kDays, kStart, kEnd, kOptions})
+  for (const std::uint8_t parameter : {kDays, kStart, kEnd, kTimeZoneOptions})
     requests.append(panel::ParamReadRequest(parameter, current_));
   send(requests);
 }
@@ -121,7 +121,7 @@ void CTimeZoneDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t lengt
   const bool optionByte = reply->type == params::kOptionByteReply;
   const bool time = reply->type == params::kTimeReply || reply->type == params::kWordReply;
   const std::uint8_t p = reply->parameter;
-  if (!((optionByte && (p == kDays || p == kOptions)) || (time && (p == kStart || p == kEnd)))) return;
+  if (!((optionByte && (p == kDays || p == kTimeZoneOptions)) || (time && (p == kStart || p == kEnd)))) return;
   if (marks_.consume(p, current_)) return;
 
   switch (p) {
@@ -130,7 +130,7 @@ void CTimeZoneDlg::handlePanelFrame(const std::uint8_t* frame, std::size_t lengt
       days_->setBits(cachedDays_);
       days_->setBoxesEnabled(true);
       break;
-    case kOptions:
+    case kTimeZoneOptions:
       cachedOptions_ = static_cast<std::uint8_t>(reply->number);
       ignoreHolidays_->setChecked(cachedOptions_ & 0x01);
       ignoreHolidays_->setEnabled(true);
@@ -168,7 +168,7 @@ void CTimeZoneDlg::apply() {
   // The box shows bit 0, so it is compared with bit 0, whatever else the byte holds.
   if (ignoreHolidays_->isEnabled() && ignoreHolidays_->isChecked() != ((cachedOptions_ & 0x01) != 0)) {
     const auto toggled = static_cast<std::uint8_t>(cachedOptions_ ^ 0x01);
-    marks_.appendWrite(pieces, kOptions, current_, params::ToggleEntry(cachedOptions_, toggled));
+    marks_.appendWrite(pieces, kTimeZoneOptions, current_, params::ToggleEntry(cachedOptions_, toggled));
     cachedOptions_ = toggled;
   }
   appendTime(pieces, kStart, start_, shownStart_);

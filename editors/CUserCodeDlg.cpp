@@ -31,20 +31,20 @@ constexpr std::uint8_t kRadioTypeParameter = 7;
 constexpr std::uint8_t kRadioUserType = 1;  // the type value of "Radio user"
 constexpr int kHighestUser = 100;
 
-using G = CUserCodeDlg::Group;
+using UserGroup = CUserCodeDlg::Group;
 // How entering each group positions the panel. The radio type's read is
 // swallowed too: it goes out just before the chosen type is written, and
 // its answer (the type before the write) would undo the choice on screen.
 constexpr GroupRule kUserGroups[] = {
     // group          position read         swallow pause  reentry  writes on leave
-    {G::kCode, kCodeParameter, true, 0, true, true},
-    {G::kType, kTypeParameter, true, 0, true, false},
-    {G::kAccess, kAccessParameter, true, 100, false, true},
-    {G::kPrivileges, kPrivilegesParameter, true, 100, false, true},
-    {G::kMapBoxes, std::nullopt, false, 0, false, true},
-    {G::kAreas, kAreasParameter, true, 100, false, true},
-    {G::kTabShown, std::nullopt, false, 0, false, false},
-    {G::kRadioType, kRadioTypeParameter, true, 0, true, false},
+    {UserGroup::kCode, kCodeParameter, true, 0, true, true},
+    {UserGroup::kType, kTypeParameter, true, 0, true, false},
+    {UserGroup::kAccess, kAccessParameter, true, 100, false, true},
+    {UserGroup::kPrivileges, kPrivilegesParameter, true, 100, false, true},
+    {UserGroup::kMapBoxes, std::nullopt, false, 0, false, true},
+    {UserGroup::kAreas, kAreasParameter, true, 100, false, true},
+    {UserGroup::kTabShown, std::nullopt, false, 0, false, false},
+    {UserGroup::kRadioType, kRadioTypeParameter, true, 0, true, false},
 };
 
 constexpr params::LabelTable kNumbered{{"1", "2", "3", "4", "5", "6", "7", "8"}};

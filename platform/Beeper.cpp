@@ -9,18 +9,18 @@ class SilentBeeper final : public Beeper {
   void defaultBeep() override {}
 };
 
-Beeper* g_installed = nullptr;
+Beeper* g_beeper = nullptr;
 Beeper* g_fallback = nullptr;
 
 }  // namespace
 
 Beeper& Beeper::current() {
   static SilentBeeper silent;
-  if (g_installed) return *g_installed;
+  if (g_beeper) return *g_beeper;
   return g_fallback ? *g_fallback : silent;
 }
 
-void Beeper::install(Beeper* b) { g_installed = b; }
+void Beeper::install(Beeper* b) { g_beeper = b; }
 void Beeper::setFallback(Beeper* b) { g_fallback = b; }
 
 }  // namespace platform

@@ -18,15 +18,15 @@ class QtFileDialogs final : public FileDialogs {
   }
 };
 
-FileDialogs* g_installed = nullptr;
+FileDialogs* g_fileDialogs = nullptr;
 
 }  // namespace
 
 FileDialogs& FileDialogs::current() {
   static QtFileDialogs real;
-  return g_installed ? *g_installed : real;
+  return g_fileDialogs ? *g_fileDialogs : real;
 }
 
-void FileDialogs::install(FileDialogs* dialogs) { g_installed = dialogs; }
+void FileDialogs::install(FileDialogs* dialogs) { g_fileDialogs = dialogs; }
 
 }  // namespace platform

@@ -18,15 +18,15 @@ class QtMessageBoxes final : public MessageBoxes {
   }
 };
 
-MessageBoxes* g_installed = nullptr;
+MessageBoxes* g_messageBoxes = nullptr;
 
 }  // namespace
 
 MessageBoxes& MessageBoxes::current() {
   static QtMessageBoxes real;
-  return g_installed ? *g_installed : real;
+  return g_messageBoxes ? *g_messageBoxes : real;
 }
 
-void MessageBoxes::install(MessageBoxes* boxes) { g_installed = boxes; }
+void MessageBoxes::install(MessageBoxes* boxes) { g_messageBoxes = boxes; }
 
 }  // namespace platform

@@ -4,17 +4,17 @@
 
 namespace platform {
 namespace {
-Timing* g_installed = nullptr;
+Timing* g_timing = nullptr;
 }
 
 void Timing::pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
 
 Timing& Timing::current() {
   static Timing real;
-  return g_installed ? *g_installed : real;
+  return g_timing ? *g_timing : real;
 }
 
-void Timing::install(Timing* timing) { g_installed = timing; }
+void Timing::install(Timing* timing) { g_timing = timing; }
 
 OneShotTimer::OneShotTimer(QObject* parent) : QObject(parent) {
   timer_.setSingleShot(true);

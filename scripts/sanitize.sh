@@ -6,7 +6,9 @@ cd "$(dirname "$0")/.."
 
 build=build-asan
 source scripts/cmake-launcher.sh
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+# Line tables (-g1) are enough for the reports' stack traces.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g1" \
+  -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 \
   -DTARNEL_SANITIZE=ON -DTARNEL_BUILD_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 cd "$build"

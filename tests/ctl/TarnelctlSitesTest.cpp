@@ -21,8 +21,6 @@ namespace {
 
 using testseams::SimProcess;
 
-testing::Environment* const kKeyring = testing::AddGlobalTestEnvironment(new testseams::PrivateKeyringEnvironment);
-
 struct ToolRun {
   int exitCode = -1;
   QString out;

@@ -19,8 +19,6 @@ using sites::SecretKey;
 using sites::SecretStore;
 using Outcome = SecretStore::Outcome;
 
-testing::Environment* const kKeyring = testing::AddGlobalTestEnvironment(new testseams::PrivateKeyringEnvironment);
-
 SecretStore& Store() { return SecretStore::instance(); }
 
 TEST(Keyring, KeepsReadsAndRemovesASecret) {

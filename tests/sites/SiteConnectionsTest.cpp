@@ -24,8 +24,6 @@ using sites::Secret;
 using testseams::WaitFor;
 using testseams::WhenModal;
 
-testing::Environment* const kKeyring = testing::AddGlobalTestEnvironment(new testseams::PrivateKeyringEnvironment);
-
 class SiteConnections : public SiteConnectionsFixture {
  protected:
   // Sites → the site → Connect, by keyboard.

@@ -19,8 +19,6 @@ using sites::Site;
 using sites::SiteEditDlg;
 using testseams::WhenModal;
 
-testing::Environment* const kKeyring = testing::AddGlobalTestEnvironment(new testseams::PrivateKeyringEnvironment);
-
 Site Direct(const char* name, const char* address) {
   Site site;
   site.name = QString::fromUtf8(name);

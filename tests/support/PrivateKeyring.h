@@ -43,4 +43,9 @@ class PrivateKeyringEnvironment : public testing::Environment {
   PrivateKeyring& keyring_ = keyring();
 };
 
+// A test program whose files include this header runs on the private
+// keyring: one environment for the program, however many files include it.
+inline testing::Environment* const kPrivateKeyringEnvironment =
+    testing::AddGlobalTestEnvironment(new PrivateKeyringEnvironment);
+
 }  // namespace testseams

@@ -2,9 +2,13 @@
 // every kind both ways, with the boundaries on both sides.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "core/parameters/PanelParameters.h"
+
+using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
@@ -123,7 +127,6 @@ namespace {
 // reply for the value read back is the reply it came from: values no editor
 // types are written as the reply's value bytes.
 TEST(ValueText, EveryValueAReplyCarriesSurvivesItsTextExactly) {
-  using Bytes = std::vector<std::uint8_t>;
   const struct {
     int parameter, entity;
     Bytes reply;  // as the panel sends it
