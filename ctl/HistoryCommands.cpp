@@ -14,6 +14,7 @@
 #include "ctl/ExitCode.h"
 #include "ctl/Interrupts.h"
 #include "ctl/Progress.h"
+#include "ctl/SitesCommands.h"
 #include "sites/SiteCsv.h"
 #include "sites/SiteHistory.h"
 #include "sites/SitesDatabase.h"
@@ -24,13 +25,6 @@ namespace {
 using sites::EntryName;
 using sites::SiteHistory;
 using sites::SitesDatabase;
-
-SitesDatabase* OpenList(Progress& progress) {
-  SitesDatabase& database = sites::SharedSites();
-  if (database.state() == SitesDatabase::State::Ready) return &database;
-  Say(progress, database.problem());
-  return nullptr;
-}
 
 std::optional<sites::Site> FindSite(SitesDatabase& database, const QString& name, Progress& progress) {
   std::optional<sites::Site> site = database.findByName(name);
@@ -125,7 +119,7 @@ std::variant<panelfiles::PanelImage, int> ReadSnapshot(SitesDatabase& database, 
 }  // namespace
 
 int RunHistory(const CtlOptions& options, Progress& progress) {
-  SitesDatabase* database = OpenList(progress);
+  SitesDatabase* database = OpenSitesList(progress);
   if (!database) return kFileRefused;
   if (options.pruneBefore.isValid()) return Prune(options, *database, progress);
   const std::optional<sites::Site> site = FindSite(*database, options.site, progress);
@@ -134,7 +128,7 @@ int RunHistory(const CtlOptions& options, Progress& progress) {
 }
 
 int RunDiff(const CtlOptions& options, Progress& progress) {
-  SitesDatabase* database = OpenList(progress);
+  SitesDatabase* database = OpenSitesList(progress);
   if (!database) return kFileRefused;
   const std::optional<sites::Site> site = FindSite(*database, options.site, progress);
   if (!site) return kUsage;
@@ -163,7 +157,7 @@ int RunDiff(const CtlOptions& options, Progress& progress) {
 }
 
 std::variant<panelfiles::PanelImage, int> LoadSnapshot(CtlOptions& options, Progress& progress) {
-  SitesDatabase* database = OpenList(progress);
+  SitesDatabase* database = OpenSitesList(progress);
   if (!database) return kFileRefused;
   const std::optional<sites::Site> site = database->find(options.siteId);
   if (!site) return kUsage;
@@ -174,7 +168,7 @@ std::variant<panelfiles::PanelImage, int> LoadSnapshot(CtlOptions& options, Prog
 }
 
 int KeepSnapshot(const CtlOptions& options, const panelfiles::PanelImage& image, Progress& progress) {
-  SitesDatabase* database = OpenList(progress);
+  SitesDatabase* database = OpenSitesList(progress);
   if (!database) return kFileRefused;
   const std::optional<sites::Site> site = database->find(options.siteId);
   if (!site) {
@@ -199,7 +193,7 @@ int KeepSnapshot(const CtlOptions& options, const panelfiles::PanelImage& image,
 }
 
 int RunBackupAllSites(const CtlOptions& options, Progress& progress, Interrupts& interrupts) {
-  SitesDatabase* database = OpenList(progress);
+  SitesDatabase* database = OpenSitesList(progress);
   if (!database) return kFileRefused;
   // A module that calls back rings the one listening port: such sites go one
   // at a time; those called with the module password need no call back.

@@ -21,14 +21,6 @@ namespace {
 
 using sites::SitesDatabase;
 
-// The list, or the exit status after saying why it cannot be used.
-SitesDatabase* OpenList(Progress& progress) {
-  SitesDatabase& database = sites::SharedSites();
-  if (database.state() == SitesDatabase::State::Ready) return &database;
-  Say(progress, database.problem());
-  return nullptr;
-}
-
 int ListSites(const CtlOptions& options, SitesDatabase& database, Progress& progress) {
   const std::vector<sites::Site> list = database.sites();
   if (!options.csvFile.isEmpty()) {
@@ -82,7 +74,7 @@ int ImportSites(const CtlOptions& options, SitesDatabase& database, Progress& pr
 }  // namespace
 
 int RunSites(const CtlOptions& options, Progress& progress) {
-  SitesDatabase* database = OpenList(progress);
+  SitesDatabase* database = OpenSitesList(progress);
   if (!database) return kFileRefused;
   switch (options.sitesAction) {
     case SitesAction::List: return ListSites(options, *database, progress);
@@ -97,7 +89,7 @@ int RunSites(const CtlOptions& options, Progress& progress) {
 }
 
 int ApplySite(CtlOptions& options, Progress& progress) {
-  SitesDatabase* database = OpenList(progress);
+  SitesDatabase* database = OpenSitesList(progress);
   if (!database) return kFileRefused;
   const std::optional<sites::Site> found = database->findByName(options.site);
   if (!found) {
@@ -202,6 +194,13 @@ void EndRestoreJournal(PanelSession& session, std::unique_ptr<sites::SessionJour
   journal->end(session.linkLost() ? sites::SessionLog::Outcome::LinkLost : sites::SessionLog::Outcome::Ended);
   panel::PanelLink::instance().setSendWatcher(nullptr);
   session.setFrameWatcher(nullptr);
+}
+
+sites::SitesDatabase* OpenSitesList(Progress& progress) {
+  sites::SitesDatabase& database = sites::SharedSites();
+  if (database.state() == sites::SitesDatabase::State::Ready) return &database;
+  Say(progress, database.problem());
+  return nullptr;
 }
 
 }  // namespace ctl

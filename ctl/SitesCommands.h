@@ -5,10 +5,17 @@
 #include "ctl/CtlOptions.h"
 #include "sites/SessionJournal.h"
 
+namespace sites {
+class SitesDatabase;
+}
+
 namespace ctl {
 
 class PanelSession;
 class Progress;
+
+// The sites list, or null after saying why it cannot be used.
+sites::SitesDatabase* OpenSitesList(Progress& progress);
 
 // sites, sites --csv, sites export, sites import: the sites list without a
 // panel. Returns the exit status.

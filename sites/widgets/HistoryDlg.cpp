@@ -20,19 +20,9 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "sites/SitesDatabase.h"
+#include "sites/widgets/PlainButton.h"
 
 namespace sites {
-namespace {
-
-QPushButton* Button(QWidget* parent, const QString& text, const char* name) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 // ---- the timeline
 
 HistoryModel::HistoryModel(qint64 siteId, QObject* parent) : QSqlQueryModel(parent) {
@@ -106,9 +96,9 @@ HistoryDlg::HistoryDlg(const Site& site, QWidget* parent)
   // The summary names the table, so it reads as its label.
   summary_->setBuddy(details_);
 
-  save_ = Button(this, tr("Save as panel file…"), "save");
-  write_ = Button(this, tr("Write to panel…"), "write");
-  close_ = Button(this, tr("Close"), "close");
+  save_ = PlainButton(this, tr("Save as panel file…"), "save");
+  write_ = PlainButton(this, tr("Write to panel…"), "write");
+  close_ = PlainButton(this, tr("Close"), "close");
   write_->hide();
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(save_);

@@ -12,22 +12,12 @@
 #include "platform/MessageBoxes.h"
 #include "sites/SecretStore.h"
 #include "sites/SitesDatabase.h"
+#include "sites/widgets/PlainButton.h"
 #include "sites/widgets/HistoryDlg.h"
 #include "sites/widgets/SiteEditDlg.h"
 #include "sites/widgets/SitesModel.h"
 
 namespace sites {
-namespace {
-
-QPushButton* Button(QWidget* parent, const QString& text, const char* name) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 bool EnsureSitesUsable(QWidget* parent) {
   SitesDatabase& database = SharedSites();
   using State = SitesDatabase::State;
@@ -78,13 +68,13 @@ SitesDlg::SitesDlg(QWidget* parent) : QDialog(parent), model_(new SitesModel(thi
   problem_->setWordWrap(true);
   problem_->hide();
 
-  connect_ = Button(this, tr("Connect"), "connect");
-  add_ = Button(this, tr("Add…"), "add");
-  edit_ = Button(this, tr("Edit…"), "edit");
-  duplicate_ = Button(this, tr("Duplicate"), "duplicate");
-  delete_ = Button(this, tr("Delete"), "delete");
-  history_ = Button(this, tr("History…"), "history");
-  close_ = Button(this, tr("Close"), "close");
+  connect_ = PlainButton(this, tr("Connect"), "connect");
+  add_ = PlainButton(this, tr("Add…"), "add");
+  edit_ = PlainButton(this, tr("Edit…"), "edit");
+  duplicate_ = PlainButton(this, tr("Duplicate"), "duplicate");
+  delete_ = PlainButton(this, tr("Delete"), "delete");
+  history_ = PlainButton(this, tr("History…"), "history");
+  close_ = PlainButton(this, tr("Close"), "close");
 
   auto* top = new QHBoxLayout;
   top->addWidget(searchLabel);

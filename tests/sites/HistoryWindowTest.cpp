@@ -31,8 +31,6 @@ using testseams::Files;
 using testseams::WaitFor;
 using testseams::WhenModal;
 
-testing::Environment* const kKeyring = testing::AddGlobalTestEnvironment(new testseams::PrivateKeyringEnvironment);
-
 QByteArray PanelFile(const char* delay, const char* zoneOptions) {
   return QByteArray("format = 1\npanel-software = \"2.10\"\n\n[parameters]\n\"P60 area A\" = ") + delay +
          "\n\"P122 zone 5\" = " + zoneOptions + "\n";

@@ -27,8 +27,6 @@ namespace {
 using testseams::WaitFor;
 using testseams::WhenModal;
 
-testing::Environment* const kKeyring = testing::AddGlobalTestEnvironment(new testseams::PrivateKeyringEnvironment);
-
 // One row of session_changes: parameter, entity, before, after ("NULL" for none).
 using ChangeRow = std::tuple<int, int, QString, QString>;
 
