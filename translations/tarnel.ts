@@ -3002,6 +3002,33 @@
     </message>
 </context>
 <context>
+    <name>connection::SiteConnections</name>
+    <message>
+        <source>Site history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel connected is not one of the sites list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing to the panel needs program mode: Mode → Program Mode → Install code, then File → Site history…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no site named “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>console::CChPassDlg</name>
     <message>
         <source>New password</source>
@@ -3290,6 +3317,30 @@ Please ensure that password and confirmation match exactly.</source>
 Exit from Install first?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sites…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link was lost at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link to %1 was lost at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>console::CLed</name>
@@ -3330,6 +3381,10 @@ Exit from Install first?</source>
     </message>
     <message>
         <source>Remember</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyring answers: codes are not kept.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3403,6 +3458,10 @@ Exit from Install first?</source>
 The File menu saves the whole panel to a panel file, compares the panel with one, or writes one to the panel.
 
 Exit from Install returns the panel to normal operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site history…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3562,14 +3621,6 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>backup, compare, restore, events or status.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The panel file of backup, compare and restore.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Wait on port for the IP module to call in (with --call: where it calls back; default 4700).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3610,10 +3661,6 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>events: write CSV to file (- for standard output).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>no command given</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3634,15 +3681,7 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--csv: only events takes it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--csv: no file given</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no route to the panel: give --listen, --call or --gsm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3651,10 +3690,6 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
     <message>
         <source>--listen: &apos;%1&apos; is not a port number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--module-password: only --call takes it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3667,10 +3702,6 @@ Exit from Install returns the panel to normal operation.</source>
     </message>
     <message>
         <source>--listen: the module does not call back with --module-password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--module-password: %1 to %2 characters</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3826,61 +3857,6 @@ Exit from Install returns the panel to normal operation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Commands:
-  backup FILE            save every parameter of the panel to FILE (a panel file, for its
-                         owner only); a backup that misses parameters goes to FILE.partial
-                         when FILE exists, so that no complete backup is replaced
-  compare FILE           show where the panel differs from FILE: menu title, entity,
-                         panel value, file value, the options that differ
-  restore FILE           write what differs from FILE to the panel, then read it back and
-                         report what was written, kept, not taken and not written, and why;
-                         --dry-run only reports what would be written
-
-Equal means equal in every byte and bit, for compare and restore alike. restore reports
-&quot;Written&quot; only where the panel then holds exactly the file&apos;s value. What no editor can
-write (a value no editor types, options no editor shows) is kept on the panel and listed
-as kept: that alone does not fail a restore, though compare still lists it.
-  events                 every event of the panel&apos;s memory, newest first, as the event
-                         window shows them, or as CSV with --csv
-  status                 the panel&apos;s version, clock, areas, zones, outputs and troubles
-
-backup, compare and restore put the panel into program mode with the installer code and
-always leave it before the program ends: on success, on an error and on Ctrl+C, SIGTERM,
-SIGHUP or SIGQUIT. Only a link that is lost leaves nothing to send it on (the program says
-so). A file that is refused is refused before the panel is called, and nothing is written
-from it.
-
-Routes (one of):
-  --listen PORT                          wait for the IP module to call in
-  --call HOST[:PORT] [--listen PORT]     call the module as an authorised PC; it calls
-                                         back on the listening port (default 4700)
-  --call HOST[:PORT] --module-password PW
-                                         call the module with its password (scrambled)
-  --gsm PHONE --gsm-password PW [--serial-ports LIST]
-                                         dial the GSM unit through the modem
-
-Environment:
-  TARNEL_INSTALLER_CODE  the installer code when --installer-code is not given, so that
-                         the code need not stand in a shell history or a process list
-
-Progress goes to standard error when it is a terminal, never with --quiet.
-
-Exit status:
-  0    done; compare: the panel holds what the file holds
-  1    compare: the panel and the file differ
-  2    a bad option or argument
-  3    the panel could not be reached, or refused the login
-  4    the file cannot be read or written, or was refused (syntax, unknown parameter,
-       value out of range, other format version)
-  5    the link was lost while working, or program mode could not be left
-  6    the panel did not take the installer code (wrong code, or an area is armed)
-  7    the panel left parameters unanswered, or their values cannot be read over TCP
-       (a reply holding the byte 0x7E), or it did not take a value written;
-       status: the panel did not report all of its state
-  130  interrupted by Ctrl+C, SIGTERM, SIGHUP or SIGQUIT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Seconds to wait for the link to stand and the panel to show its state (default 60).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3898,6 +3874,405 @@ Exit status:
     </message>
     <message>
         <source>%1 parameters hold a value that cannot be read over TCP, since its reply holds the byte 0x7E, which the file lacks: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a backup that misses parameters is not kept in the history of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands:
+  backup FILE            save every parameter of the panel to FILE (a panel file, for its
+                         owner only); a backup that misses parameters goes to FILE.partial
+                         when FILE exists, so that no complete backup is replaced
+  compare FILE           show where the panel differs from FILE: menu title, entity,
+                         panel value, file value, the options that differ
+  restore FILE           write what differs from FILE to the panel, then read it back and
+                         report what was written, kept, not taken and not written, and why;
+                         --dry-run only reports what would be written
+
+Equal means equal in every byte and bit, for compare and restore alike. restore reports
+&quot;Written&quot; only where the panel then holds exactly the file&apos;s value. What no editor can
+write (a value no editor types, options no editor shows) is kept on the panel and listed
+as kept: that alone does not fail a restore, though compare still lists it.
+  events                 every event of the panel&apos;s memory, newest first, as the event
+                         window shows them, or as CSV with --csv
+  status                 the panel&apos;s version, clock, areas, zones, outputs and troubles
+  sites                  the sites list: name, account, route, last connected, software;
+                         --csv: as CSV
+  sites export [FILE]    the sites list as CSV (to standard output without FILE or with -),
+                         for another PC; no passwords or codes go with it
+  sites import FILE      add the sites of a CSV file, and update those of the same name;
+                         a file with a fault changes nothing
+
+Each site&apos;s history: every complete backup of a site is also kept in the sites list as a
+snapshot (time, PC user, panel software, route, the panel file), unless it equals the
+site&apos;s latest snapshot; program-mode sessions are kept there too. Entries are named
+S&lt;n&gt; (snapshot n) and J&lt;n&gt; (session n); latest and previous name the newest snapshot
+and the one before it.
+  backup --site NAME [FILE]
+                         back up the site&apos;s panel into its history (and to FILE if given)
+  backup --all-sites [--jobs N]
+                         back up every site reached over IP, N panels at a time (default
+                         4), each on a link of its own; sites whose module calls back share
+                         the listening port and go one at a time; one line per site, then a
+                         summary; the exit status of the first site that failed;
+                         TARNEL_MODULE_PASSWORD and TARNEL_INSTALLER_CODE, where set,
+                         serve every site, the keyring each site&apos;s own otherwise
+  history --site NAME [--csv [FILE]]
+                         the site&apos;s snapshots and sessions, newest first
+  history --prune-before YYYY-MM-DD --site NAME|--all-sites
+                         remove the snapshots taken before that day (local time), never a
+                         site&apos;s latest snapshot, never a session or its changes
+  diff --site NAME A B   compare two snapshots of the site in compare&apos;s table (exit 0: equal,
+                         1: different)
+  restore --site NAME --from ENTRY
+                         write a snapshot back to the site&apos;s panel, as restore FILE does
+
+backup, compare and restore put the panel into program mode with the installer code and
+always leave it before the program ends: on success, on an error and on Ctrl+C, SIGTERM,
+SIGHUP or SIGQUIT. Only a link that is lost leaves nothing to send it on (the program says
+so). A file that is refused is refused before the panel is called, and nothing is written
+from it.
+
+Routes (one of):
+  --listen PORT                          wait for the IP module to call in
+  --call HOST[:PORT] [--listen PORT]     call the module as an authorised PC; it calls
+                                         back on the listening port (default 4700)
+  --call HOST[:PORT] --module-password PW
+                                         call the module with its password (scrambled)
+  --gsm PHONE --gsm-password PW [--serial-ports LIST]
+                                         dial the GSM unit through the modem
+  --site NAME [--listen PORT]            the route of a site in tarnel&apos;s sites list, with its
+                                         passwords and installer code from the keyring
+                                         (options and the environment win); --listen: where
+                                         the module calls back (default 4700)
+
+Environment:
+  TARNEL_INSTALLER_CODE  the installer code when --installer-code is not given, so that
+                         the code need not stand in a shell history or a process list
+  TARNEL_MODULE_PASSWORD the module password when --module-password is not given: --call
+                         without --listen then logs in with it (scrambled)
+
+Progress goes to standard error when it is a terminal, never with --quiet.
+
+Exit status:
+  0    done; compare: the panel holds what the file holds; diff: the snapshots are equal
+  1    compare: the panel and the file differ; diff: the snapshots differ
+  2    a bad option or argument
+  3    the panel could not be reached, or refused the login
+  4    the file cannot be read or written, or was refused (syntax, unknown parameter,
+       value out of range, other format version); the sites list or a site&apos;s history
+       cannot be used
+  5    the link was lost while working, or program mode could not be left
+  6    the panel did not take the installer code (wrong code, or an area is armed)
+  7    the panel left parameters unanswered, or their values cannot be read over TCP
+       (a reply holding the byte 0x7E), or it did not take a value written;
+       status: the panel did not report all of its state
+  130  interrupted by Ctrl+C, SIGTERM, SIGHUP or SIGQUIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backup, compare, restore, events, status, sites, history or diff.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel file of backup, compare and restore; sites import and export: import or export, then the CSV file; diff: the two entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>events, sites: write CSV to file (- or none: standard output).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reach the panel by the route of the site of that name (tarnelctl sites lists them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore: write this entry of the site&apos;s history (S12, latest, previous).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backup, history --prune-before: every site of the sites list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backup --all-sites: panels at a time (default 4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>history: remove the snapshots taken before that day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sites: takes no route, code or --dry-run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sites import needs a FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sites: &apos;%1&apos; is not import or export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv: not with sites import or export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: takes no route, code or --dry-run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diff: takes --site NAME and two entries only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diff needs --site NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diff needs two entries, for example: diff --site NAME previous latest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--prune-before: &apos;%1&apos; is not a date YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>history --prune-before: give --site NAME or --all-sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv: not with --prune-before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all-sites: history lists one site; --prune-before takes all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>history needs --site NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--prune-before: only history takes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from: only restore takes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from: the entry is one of a site&apos;s history: give --site NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from: no entry given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all-sites and --jobs: only backup takes them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jobs: only with --all-sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all-sites: each site gives its route, not --site, --call or --gsm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jobs: &apos;%1&apos; is not a number from 1 to 64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv: only events and sites take it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site: the site gives the route, not --call or --gsm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--gsm-protocol: the site gives it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site: no name given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no route to the panel: give --listen, --call, --gsm or --site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--module-password: only --call, --site and --all-sites take it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site: there is no site named &apos;%1&apos; (tarnelctl sites lists them)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the history of %1 is empty: a backup of the site starts it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the history cannot be pruned: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>snapshots removed: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no entry of the history of %2 (tarnelctl history --site &apos;%2&apos; lists them)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a program-mode session, not a snapshot of the whole panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the same.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 parameters differ.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the site &apos;%1&apos; left the sites list: the backup is not kept in its history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: snapshot %2 stored (%3 parameters)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: equal to snapshot %2, not stored again (%3 parameters)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the history of %1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tarnelctl could not be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: failed (exit %2): %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sites backed up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping the backups under way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 sites backed up, %3 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; left out, reached over GSM: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sites list is empty (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2: %3; nothing was imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sites added: %1, updated: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the site &apos;%1&apos; needs its module password, and the keyring has none: give it in TARNEL_MODULE_PASSWORD or with --module-password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the site &apos;%1&apos; needs its GSM password, and the keyring has none: give it with --gsm-password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the installer code of the site &apos;%1&apos; in the keyring is not 1 to 13 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the installer code: --installer-code, TARNEL_INSTALLER_CODE, or the site&apos;s installer code in the keyring</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4753,6 +5128,22 @@ Close and discard the number?</source>
         <source>Written and confirmed: %1. Kept on the panel: %2. Not taken by the panel: %3. Written, not read back: %4. Not written: %5.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The history of %1 keeps it as snapshot %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of %1 holds it already as snapshot %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be kept in the history of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to panel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quilby</name>
@@ -4998,6 +5389,619 @@ Close and discard the number?</source>
     </message>
 </context>
 <context>
+    <name>sites</name>
+    <message>
+        <source>No keyring answers (%1): the codes remembered in tarnel.conf stay there until one does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The codes remembered in tarnel.conf moved into the desktop keyring and out of the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a site needs a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name begins or ends with a blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name holds a line break or another control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the account is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port is not a number from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the address &apos;%1&apos; is not an IPv4 address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the receiver &apos;%1&apos; is not an IPv4 address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the phone number is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the protocol is not 0, 1, 2 or 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a direct connection needs the module&apos;s address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a receiver search needs at least one receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a GSM route needs the unit&apos;s phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, module password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receivers %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GSM %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not begin with one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text after a field&apos;s closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is larger than 32 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown column &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &apos;%1&apos; comes twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &apos;%1&apos; is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 fields where the header has %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the route &apos;%1&apos; is not direct, receivers or gsm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port &apos;%1&apos; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>module_password is &apos;%1&apos;, not yes or no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the protocol &apos;%1&apos; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last_connected &apos;%1&apos; is not an ISO 8601 time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the site &apos;%1&apos; comes twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sites::HistoryDlg</name>
+    <message>
+        <source>Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries (select two snapshots to compare them):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as panel file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to panel…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the site&apos;s first snapshot: nothing earlier to compare it with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of %1 is empty: it begins with the first backup of the site&apos;s panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select one entry to see its changes, or two snapshots to compare them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no answer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n parameter(s) changed in this session.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The link was lost: the session is recorded as far as it got.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options that differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 to %2: %n parameter(s) differ.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as panel file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel files (*.toml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The panel file %1 could not be written:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Snapshot %1 saved to %2 (%n parameter(s)).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write to panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sites::SecretStore</name>
+    <message>
+        <source>The desktop keyring does not answer (%1): passwords and codes are not kept, and are asked each time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no keyring service</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sites::SessionJournal</name>
+    <message>
+        <source>Program-mode sessions are not put down in the site&apos;s history: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sites::SiteBox</name>
+    <message>
+        <source>Site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as site…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sites::SiteEditDlg</name>
+    <message>
+        <source>%1 (copy)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (copy %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direct connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search on TCP Receivers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direct to GSM unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Autorized PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reseiver%1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V.110 - 14400 bps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V.110 - 9600 bsp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V.32 - 14400 bps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V.32 - 9600 bps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installer code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no keyring: asked each time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A password must be more than 8 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A site named “%1” exists already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site could not be stored: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sites::SiteHistory</name>
+    <message>
+        <source>snapshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>software %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ended %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The snapshot %1 is not in the history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The snapshot %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sites::SitesDatabase</name>
+    <message>
+        <source>The sites list %1 cannot be created: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list cannot be opened: Qt&apos;s SQLite driver is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list %1 cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list %1 is held by another program. Close it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list %1 is damaged or is not a sites list (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list %1 was written by a newer version of tarnel (list version %2, this version reads up to %3). Use the newer version, or keep this file aside and start a new list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list %1 is damaged (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is a database, but not a sites list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list %1 is damaged (its table of sites is missing).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list %1 (version %2) cannot be brought up to date: %3. It was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schema step %1 is missing from the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sites list %1 could not be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sites list is held by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a site of that name exists already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sites list is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the site is no longer in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sites::SitesDlg</name>
+    <message>
+        <source>Sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep this file aside, as it is, and start a new, empty list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The old list is kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the site “%1”? Its passwords and codes leave the keyring as well, and its history is deleted with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site could not be deleted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sites::SitesModel</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnel</name>
     <message>
         <source>Remote keypad and programmer for the alarm panel</source>
@@ -5029,6 +6033,18 @@ Close and discard the number?</source>
     </message>
     <message>
         <source>--serial-ports: no device path given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to the site of that name at start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site: no name given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site: not with --monitor</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
