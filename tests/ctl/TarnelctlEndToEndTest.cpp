@@ -13,19 +13,15 @@
 
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestSeams.h"
+#include "tests/support/ToolRun.h"
 
 namespace {
 
 using testseams::SimProcess;
+using testseams::ToolRun;
 using testseams::WaitFor;
 
 constexpr char kModulePassword[] = "installer1";
-
-struct ToolRun {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
 
 // The tool's own settings (link secrets) come from a folder of the test's own.
 QProcessEnvironment ToolEnvironment(const QString& configHome) {
@@ -60,19 +56,7 @@ class TarnelctlTest : public testing::Test {
     EXPECT_TRUE(tool->waitForStarted(5000));
     return tool;
   }
-  // Runs the event loop meanwhile, so the simulator's output keeps flowing.
-  ToolRun finish(QProcess& tool) {
-    ToolRun run;
-    if (!WaitFor([&] { return tool.state() == QProcess::NotRunning; }, 60000)) {
-      tool.kill();
-      tool.waitForFinished();
-      return run;
-    }
-    run.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-    run.out = QString::fromUtf8(tool.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(tool.readAllStandardError());
-    return run;
-  }
+  ToolRun finish(QProcess& tool) { return testseams::FinishRun(tool, 60000); }
   ToolRun run(const QStringList& arguments) { return finish(*start(arguments)); }
 
   // Everything the simulator printed after `from` (a length of its output).

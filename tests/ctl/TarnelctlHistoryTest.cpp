@@ -11,18 +11,14 @@
 
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestSeams.h"
+#include "tests/support/ToolRun.h"
 
 namespace {
 
 using testseams::SimProcess;
+using testseams::ToolRun;
 
 constexpr char kPassword[] = "installer1";
-
-struct ToolRun {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
 
 QStringList Cells(const QString& line) {
   static const QRegularExpression gap(QStringLiteral("\\s{2,}"));
@@ -44,17 +40,8 @@ class TarnelctlHistory : public testing::Test {
     env.insert(QStringLiteral("TARNEL_MODULE_PASSWORD"), QString::fromLatin1(kPassword));
     tool.setProcessEnvironment(env);
     tool.start(QStringLiteral(TARNEL_BINARY_DIR "/bin/tarnelctl"), arguments);
-    ToolRun result;
-    if (!tool.waitForStarted(5000)) return result;
-    if (!testseams::WaitFor([&] { return tool.state() == QProcess::NotRunning; }, 90000)) {
-      tool.kill();
-      tool.waitForFinished();
-      return result;
-    }
-    result.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-    result.out = QString::fromUtf8(tool.readAllStandardOutput());
-    result.err = QString::fromLocal8Bit(tool.readAllStandardError());
-    return result;
+    if (!tool.waitForStarted(5000)) return {};
+    return testseams::FinishRun(tool, 90000);
   }
   // A simulated panel whose module takes the password, and a site for it.
   SimProcess& addPanel(const QString& site) {

@@ -16,16 +16,12 @@
 #include "tests/support/PrivateKeyring.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestSeams.h"
+#include "tests/support/ToolRun.h"
 
 namespace {
 
 using testseams::SimProcess;
-
-struct ToolRun {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
+using testseams::ToolRun;
 
 class TarnelctlSites : public testing::Test {
  protected:
@@ -45,17 +41,8 @@ class TarnelctlSites : public testing::Test {
     for (const QString& pair : environment) env.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
     tool.setProcessEnvironment(env);
     tool.start(QStringLiteral(TARNEL_BINARY_DIR "/bin/tarnelctl"), arguments);
-    ToolRun result;
-    if (!tool.waitForStarted(5000)) return result;
-    if (!testseams::WaitFor([&] { return tool.state() == QProcess::NotRunning; }, 60000)) {
-      tool.kill();
-      tool.waitForFinished();
-      return result;
-    }
-    result.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-    result.out = QString::fromUtf8(tool.readAllStandardOutput());
-    result.err = QString::fromLocal8Bit(tool.readAllStandardError());
-    return result;
+    if (!tool.waitForStarted(5000)) return {};
+    return testseams::FinishRun(tool, 60000);
   }
   QString write(const QString& name, const QByteArray& text) {
     QFile file(dir.filePath(name));
