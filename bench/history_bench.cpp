@@ -27,6 +27,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/WindowTiming.h"
 #include "core/panelfiles/PanelFile.h"
 #include "sites/SiteHistory.h"
 #include "sites/SitesDatabase.h"
@@ -35,39 +36,14 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using benchwindow::Clock;
+using benchwindow::PaintWatch;
+using benchwindow::Percentile;
+using benchwindow::Report;
+using benchwindow::UntilPainted;
 constexpr int kSnapshots = 1000;
 constexpr int kSessions = 200;
 qint64 g_site = 0;
-
-class PaintWatch : public QObject {
- public:
-  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
-  bool painted = false;
-  Clock::time_point at;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !painted) {
-      painted = true;
-      at = Clock::now();
-    }
-    return false;
-  }
-};
-
-double Percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-  return values[std::min(at, values.size() - 1)];
-}
-
-void Report(benchmark::State& state, const std::vector<double>& millis) {
-  if (millis.empty()) return;
-  state.counters["p50_ms"] = Percentile(millis, 0.50);
-  state.counters["p99_ms"] = Percentile(millis, 0.99);
-  state.counters["max_ms"] = *std::max_element(millis.begin(), millis.end());
-}
 
 void BM_OpenHistoryWindow(benchmark::State& state) {
   const std::optional<sites::Site> site = sites::SharedSites().find(g_site);
@@ -77,8 +53,7 @@ void BM_OpenHistoryWindow(benchmark::State& state) {
     sites::HistoryDlg window(*site);
     PaintWatch watch(window.timeline()->viewport());
     window.show();
-    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const double ms = std::chrono::duration<double, std::milli>(watch.at - start).count();
+    const double ms = std::chrono::duration<double, std::milli>(UntilPainted(watch) - start).count();
     if (window.model()->rowCount() == 0 || window.detailRows().isEmpty()) state.SkipWithError("nothing shown");
     state.SetIterationTime(ms / 1000.0);
     millis.push_back(ms);

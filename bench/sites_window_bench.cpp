@@ -16,50 +16,18 @@
 #include <chrono>
 #include <vector>
 
+#include "bench/WindowTiming.h"
 #include "sites/SitesDatabase.h"
 #include "sites/widgets/SitesDlg.h"
 #include "sites/widgets/SitesModel.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using benchwindow::Clock;
+using benchwindow::PaintWatch;
+using benchwindow::Report;
+using benchwindow::UntilPainted;
 constexpr int kSites = 10000;
-
-// Notes the moment a widget is painted.
-class PaintWatch : public QObject {
- public:
-  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
-  bool painted = false;
-  Clock::time_point at;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !painted) {
-      painted = true;
-      at = Clock::now();
-    }
-    return false;
-  }
-};
-
-// Runs the event loop until the watched widget has painted.
-Clock::time_point UntilPainted(PaintWatch& watch) {
-  while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  return watch.at;
-}
-
-double Percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-  return values[std::min(at, values.size() - 1)];
-}
-
-void Report(benchmark::State& state, const std::vector<double>& millis) {
-  if (millis.empty()) return;
-  state.counters["p50_ms"] = Percentile(millis, 0.50);
-  state.counters["p99_ms"] = Percentile(millis, 0.99);
-  state.counters["max_ms"] = *std::max_element(millis.begin(), millis.end());
-}
 
 void BM_OpenSitesWindow(benchmark::State& state) {
   std::vector<double> millis;
